@@ -1,0 +1,13 @@
+// Windows entry point: the Win32 platform, then the bar.
+#include <windows.h>
+
+#include "core/basMain.h"
+#include "platform/Platform.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    const auto platform = platform::CreatePlatform();
+    platform::Install(platform.get());
+    const int code = basMain::Main();
+    platform::Install(nullptr);
+    return code;
+}

@@ -1,0 +1,58 @@
+// The bar: a borderless topmost window with four meter cells (CPU, drive, memory, power) and the clock.
+#pragma once
+
+#include "forms/FormInstance.h"
+#include "forms/Label.h"
+#include "forms/TextBox.h"
+#include "forms/Timer.h"
+
+class frmMain : public forms::Form, public forms::FormInstance<frmMain> {
+public:
+    // True while the calendar is shown under the bar; survives re-creation of the bar.
+    static inline bool bCalendar = false;
+
+    // Takes the system-information snapshot.
+    void SetToolTipText();
+    // One follow tick now.
+    void CallCheck_Timer();
+    // Refreshes the clock and all four meters, in a fixed order.
+    void CallTime_Timer();
+    // Places the bar at the top of the topmost band.
+    void SetTopMost();
+
+    // Controls, bottom-most first (the drawing order).
+    forms::Label lblBackBar;
+    forms::Label lblBarMemory;
+    forms::Label lblMemory;
+    forms::Label lblBarCPU;
+    forms::Label lblBarDrive;
+    forms::Label lblBarBatt;
+    forms::Label lblCPU;
+    forms::Label lblTime;
+    forms::Label lblDrive;
+    forms::Label lblBatt;
+    forms::TextBox txtCN;
+    forms::TextBox txtUN;
+
+    forms::Timer tmrCheck;
+    forms::Timer tmrCPU;
+    forms::Timer tmrMemory;
+    forms::Timer tmrDrive;
+    forms::Timer tmrBatt;
+    forms::Timer tmrTime;
+    forms::Timer tmrToolTip;
+
+private:
+    friend class forms::FormInstance<frmMain>;
+    frmMain();
+
+    void Form_Load() override;
+    void Form_CloseRequest() override;
+
+    void tmrCheck_Timer();
+    void tmrCPU_Timer();
+    void tmrMemory_Timer();
+    void tmrDrive_Timer();
+    void tmrBatt_Timer();
+    void tmrTime_Timer();
+};

@@ -1,0 +1,36 @@
+// The process-wide settings record and its loader.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace core {
+
+inline constexpr const char* kDefaultHolidays1 = "1/1,2/11,4/29,5/3,5/5,7/20,11/3,11/23,12/29,12/30,12/31";
+inline constexpr const char* kDefaultHolidays2 = "1-2-2,7-3-2,9-3-2,10-2-2";
+
+// One field per key of the [Setting] section. Intervals are milliseconds.
+struct Settings {
+    std::string Drive;
+    std::int32_t Interval = 0;
+    std::int32_t CPUInterval = 0;
+    std::int32_t MemoryInterval = 0;
+    std::int32_t DriveInterval = 0;
+    std::int32_t BattInterval = 0;  // 0: no power check
+    std::int16_t Trans = 0;         // window alpha, used only in 1..255
+    std::string CalendarHoliday1;
+    std::string CalendarHoliday2;
+    std::int16_t ActiveWindow = 0;  // 1: stay put instead of following the active window
+    bool McAfee = false;
+};
+
+extern Settings AppSettings;
+
+// Fills AppSettings from the settings file. Defaults stand in for missing values; nothing is written.
+void LoadSettings();
+
+// Hand-edited intervals that no timer can take are brought into range: a negative interval
+// counts as missing (BattInterval: as 0, no check) and one above 65535 ms becomes 65535.
+void KeepIntervalsInTimerRange(Settings& s);
+
+}  // namespace core

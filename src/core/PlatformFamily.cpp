@@ -1,0 +1,36 @@
+// Platform family from the version record, and window translucency.
+#include "core/PlatformFamily.h"
+
+#include "core/AppSettings.h"
+
+namespace core {
+
+std::string PlatformFamily;
+
+std::string FamilyOf(const platform::OsVersion& v) {
+    switch (v.platformId) {
+        case 1:
+            if (v.minor < 10) return "95";
+            return v.minor == 10 ? "98" : "ME";
+        case 2:
+            if (v.major == 3 || v.major == 4) return "NT";
+            if (v.major == 5) return v.minor == 0 ? "2K" : "XP";
+            return "";
+        default:
+            // A failed query reads as all zero and lands here too.
+            return "XP";
+    }
+}
+
+void DeterminePlatformFamily() {
+    PlatformFamily = "";
+    PlatformFamily = FamilyOf(platform::Current().GetOsVersion());
+}
+
+void ApplyTransparency(platform::WindowHandle h) {
+    if (PlatformFamily != "XP" && PlatformFamily != "2K") return;
+    if (AppSettings.Trans < 1 || AppSettings.Trans > 255) return;
+    platform::Current().SetTranslucency(h, static_cast<std::uint8_t>(AppSettings.Trans));
+}
+
+}  // namespace core

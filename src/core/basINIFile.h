@@ -1,0 +1,30 @@
+// The settings file and its four primitives: string and number reads, string writes.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace basINIFile {
+
+inline constexpr std::string_view kFileName = "Vigilon.ini";
+inline constexpr std::string_view kSection = "Setting";
+
+// Built anew on every call: the platform decides the folder (Windows: beside the executable).
+std::string SettingsFilePath();
+
+// Creates the file, section or key as needed; a failed write goes unnoticed.
+void WriteINIString(std::string_view section, std::string_view key, std::string_view value);
+// "" for a missing or empty key; values longer than 1023 bytes are cut.
+std::string ReadINIString(std::string_view section, std::string_view key);
+// The whole value as a number, rounded half to even; 0 when missing, not a number or out of range.
+std::int32_t ReadINILong(std::string_view section, std::string_view key);
+// The value's leading decimal number; 0 when there is none or it does not fit 16 bits.
+std::int16_t ReadINIInteger(std::string_view section, std::string_view key);
+
+// Text to a 32-bit integer: blanks around the number allowed, a fraction rounded half to even,
+// an exponent allowed; nothing when anything else follows or the result leaves the 32-bit range.
+std::optional<std::int32_t> ParseLong(std::string_view text);
+
+}  // namespace basINIFile

@@ -1,0 +1,76 @@
+// The base of the windowless controls a form draws itself, and the colour values they use.
+#pragma once
+
+#include <string>
+
+#include "forms/Twips.h"
+#include "platform/Platform.h"
+
+namespace forms {
+
+class Form;
+
+// Either a fixed colour or one of the system's colours, resolved when painting.
+class ColorRef {
+public:
+    static constexpr ColorRef Rgb(std::uint8_t r, std::uint8_t g, std::uint8_t b) {
+        return ColorRef(false, platform::SystemColor::Window, platform::Color{r, g, b});
+    }
+    static constexpr ColorRef System(platform::SystemColor c) { return ColorRef(true, c, {}); }
+
+    platform::Color Resolve() const;
+    bool operator==(const ColorRef&) const = default;
+
+private:
+    constexpr ColorRef(bool isSystem, platform::SystemColor system, platform::Color rgb)
+        : isSystem_(isSystem), system_(system), rgb_(rgb) {}
+    bool isSystem_;
+    platform::SystemColor system_;
+    platform::Color rgb_;
+};
+
+class Control {
+public:
+    Control(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height);
+    virtual ~Control() = default;
+    Control(const Control&) = delete;
+    Control& operator=(const Control&) = delete;
+
+    const std::string& Name() const { return name_; }
+    Twips Left() const { return left_; }
+    Twips Top() const { return top_; }
+    Twips Width() const { return width_; }
+    Twips Height() const { return height_; }
+    void SetLeft(Twips v) { Move(v, top_, width_, height_); }
+    void SetTop(Twips v) { Move(left_, v, width_, height_); }
+    void SetWidth(Twips v) { Move(left_, top_, v, height_); }
+    void SetHeight(Twips v) { Move(left_, top_, width_, v); }
+    void Move(Twips left, Twips top, Twips width, Twips height);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool v);
+
+    // Client pixels covered by the control (each edge rounded on its own).
+    platform::PixelRect PixelBounds() const;
+    bool Contains(int xPx, int yPx) const;
+
+    virtual void Paint(platform::Canvas& canvas) const = 0;
+    // Mouse input in twips relative to the control; the default ignores it.
+    virtual void MouseDown(int /*button*/, int /*shift*/, Twips /*x*/, Twips /*y*/) {}
+    virtual void MouseMove(int /*button*/, int /*shift*/, Twips /*x*/, Twips /*y*/) {}
+    virtual void MouseUp(int /*button*/, int /*shift*/, Twips /*x*/, Twips /*y*/) {}
+    virtual void DoubleClick() {}
+
+protected:
+    Form& Owner() const { return owner_; }
+    // Repaints the control's area (old and new area after a move).
+    void Invalidate() const;
+    virtual void BoundsChanged() {}
+
+private:
+    Form& owner_;
+    std::string name_;
+    Twips left_, top_, width_, height_;
+    bool visible_ = true;
+};
+
+}  // namespace forms

@@ -1,0 +1,93 @@
+// A form: one native top-level window whose windowless controls it draws in z-order, with its
+// timers and event handlers. Forms are reached through FormInstance (FormInstance.h).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "forms/Control.h"
+#include "forms/Twips.h"
+#include "platform/Platform.h"
+
+namespace forms {
+
+class Label;
+class Timer;
+
+struct FormSpec {
+    std::string caption;
+    Twips clientWidth = 0;
+    Twips clientHeight = 0;
+    platform::WindowFrame frame = platform::WindowFrame::None;
+    ColorRef backColor = ColorRef::System(platform::SystemColor::ButtonFace);
+};
+
+class Form : private platform::WindowListener {
+public:
+    ~Form() override;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& Name() const { return name_; }
+    platform::WindowHandle hWnd() const { return hwnd_; }
+
+    // Outer window geometry in twips (screen position).
+    Twips Left() const;
+    Twips Top() const;
+    Twips Width() const;
+    Twips Height() const;
+    void SetLeft(Twips left);
+    void SetTop(Twips top);
+    void Move(Twips left, Twips top);
+
+    void Show();
+    void Hide();
+    bool Visible() const;
+
+    // Used by the controls.
+    void AddControl(Control& c);
+    void AddTimer(Timer& t);
+    void InvalidatePixels(const platform::PixelRect& r);
+    void UpdateToolTip(const Label& label);
+
+protected:
+    Form(std::string name, FormSpec layout);
+
+    virtual void Form_Load() {}
+    virtual void Form_Unload() {}
+    virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
+    virtual void Form_KeyUp(int /*keyCode*/, int /*shift*/) {}
+    // The system asks the window to close; the default unloads the form.
+    virtual void Form_CloseRequest();
+
+private:
+    template <class T>
+    friend class FormInstance;
+    using Unloader = void (*)();
+
+    void Load(Unloader unloader);
+    void Destroy();
+
+    void OnPaint(platform::Canvas& canvas) override;
+    void OnMouseDown(const platform::MouseEvent& e) override;
+    void OnMouseMove(const platform::MouseEvent& e) override;
+    void OnMouseUp(const platform::MouseEvent& e) override;
+    void OnDoubleClick(const platform::MouseEvent& e) override;
+    void OnKeyDown(int keyCode, int shift) override;
+    void OnKeyUp(int keyCode, int shift) override;
+    void OnCloseRequest() override;
+
+    Control* HitTest(int xPx, int yPx) const;
+    int ToolId(const Label& label) const;
+    platform::PixelRect OuterRect() const;
+
+    std::string name_;
+    FormSpec spec_;
+    platform::WindowHandle hwnd_ = 0;
+    Unloader unloader_ = nullptr;
+    std::vector<Control*> controls_;  // bottom-most first
+    std::vector<Timer*> timers_;
+    Control* pressed_ = nullptr;  // receives the mouse while a button is held
+};
+
+}  // namespace forms

@@ -1,0 +1,156 @@
+// The one interface the program sees of the operating system. Exactly one backend
+// (win32, linux or fake) implements it; CMake picks which one is linked.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// Native window identity: the HWND value on Windows, a backend-owned id elsewhere. 0 is "no window".
+using WindowHandle = std::uintptr_t;
+using TimerId = std::uint32_t;
+
+struct PixelRect {
+    std::int32_t left = 0;
+    std::int32_t top = 0;
+    std::int32_t right = 0;
+    std::int32_t bottom = 0;
+    std::int32_t Width() const { return right - left; }
+    std::int32_t Height() const { return bottom - top; }
+    bool operator==(const PixelRect&) const = default;
+};
+
+struct Color {
+    std::uint8_t r = 0;
+    std::uint8_t g = 0;
+    std::uint8_t b = 0;
+    bool operator==(const Color&) const = default;
+};
+
+enum class SystemColor { WindowText, Window, InfoBackground, ButtonFace };
+
+struct Font {
+    std::string face;  // the Windows face name; backends substitute what they have
+    double points = 8.25;
+    int weight = 400;  // 400 regular, 700 bold
+    bool operator==(const Font&) const = default;
+};
+
+enum class TextAlign { Left, Center, Right };
+
+// Drawing surface handed to a window while it paints. Coordinates are client pixels.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+    virtual void FillRect(const PixelRect& r, Color c) = 0;
+    // A one-pixel line along the inside of r.
+    virtual void FrameRect(const PixelRect& r, Color c) = 0;
+    // One line of text at the top of r, clipped to r.
+    virtual void DrawText(const PixelRect& r, std::string_view utf8, const Font& font, Color c, TextAlign align) = 0;
+};
+
+// Mouse button bits: 1 left, 2 right, 4 middle. Modifier bits: 1 Shift, 2 Ctrl, 4 Alt.
+struct MouseEvent {
+    int button = 0;
+    int shift = 0;
+    int x = 0;  // client pixels
+    int y = 0;
+};
+
+// What a native window tells its owner. Key codes are Windows virtual-key codes on every backend.
+class WindowListener {
+public:
+    virtual ~WindowListener() = default;
+    virtual void OnPaint(Canvas& canvas) = 0;
+    virtual void OnMouseDown(const MouseEvent&) {}
+    virtual void OnMouseMove(const MouseEvent&) {}
+    virtual void OnMouseUp(const MouseEvent&) {}
+    virtual void OnDoubleClick(const MouseEvent&) {}
+    virtual void OnKeyDown(int /*keyCode*/, int /*shift*/) {}
+    virtual void OnKeyUp(int /*keyCode*/, int /*shift*/) {}
+    // The system asks the window to close (close box, Alt+F4, window manager).
+    virtual void OnCloseRequest() {}
+};
+
+enum class WindowFrame {
+    None,        // no border, no caption
+    ThinBorder,  // one-pixel border, no caption
+    Dialog,      // caption with close box, fixed size
+};
+
+struct WindowSpec {
+    std::string title;
+    int clientWidth = 0;  // pixels
+    int clientHeight = 0;
+    WindowFrame frame = WindowFrame::None;
+    Color background{255, 255, 255};
+};
+
+struct OsVersion {
+    std::uint32_t platformId = 0;  // 1: the 95 family, 2: the NT family, 0: unknown or query failed
+    std::uint32_t major = 0;
+    std::uint32_t minor = 0;
+};
+
+enum class MessageIcon { None, Exclamation, Information, Critical };
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // --- windows -------------------------------------------------------------------------
+    // Creates a hidden top-level window. It has no taskbar button.
+    virtual WindowHandle CreateFormWindow(const WindowSpec& layout, WindowListener& listener) = 0;
+    virtual void DestroyWindow(WindowHandle w) = 0;
+    virtual void SetVisible(WindowHandle w, bool visible) = 0;
+    virtual bool IsVisible(WindowHandle w) = 0;
+    // Outer rectangle in screen pixels.
+    virtual PixelRect GetWindowRect(WindowHandle w) = 0;
+    // Moves the outer top-left corner to (left, top) screen pixels.
+    virtual void MoveWindow(WindowHandle w, int left, int top) = 0;
+    virtual void Invalidate(WindowHandle w, const PixelRect& r) = 0;
+    // Top of the topmost band, without moving or sizing.
+    virtual void SetTopMost(WindowHandle w) = 0;
+    // Makes the window layered with the given alpha (255 is opaque).
+    virtual void SetTranslucency(WindowHandle w, std::uint8_t alpha) = 0;
+    // One tooltip region per (window, id); empty text removes it.
+    virtual void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) = 0;
+    virtual Color SystemColorValue(SystemColor c) = 0;
+
+    // --- timers and the message loop ------------------------------------------------------
+    // A repeating timer on the UI thread; interval in milliseconds, at least 1.
+    virtual TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick) = 0;
+    virtual void StopTimer(TimerId id) = 0;
+    // Runs a task on the UI thread once the current handler has returned.
+    virtual void Post(std::function<void()> task) = 0;
+    // Runs the message loop until QuitLoop.
+    virtual void RunLoop() = 0;
+    virtual void QuitLoop() = 0;
+    [[noreturn]] virtual void ExitProcess(int code) = 0;
+
+    // --- modal ----------------------------------------------------------------------------
+    // A message box with one OK button; returns when it is dismissed. Timers keep ticking meanwhile.
+    virtual void ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) = 0;
+
+    // --- process and system ---------------------------------------------------------------
+    // True when no other process holds the lock of this name; the lock lives as long as the process,
+    // and later calls by the process that holds it return true again.
+    virtual bool AcquireSingleInstance(std::string_view name) = 0;
+    // Where the settings file of this name lives (see the backend for the folder rule).
+    virtual std::string SettingsFilePath(std::string_view fileName) = 0;
+    // All zero when the query fails or the platform has no Windows version.
+    virtual OsVersion GetOsVersion() = 0;
+};
+
+// The backend chosen at build time.
+std::unique_ptr<Platform> CreatePlatform();
+
+// The process-wide platform, installed once by the entry point (or by a test).
+Platform& Current();
+void Install(Platform* p);
+
+}  // namespace platform

@@ -1,0 +1,151 @@
+// The fake platform's bookkeeping and its virtual clock.
+#include "platform/fake/FakePlatform.h"
+
+#include <stdexcept>
+
+namespace platform::fake {
+
+namespace {
+
+class RecordingCanvas : public Canvas {
+public:
+    std::vector<DrawOp> ops;
+    void FillRect(const PixelRect& r, Color c) override { ops.push_back({DrawOp::Fill, r, c, {}, {}, {}}); }
+    void FrameRect(const PixelRect& r, Color c) override { ops.push_back({DrawOp::Frame, r, c, {}, {}, {}}); }
+    void DrawText(const PixelRect& r, std::string_view s, const Font& f, Color c, TextAlign a) override {
+        ops.push_back({DrawOp::Text, r, c, std::string(s), f, a});
+    }
+};
+
+}  // namespace
+
+FakePlatform::FakePlatform() {
+    systemColors[SystemColor::Window] = {255, 255, 255};
+    systemColors[SystemColor::WindowText] = {0, 0, 0};
+    systemColors[SystemColor::InfoBackground] = {255, 255, 225};
+    systemColors[SystemColor::ButtonFace] = {236, 233, 216};
+}
+
+FakeWindow& FakePlatform::Window(WindowHandle w) {
+    auto it = windows.find(w);
+    if (it == windows.end()) throw std::out_of_range("no such fake window");
+    return it->second;
+}
+
+WindowHandle FakePlatform::CreateFormWindow(const WindowSpec& layout, WindowListener& listener) {
+    const WindowHandle h = nextWindow_++;
+    FakeWindow& w = windows[h];
+    w.layout = layout;
+    w.listener = &listener;
+    const int border = layout.frame == WindowFrame::None ? 0 : 1;
+    const int caption = layout.frame == WindowFrame::Dialog ? 19 : 0;
+    w.rect = {0, 0, layout.clientWidth + 2 * border, layout.clientHeight + 2 * border + caption};
+    return h;
+}
+
+void FakePlatform::DestroyWindow(WindowHandle w) {
+    if (windows.erase(w)) destroyed.push_back(w);
+}
+
+void FakePlatform::SetVisible(WindowHandle w, bool visible) { Window(w).visible = visible; }
+
+bool FakePlatform::IsVisible(WindowHandle w) {
+    auto it = windows.find(w);
+    return it != windows.end() && it->second.visible;
+}
+
+PixelRect FakePlatform::GetWindowRect(WindowHandle w) {
+    auto it = windows.find(w);
+    return it == windows.end() ? PixelRect{} : it->second.rect;
+}
+
+void FakePlatform::MoveWindow(WindowHandle w, int left, int top) {
+    PixelRect& r = Window(w).rect;
+    r = {left, top, left + r.Width(), top + r.Height()};
+}
+
+void FakePlatform::Invalidate(WindowHandle w, const PixelRect&) { ++Window(w).invalidations; }
+
+void FakePlatform::SetTopMost(WindowHandle w) { ++Window(w).topMostCalls; }
+
+void FakePlatform::SetTranslucency(WindowHandle w, std::uint8_t alpha) { Window(w).alpha = alpha; }
+
+void FakePlatform::SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) {
+    FakeWindow& fw = Window(w);
+    if (text.empty()) {
+        fw.toolTips.erase(id);
+    } else {
+        fw.toolTips[id] = {r, std::string(text)};
+    }
+}
+
+Color FakePlatform::SystemColorValue(SystemColor c) { return systemColors[c]; }
+
+TimerId FakePlatform::StartTimer(std::uint32_t intervalMs, std::function<void()> tick) {
+    const TimerId id = nextTimer_++;
+    timers_[id] = {intervalMs, now_ + intervalMs, std::move(tick)};
+    return id;
+}
+
+void FakePlatform::StopTimer(TimerId id) { timers_.erase(id); }
+
+std::vector<std::uint32_t> FakePlatform::TimerIntervals() const {
+    std::vector<std::uint32_t> out;
+    for (const auto& [id, t] : timers_) out.push_back(t.interval);
+    return out;
+}
+
+void FakePlatform::Post(std::function<void()> task) { posted_.push_back(std::move(task)); }
+
+void FakePlatform::RunPosted() {
+    while (!posted_.empty()) {
+        std::vector<std::function<void()>> batch;
+        batch.swap(posted_);
+        for (auto& task : batch) task();
+    }
+}
+
+void FakePlatform::Advance(std::uint64_t ms) {
+    const std::uint64_t end = now_ + ms;
+    for (;;) {
+        auto next = timers_.end();
+        for (auto it = timers_.begin(); it != timers_.end(); ++it) {
+            if (it->second.due <= end && (next == timers_.end() || it->second.due < next->second.due)) next = it;
+        }
+        if (next == timers_.end()) break;
+        now_ = next->second.due;
+        next->second.due += next->second.interval;
+        std::function<void()> tick = next->second.tick;  // the tick may stop its own timer
+        tick();
+        RunPosted();
+    }
+    now_ = end;
+}
+
+std::vector<DrawOp> FakePlatform::Paint(WindowHandle w) {
+    RecordingCanvas canvas;
+    Window(w).listener->OnPaint(canvas);
+    return canvas.ops;
+}
+
+void FakePlatform::RunLoop() { RunPosted(); }
+
+void FakePlatform::QuitLoop() { ++quitRequests; }
+
+void FakePlatform::ExitProcess(int code) { throw ProcessExited{code}; }
+
+void FakePlatform::ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) {
+    const RecordedMessageBox box{std::string(text), std::string(caption), icon};
+    messageBoxes.push_back(box);
+    if (duringMessageBox) duringMessageBox(box);
+}
+
+bool FakePlatform::AcquireSingleInstance(std::string_view) { return !otherInstanceRunning; }
+
+std::string FakePlatform::SettingsFilePath(std::string_view fileName) {
+    return settingsDir + "/" + std::string(fileName);
+}
+
+OsVersion FakePlatform::GetOsVersion() { return version; }
+
+}  // namespace platform::fake

@@ -1,0 +1,114 @@
+// A scripted platform for tests: windows are records, timers run on a virtual clock that only
+// moves when a test advances it, and modal calls return at once after recording themselves.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace platform::fake {
+
+struct FakeWindow {
+    WindowSpec layout;
+    WindowListener* listener = nullptr;
+    bool visible = false;
+    PixelRect rect;  // outer, screen pixels
+    int topMostCalls = 0;
+    std::optional<std::uint8_t> alpha;  // set once the window is translucent
+    int invalidations = 0;
+    std::map<int, std::pair<PixelRect, std::string>> toolTips;
+};
+
+struct RecordedMessageBox {
+    std::string text;
+    std::string caption;
+    MessageIcon icon = MessageIcon::None;
+};
+
+// What ExitProcess throws, so a test can watch the process end.
+struct ProcessExited {
+    int code = 0;
+};
+
+// One drawing call made while painting.
+struct DrawOp {
+    enum Kind { Fill, Frame, Text } kind = Fill;
+    PixelRect rect;
+    Color color;
+    std::string text;
+    Font font;
+    TextAlign align = TextAlign::Left;
+};
+
+class FakePlatform : public Platform {
+public:
+    FakePlatform();
+
+    // --- the scripted machine ---
+    OsVersion version;
+    bool otherInstanceRunning = false;
+    std::string settingsDir = ".";
+    std::map<SystemColor, Color> systemColors;
+    // Runs while a message box is "open", e.g. to let timers tick inside it.
+    std::function<void(const RecordedMessageBox&)> duringMessageBox;
+
+    // --- what the program did ---
+    std::map<WindowHandle, FakeWindow> windows;  // live windows only
+    std::vector<WindowHandle> destroyed;         // in the order they went
+    std::vector<RecordedMessageBox> messageBoxes;
+    int quitRequests = 0;
+
+    // --- driving it ---
+    std::uint64_t NowMs() const { return now_; }
+    // Moves the virtual clock, firing due timers in time order (posted tasks run after each tick).
+    void Advance(std::uint64_t ms);
+    void RunPosted();
+    FakeWindow& Window(WindowHandle w);
+    // Paints the window and returns the drawing calls.
+    std::vector<DrawOp> Paint(WindowHandle w);
+    std::size_t RunningTimers() const { return timers_.size(); }
+    // The interval of every running timer, for checks on what is scheduled.
+    std::vector<std::uint32_t> TimerIntervals() const;
+
+    // --- Platform ---
+    WindowHandle CreateFormWindow(const WindowSpec& layout, WindowListener& listener) override;
+    void DestroyWindow(WindowHandle w) override;
+    void SetVisible(WindowHandle w, bool visible) override;
+    bool IsVisible(WindowHandle w) override;
+    PixelRect GetWindowRect(WindowHandle w) override;
+    void MoveWindow(WindowHandle w, int left, int top) override;
+    void Invalidate(WindowHandle w, const PixelRect& r) override;
+    void SetTopMost(WindowHandle w) override;
+    void SetTranslucency(WindowHandle w, std::uint8_t alpha) override;
+    void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
+    Color SystemColorValue(SystemColor c) override;
+    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick) override;
+    void StopTimer(TimerId id) override;
+    void Post(std::function<void()> task) override;
+    void RunLoop() override;
+    void QuitLoop() override;
+    [[noreturn]] void ExitProcess(int code) override;
+    void ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    bool AcquireSingleInstance(std::string_view name) override;
+    std::string SettingsFilePath(std::string_view fileName) override;
+    OsVersion GetOsVersion() override;
+
+private:
+    struct FakeTimer {
+        std::uint32_t interval;
+        std::uint64_t due;
+        std::function<void()> tick;
+    };
+    std::uint64_t now_ = 0;
+    WindowHandle nextWindow_ = 0x100;
+    TimerId nextTimer_ = 1;
+    std::map<TimerId, FakeTimer> timers_;
+    std::vector<std::function<void()>> posted_;
+};
+
+}  // namespace platform::fake

@@ -1,0 +1,56 @@
+// One native window of a form: its window class, frame styles, double-buffered painting, input
+// routed to the form's listener, and its tooltips. Every form window is owned by one hidden
+// top-level window, which keeps it off the taskbar without making it a tool window.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Platform.h"
+#include "platform/win32/ToolTips.h"
+
+namespace platform::win32 {
+
+class FontCache;
+
+// The style and extended style of a frame: WS_POPUP with no border, a one-pixel border, or a caption
+// with a close box; never resizable.
+DWORD StyleOf(WindowFrame frame);
+
+// The hidden top-level window that owns every form window. Never shown.
+HWND CreateFormOwner();
+
+class FormWindow {
+public:
+    // A hidden window whose client area is exactly the requested size; nullptr on failure.
+    static HWND Create(const WindowSpec& desc, WindowListener& listener, HWND owner, FontCache& fonts);
+    // The live form window behind a handle of this process, or nullptr.
+    static FormWindow* FromHandle(HWND hwnd);
+
+    WindowFrame Frame() const { return frame_; }
+    void SetToolTip(int id, const PixelRect& r, std::string_view text);
+    HWND ToolTipWindow() const { return tips_.Window(); }
+
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+    ~FormWindow() = default;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    FormWindow(const WindowSpec& desc, WindowListener& listener, FontCache& fonts);
+    LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
+    void Paint();
+    void MouseDown(WPARAM wp, LPARAM lp, bool doubleClick);
+    void MouseUp(WPARAM wp, LPARAM lp);
+
+    HWND hwnd_ = nullptr;
+    WindowListener& listener_;
+    FontCache& fonts_;
+    WindowFrame frame_;
+    COLORREF background_;
+    ToolTips tips_;
+    // Handlers may destroy their own window; the object outlives the outermost message of it.
+    int depth_ = 0;
+    bool destroyed_ = false;
+};
+
+}  // namespace platform::win32

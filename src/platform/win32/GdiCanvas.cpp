@@ -1,0 +1,88 @@
+// GDI drawing for form windows: solid fills and frames with the DC brush, single-line text with
+// DrawTextW, fonts cached by face, size and weight.
+#include "platform/win32/GdiCanvas.h"
+
+#include <cmath>
+
+#include "platform/win32/TextConversion.h"
+
+namespace platform::win32 {
+
+FontCache::FontCache() {
+    if (HDC screen = ::GetDC(nullptr)) {
+        dpi_ = ::GetDeviceCaps(screen, LOGPIXELSY);
+        ::ReleaseDC(nullptr, screen);
+    }
+}
+
+FontCache::~FontCache() {
+    for (const Entry& e : entries_) ::DeleteObject(e.handle);
+}
+
+LONG FontCache::HeightForPoints(double points, int dpi) {
+    // Hundredths of a point keep MulDiv's rounding for the fractional sizes forms use (8.25, 9.75).
+    const int hundredths = static_cast<int>(std::lround(points * 100.0));
+    return -::MulDiv(hundredths, dpi, 7200);
+}
+
+HFONT FontCache::Get(const Font& font) {
+    for (const Entry& e : entries_) {
+        if (e.font == font) return e.handle;
+    }
+    LOGFONTW lf{};
+    lf.lfHeight = HeightForPoints(font.points, dpi_);
+    lf.lfWeight = font.weight;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+    lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+    lf.lfQuality = DEFAULT_QUALITY;
+    lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
+    const std::wstring face = WideFromUtf8(font.face);
+    face.copy(lf.lfFaceName, LF_FACESIZE - 1);
+    HFONT handle = ::CreateFontIndirectW(&lf);
+    if (!handle) return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    entries_.push_back(Entry{font, handle});
+    return handle;
+}
+
+GdiCanvas::GdiCanvas(HDC dc, FontCache& fonts)
+    : dc_(dc), fonts_(fonts), originalFont_(::GetCurrentObject(dc, OBJ_FONT)) {
+    ::SetBkMode(dc_, TRANSPARENT);
+}
+
+GdiCanvas::~GdiCanvas() { ::SelectObject(dc_, originalFont_); }
+
+void GdiCanvas::FillRect(const PixelRect& r, Color c) {
+    const RECT rc = RectOf(r);
+    ::SetDCBrushColor(dc_, ColorRefOf(c));
+    ::FillRect(dc_, &rc, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
+void GdiCanvas::FrameRect(const PixelRect& r, Color c) {
+    const RECT rc = RectOf(r);
+    ::SetDCBrushColor(dc_, ColorRefOf(c));
+    ::FrameRect(dc_, &rc, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+}
+
+void GdiCanvas::DrawText(const PixelRect& r, std::string_view utf8, const Font& font, Color c, TextAlign align) {
+    if (utf8.empty()) return;
+    std::wstring text = WideFromUtf8(utf8);
+    RECT rc = RectOf(r);
+    UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
+    switch (align) {
+        case TextAlign::Left:
+            format |= DT_LEFT;
+            break;
+        case TextAlign::Center:
+            format |= DT_CENTER;
+            break;
+        case TextAlign::Right:
+            format |= DT_RIGHT;
+            break;
+    }
+    ::SelectObject(dc_, fonts_.Get(font));
+    ::SetTextColor(dc_, ColorRefOf(c));
+    ::DrawTextW(dc_, text.data(), static_cast<int>(text.size()), &rc, format);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,53 @@
+// The UI thread's timers, posted tasks and message loop, all carried by one hidden message-only
+// window so that any message pump (the main loop, a message box, a menu) runs them.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <unordered_map>
+
+#include "platform/Platform.h"
+
+namespace platform::win32 {
+
+class MessageLoop {
+public:
+    MessageLoop();
+    ~MessageLoop();
+    MessageLoop(const MessageLoop&) = delete;
+    MessageLoop& operator=(const MessageLoop&) = delete;
+
+    // 0 when the system refuses the timer. A tick never re-enters itself: while one is still
+    // running (inside a message box it opened, say), that timer's further ticks are dropped.
+    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick);
+    // Safe from inside the timer's own tick; unknown or already stopped ids are ignored.
+    void StopTimer(TimerId id);
+    // Tasks run one per message, in the order posted, after the current handler has returned.
+    void Post(std::function<void()> task);
+    void Run();
+    void Quit();
+
+    HWND Window() const { return window_; }
+
+private:
+    struct Timer {
+        std::function<void()> tick;
+        bool running = false;
+    };
+
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void OnTimer(TimerId id);
+    void RunNextTask();
+    void Wake();
+
+    HWND window_ = nullptr;
+    TimerId lastId_ = 0;
+    std::unordered_map<TimerId, std::shared_ptr<Timer>> timers_;
+    std::deque<std::function<void()>> tasks_;
+    bool wakePending_ = false;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,68 @@
+// The settings file through the system's private-profile functions (ANSI forms): the file is in the
+// ANSI code page, as those functions write it; names and values are converted at this boundary.
+#include "platform/PrivateProfile.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "platform/win32/TextConversion.h"
+
+namespace platform::profile {
+
+namespace {
+
+using win32::AnsiFromUtf8;
+using win32::Utf8FromAnsi;
+
+// An ANSI form of the path. A folder name the ANSI code page cannot spell is replaced by its
+// short (8.3) name, which is plain ASCII, when the volume keeps short names.
+std::string AnsiPath(std::string_view utf8Path) {
+    const std::wstring wide = win32::WideFromUtf8(utf8Path);
+    BOOL lossy = FALSE;
+    const int n = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, nullptr, 0, nullptr, &lossy);
+    if (n > 0 && !lossy) return AnsiFromUtf8(utf8Path);
+
+    const std::size_t slash = wide.find_last_of(L"\\/");
+    if (slash != std::wstring::npos) {
+        const std::wstring folder = wide.substr(0, slash);
+        const DWORD shortCount = ::GetShortPathNameW(folder.c_str(), nullptr, 0);
+        if (shortCount > 0) {
+            std::vector<wchar_t> shortFolder(shortCount);
+            if (::GetShortPathNameW(folder.c_str(), shortFolder.data(), shortCount) > 0) {
+                return win32::MultiByteFromWide(std::wstring(shortFolder.data()) + wide.substr(slash), CP_ACP);
+            }
+        }
+    }
+    return AnsiFromUtf8(utf8Path);
+}
+
+}  // namespace
+
+std::string ReadString(std::string_view path, std::string_view section, std::string_view key,
+                       std::string_view defaultValue, std::size_t bufferBytes) {
+    if (bufferBytes == 0) return {};
+    const DWORD size = bufferBytes > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<DWORD>(bufferBytes);
+    std::vector<char> buffer(size, '\0');
+    const DWORD n = ::GetPrivateProfileStringA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
+                                               AnsiFromUtf8(defaultValue).c_str(), buffer.data(), size,
+                                               AnsiPath(path).c_str());
+    // The text ends at its first NUL, whatever length the function reports.
+    const std::size_t length = ::strnlen(buffer.data(), n < size ? n : size);
+    return Utf8FromAnsi(std::string_view(buffer.data(), length));
+}
+
+std::int32_t ReadInt(std::string_view path, std::string_view section, std::string_view key,
+                     std::int32_t defaultValue) {
+    const UINT value = ::GetPrivateProfileIntA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
+                                               defaultValue, AnsiPath(path).c_str());
+    return static_cast<std::int32_t>(value);
+}
+
+bool WriteString(std::string_view path, std::string_view section, std::string_view key, std::string_view value) {
+    return ::WritePrivateProfileStringA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
+                                        AnsiFromUtf8(value).c_str(), AnsiPath(path).c_str()) != FALSE;
+}
+
+}  // namespace platform::profile

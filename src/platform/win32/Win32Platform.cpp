@@ -1,0 +1,124 @@
+// platform::Platform over user32, gdi32 and kernel32; CreatePlatform for Windows builds.
+#include "platform/win32/Win32Platform.h"
+
+#include "platform/win32/FormWindow.h"
+#include "platform/win32/ProcessServices.h"
+#include "platform/win32/ToolTips.h"
+
+namespace platform {
+
+std::unique_ptr<Platform> CreatePlatform() { return std::make_unique<win32::Win32Platform>(); }
+
+namespace win32 {
+
+namespace {
+HWND HwndOf(WindowHandle w) { return reinterpret_cast<HWND>(w); }
+}  // namespace
+
+Win32Platform::Win32Platform() {
+    InitCommonControlsOnce();
+    owner_ = CreateFormOwner();
+}
+
+Win32Platform::~Win32Platform() {
+    // Destroying the owner destroys every form window still open, while the fonts are still here.
+    if (owner_) ::DestroyWindow(owner_);
+}
+
+WindowHandle Win32Platform::CreateFormWindow(const WindowSpec& desc, WindowListener& listener) {
+    return reinterpret_cast<WindowHandle>(FormWindow::Create(desc, listener, owner_, fonts_));
+}
+
+void Win32Platform::DestroyWindow(WindowHandle w) { ::DestroyWindow(HwndOf(w)); }
+
+void Win32Platform::SetVisible(WindowHandle w, bool visible) {
+    HWND hwnd = HwndOf(w);
+    if (!visible) {
+        ::ShowWindow(hwnd, SW_HIDE);
+        return;
+    }
+    const FormWindow* form = FormWindow::FromHandle(hwnd);
+    const bool activate = form && form->Frame() == WindowFrame::Dialog;
+    ::ShowWindow(hwnd, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
+}
+
+bool Win32Platform::IsVisible(WindowHandle w) { return ::IsWindowVisible(HwndOf(w)) != FALSE; }
+
+PixelRect Win32Platform::GetWindowRect(WindowHandle w) {
+    RECT rc{};
+    ::GetWindowRect(HwndOf(w), &rc);
+    return PixelRect{rc.left, rc.top, rc.right, rc.bottom};
+}
+
+void Win32Platform::MoveWindow(WindowHandle w, int left, int top) {
+    ::SetWindowPos(HwndOf(w), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Platform::Invalidate(WindowHandle w, const PixelRect& r) {
+    const RECT rc = RectOf(r);
+    ::InvalidateRect(HwndOf(w), &rc, FALSE);
+}
+
+void Win32Platform::SetTopMost(WindowHandle w) {
+    ::SetWindowPos(HwndOf(w), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+}
+
+void Win32Platform::SetTranslucency(WindowHandle w, std::uint8_t alpha) {
+    HWND hwnd = HwndOf(w);
+    ::SetWindowLongW(hwnd, GWL_EXSTYLE, WS_EX_LAYERED);
+    ::SetLayeredWindowAttributes(hwnd, 0, alpha, LWA_ALPHA);
+}
+
+void Win32Platform::SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) {
+    if (FormWindow* form = FormWindow::FromHandle(HwndOf(w))) form->SetToolTip(id, r, text);
+}
+
+Color Win32Platform::SystemColorValue(SystemColor c) {
+    int index = COLOR_WINDOW;
+    switch (c) {
+        case SystemColor::WindowText:
+            index = COLOR_WINDOWTEXT;
+            break;
+        case SystemColor::Window:
+            index = COLOR_WINDOW;
+            break;
+        case SystemColor::InfoBackground:
+            index = COLOR_INFOBK;
+            break;
+        case SystemColor::ButtonFace:
+            index = COLOR_BTNFACE;
+            break;
+    }
+    const COLORREF rgb = ::GetSysColor(index);
+    return Color{GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)};
+}
+
+TimerId Win32Platform::StartTimer(std::uint32_t intervalMs, std::function<void()> tick) {
+    return loop_.StartTimer(intervalMs, std::move(tick));
+}
+
+void Win32Platform::StopTimer(TimerId id) { loop_.StopTimer(id); }
+
+void Win32Platform::Post(std::function<void()> task) { loop_.Post(std::move(task)); }
+
+void Win32Platform::RunLoop() { loop_.Run(); }
+
+void Win32Platform::QuitLoop() { loop_.Quit(); }
+
+void Win32Platform::ExitProcess(int code) { ::ExitProcess(static_cast<UINT>(code)); }
+
+void Win32Platform::ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) {
+    HWND active = ::GetActiveWindow();
+    ShowOkMessageBox(FormWindow::FromHandle(active) ? active : nullptr, text, caption, icon);
+}
+
+bool Win32Platform::AcquireSingleInstance(std::string_view name) { return AcquireNamedMutex(name); }
+
+std::string Win32Platform::SettingsFilePath(std::string_view fileName) {
+    return FilePathBeside(ExecutablePath(), fileName);
+}
+
+OsVersion Win32Platform::GetOsVersion() { return QueryOsVersion(); }
+
+}  // namespace win32
+}  // namespace platform

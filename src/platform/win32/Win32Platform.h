@@ -1,0 +1,60 @@
+// The Win32 backend of platform::Platform: a thin glue over the form windows, the message loop and
+// the process services of this folder.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/Platform.h"
+#include "platform/win32/GdiCanvas.h"
+#include "platform/win32/MessageLoop.h"
+
+namespace platform::win32 {
+
+class Win32Platform final : public Platform {
+public:
+    Win32Platform();
+    ~Win32Platform() override;
+    Win32Platform(const Win32Platform&) = delete;
+    Win32Platform& operator=(const Win32Platform&) = delete;
+
+    // Owned by one hidden top-level window: no taskbar button, and no WS_EX_TOOLWINDOW either,
+    // since translucency replaces the whole extended style.
+    WindowHandle CreateFormWindow(const WindowSpec& desc, WindowListener& listener) override;
+    void DestroyWindow(WindowHandle w) override;
+    // A Dialog-frame window is activated when shown, as a window the user opened to work in; the
+    // others (bar, calendar, popup) show without taking the focus from the user's window.
+    void SetVisible(WindowHandle w, bool visible) override;
+    bool IsVisible(WindowHandle w) override;
+    PixelRect GetWindowRect(WindowHandle w) override;
+    void MoveWindow(WindowHandle w, int left, int top) override;
+    void Invalidate(WindowHandle w, const PixelRect& r) override;
+    void SetTopMost(WindowHandle w) override;
+    // The extended style becomes exactly WS_EX_LAYERED (the old one is replaced, not added to).
+    void SetTranslucency(WindowHandle w, std::uint8_t alpha) override;
+    void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
+    Color SystemColorValue(SystemColor c) override;
+
+    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick) override;
+    void StopTimer(TimerId id) override;
+    void Post(std::function<void()> task) override;
+    void RunLoop() override;
+    void QuitLoop() override;
+    [[noreturn]] void ExitProcess(int code) override;
+
+    // Owned by the active form window when there is one, so that window waits for the answer.
+    void ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
+
+    bool AcquireSingleInstance(std::string_view name) override;
+    // The executable's folder, then "\", then fileName.
+    std::string SettingsFilePath(std::string_view fileName) override;
+    OsVersion GetOsVersion() override;
+
+    HWND Owner() const { return owner_; }
+
+private:
+    FontCache fonts_;
+    MessageLoop loop_;
+    HWND owner_ = nullptr;
+};
+
+}  // namespace platform::win32

@@ -1,0 +1,126 @@
+// The bar's start-up sequence, its window and drawing, and its re-creation.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "bar/frmMain.h"
+#include "calendar/frmCalendar.h"
+#include "core/AppSettings.h"
+#include "core/basMain.h"
+#include "support/FakeFixture.h"
+
+namespace {
+
+using platform::fake::DrawOp;
+
+class Bar : public testsupport::FakeFixture {
+protected:
+    platform::fake::FakeWindow& BarWindow() { return fake.Window(frmMain::Get().hWnd()); }
+};
+
+TEST_F(Bar, SecondInstanceShowsTheMessageAndEndsWithoutShowingAWindow) {
+    fake.otherInstanceRunning = true;
+    try {
+        frmMain::Get();
+        FAIL() << "the process should have ended";
+    } catch (const platform::fake::ProcessExited&) {
+    }
+    ASSERT_EQ(fake.messageBoxes.size(), 1u);
+    EXPECT_EQ(fake.messageBoxes[0].text, "Vigilonは既に起動しています");
+    EXPECT_EQ(fake.messageBoxes[0].caption, "Vigilon");
+    EXPECT_EQ(fake.messageBoxes[0].icon, platform::MessageIcon::None);
+    EXPECT_EQ(fake.windows.size(), 1u);  // the bar's own window, never shown
+    EXPECT_FALSE(fake.windows.begin()->second.visible);
+    EXPECT_FALSE(frmCalendar::IsLoaded());
+    EXPECT_EQ(fake.RunningTimers(), 0u);
+}
+
+TEST_F(Bar, StartsAsABorderlessWhiteTopmost232By20Window) {
+    frmMain::Get();
+    const platform::fake::FakeWindow& w = BarWindow();
+    EXPECT_EQ(w.layout.frame, platform::WindowFrame::None);
+    EXPECT_EQ(w.layout.clientWidth, 232);
+    EXPECT_EQ(w.layout.clientHeight, 20);
+    EXPECT_EQ(w.layout.background, (platform::Color{255, 255, 255}));
+    EXPECT_TRUE(w.visible);
+    EXPECT_EQ(w.topMostCalls, 1);
+    EXPECT_TRUE(basMain::DriveCheckEnabled);
+    // The follow tick created the calendar, hidden.
+    ASSERT_TRUE(frmCalendar::IsLoaded());
+    EXPECT_FALSE(frmCalendar::Get().Visible());
+    EXPECT_EQ(fake.Window(frmCalendar::Get().hWnd()).layout.clientWidth, 138);
+    EXPECT_EQ(fake.Window(frmCalendar::Get().hWnd()).layout.clientHeight, 136);
+}
+
+TEST_F(Bar, TimersRunWithTheirSettingsAfterStartUp) {
+    WriteSettings("[Setting]\nInterval=700\nCPUInterval=300\nMemoryInterval=2000\nDriveInterval=9000\nBattInterval=0\n");
+    frmMain& bar = frmMain::Get();
+    EXPECT_EQ(bar.tmrCheck.Interval(), 700);
+    EXPECT_EQ(bar.tmrCPU.Interval(), 300);
+    EXPECT_EQ(bar.tmrMemory.Interval(), 2000);
+    EXPECT_EQ(bar.tmrDrive.Interval(), 9000);
+    EXPECT_FALSE(bar.tmrBatt.Running());  // BattInterval 0: no power check
+    EXPECT_EQ(bar.tmrTime.Interval(), 500);
+    EXPECT_FALSE(bar.tmrToolTip.Running());
+    std::vector<std::uint32_t> running = fake.TimerIntervals();
+    std::sort(running.begin(), running.end());
+    EXPECT_EQ(running, (std::vector<std::uint32_t>{300, 500, 700, 2000, 9000}));
+}
+
+TEST_F(Bar, ActiveWindowOneStopsFollowingAndTheClockLeavesItStopped) {
+    WriteSettings("[Setting]\nActiveWindow=1\n");
+    frmMain& bar = frmMain::Get();
+    EXPECT_TRUE(BarWindow().visible);  // placed and shown once all the same
+    EXPECT_FALSE(bar.tmrCheck.Running());
+    fake.Advance(5000);
+    EXPECT_FALSE(bar.tmrCheck.Running());
+}
+
+TEST_F(Bar, TranslucentByTransWhereTheFamilyAllowsIt) {
+    WriteSettings("[Setting]\nTrans=180\n");
+    fake.version = {2, 5, 1};
+    frmMain::Get();
+    EXPECT_EQ(BarWindow().alpha, 180);
+}
+
+TEST_F(Bar, DrawsTheFourCellsAndTheClockInTheirColours) {
+    frmMain& bar = frmMain::Get();
+    const std::vector<DrawOp> ops = fake.Paint(bar.hWnd());
+    auto fillOf = [&](platform::Color c) {
+        for (const DrawOp& op : ops) {
+            if (op.kind == DrawOp::Fill && op.color == c) return op.rect;
+        }
+        return platform::PixelRect{-1, -1, -1, -1};
+    };
+    EXPECT_EQ(fillOf({192, 255, 255}), (platform::PixelRect{0, 0, 67, 10}));     // CPU
+    EXPECT_EQ(fillOf({255, 255, 0}), (platform::PixelRect{67, 0, 134, 10}));     // drive
+    EXPECT_EQ(fillOf({192, 255, 192}), (platform::PixelRect{0, 10, 67, 20}));    // memory
+    EXPECT_EQ(fillOf({255, 128, 0}), (platform::PixelRect{67, 10, 134, 20}));    // power
+
+    std::vector<std::string> texts;
+    for (const DrawOp& op : ops) {
+        if (op.kind == DrawOp::Text) texts.push_back(op.text);
+    }
+    // Drawing order: memory text under the bars, then CPU, clock, drive and power on top.
+    EXPECT_EQ(texts, (std::vector<std::string>{"100%", "100%", "00:00:00", "100%", "100%"}));
+    const auto clock = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) { return op.text == "00:00:00"; });
+    EXPECT_EQ(clock->font, (platform::Font{"ＭＳ Ｐゴシック", 14.25, 700}));
+    EXPECT_EQ(clock->align, platform::TextAlign::Center);
+    // The clock's background covers the block's last 10 twips (drawn after it).
+    const auto clockFill = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
+        return op.kind == DrawOp::Fill && op.rect.left == 133;
+    });
+    EXPECT_NE(clockFill, ops.end());
+}
+
+TEST_F(Bar, ReCreationReadsTheSettingsAgainAndKeepsPublicFlags) {
+    frmMain::Get();
+    frmMain::bCalendar = true;
+    WriteSettings("[Setting]\nCPUInterval=900\n");
+    frmMain::Unload();
+    EXPECT_EQ(frmMain::Get().tmrCPU.Interval(), 900);
+    EXPECT_TRUE(frmMain::bCalendar);
+    EXPECT_TRUE(fake.messageBoxes.empty());  // our own earlier claim passes the single-instance test
+}
+
+}  // namespace

@@ -1,0 +1,150 @@
+// The settings store against the build's real private-profile functions (our own on Linux, the
+// system's under Wine): primitives, number conversion, and the record with its defaults.
+#include <gtest/gtest.h>
+
+#include "core/AppSettings.h"
+#include "core/basINIFile.h"
+#include "support/FakeFixture.h"
+
+namespace {
+
+using basINIFile::ParseLong;
+
+class SettingsStore : public testsupport::FakeFixture {};
+
+TEST(ParseLong, AcceptsWholeNumbersWithBlanksAndRoundsHalvesToEven) {
+    EXPECT_EQ(ParseLong("750"), 750);
+    EXPECT_EQ(ParseLong("  750\t"), 750);
+    EXPECT_EQ(ParseLong("-42"), -42);
+    EXPECT_EQ(ParseLong("+42"), 42);
+    EXPECT_EQ(ParseLong("750.5"), 750);
+    EXPECT_EQ(ParseLong("751.5"), 752);
+    EXPECT_EQ(ParseLong("-2.5"), -2);
+    EXPECT_EQ(ParseLong("0.4"), 0);
+    EXPECT_EQ(ParseLong(".5"), 0);
+    EXPECT_EQ(ParseLong("1e3"), 1000);
+    EXPECT_EQ(ParseLong("2147483647"), 2147483647);
+    EXPECT_EQ(ParseLong("-2147483648"), -2147483647 - 1);
+}
+
+TEST(ParseLong, RejectsTrailingTextEmptyTextAndOutOfRange) {
+    EXPECT_EQ(ParseLong(""), std::nullopt);
+    EXPECT_EQ(ParseLong("   "), std::nullopt);
+    EXPECT_EQ(ParseLong("7a"), std::nullopt);
+    EXPECT_EQ(ParseLong("12 34"), std::nullopt);
+    EXPECT_EQ(ParseLong("abc"), std::nullopt);
+    EXPECT_EQ(ParseLong("-"), std::nullopt);
+    EXPECT_EQ(ParseLong("- 5"), std::nullopt);
+    EXPECT_EQ(ParseLong("inf"), std::nullopt);
+    EXPECT_EQ(ParseLong("nan"), std::nullopt);
+    EXPECT_EQ(ParseLong("2147483647.5"), std::nullopt);  // rounds to 2^31
+    EXPECT_EQ(ParseLong("-2147483649"), std::nullopt);
+    EXPECT_EQ(ParseLong("1e400"), std::nullopt);
+}
+
+TEST_F(SettingsStore, MissingFileGivesEveryDefault) {
+    core::LoadSettings();
+    const core::Settings& s = core::AppSettings;
+    EXPECT_EQ(s.Drive, "C");
+    EXPECT_EQ(s.Interval, 500);
+    EXPECT_EQ(s.CPUInterval, 500);
+    EXPECT_EQ(s.MemoryInterval, 1000);
+    EXPECT_EQ(s.DriveInterval, 60000);
+    EXPECT_EQ(s.BattInterval, 0);
+    EXPECT_EQ(s.Trans, 255);
+    EXPECT_EQ(s.CalendarHoliday1, "1/1,2/11,4/29,5/3,5/5,7/20,11/3,11/23,12/29,12/30,12/31");
+    EXPECT_EQ(s.CalendarHoliday2, "1-2-2,7-3-2,9-3-2,10-2-2");
+    EXPECT_EQ(s.ActiveWindow, 0);
+    EXPECT_FALSE(s.McAfee);
+    // Defaults are never written back.
+    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Vigilon.ini"));
+}
+
+TEST_F(SettingsStore, ReadsValuesByTheirOwnRules) {
+    WriteSettings(
+        "[Setting]\r\n"
+        "Drive=C,D\r\n"
+        "Interval=0\r\n"
+        "CPUInterval= 750 \r\n"
+        "MemoryInterval=7a\r\n"
+        "DriveInterval=30000.5\r\n"
+        "BattInterval=0\r\n"
+        "Trans=12abc\r\n"
+        "ActiveWindow=1\r\n");
+    core::LoadSettings();
+    const core::Settings& s = core::AppSettings;
+    EXPECT_EQ(s.Drive, "C,D");
+    EXPECT_EQ(s.Interval, 500);         // 0 is the same as missing
+    EXPECT_EQ(s.CPUInterval, 750);      // blanks around the number
+    EXPECT_EQ(s.MemoryInterval, 1000);  // trailing letter: not a number, so the default
+    EXPECT_EQ(s.DriveInterval, 30000);  // half to even
+    EXPECT_EQ(s.BattInterval, 0);       // 0 stays 0
+    EXPECT_EQ(s.Trans, 12);             // the integer read takes the leading number
+    EXPECT_EQ(s.ActiveWindow, 1);
+}
+
+TEST_F(SettingsStore, SixteenBitReadsOutOfRangeBecomeZero) {
+    WriteSettings("[Setting]\nTrans=70000\nActiveWindow=-40000\n");
+    core::LoadSettings();
+    EXPECT_EQ(core::AppSettings.Trans, 255);
+    EXPECT_EQ(core::AppSettings.ActiveWindow, 0);
+}
+
+TEST_F(SettingsStore, EmptyTextKeysFallBackToDefaults) {
+    WriteSettings("[Setting]\nDrive=\nCalendarHoliday1=\nCalendarHoliday2=1-1-2\n");
+    core::LoadSettings();
+    EXPECT_EQ(core::AppSettings.Drive, "C");
+    EXPECT_EQ(core::AppSettings.CalendarHoliday1, core::kDefaultHolidays1);
+    EXPECT_EQ(core::AppSettings.CalendarHoliday2, "1-1-2");
+}
+
+TEST_F(SettingsStore, McAfeeNeedsExactUpperCaseTrueAndOtherTextKeepsTheFlag) {
+    WriteSettings("[Setting]\nMcAfee=true\n");
+    core::LoadSettings();
+    EXPECT_FALSE(core::AppSettings.McAfee);
+
+    WriteSettings("[Setting]\nMcAfee=TRUE\n");
+    core::LoadSettings();
+    EXPECT_TRUE(core::AppSettings.McAfee);
+
+    WriteSettings("[Setting]\nMcAfee=yes\n");
+    core::LoadSettings();
+    EXPECT_TRUE(core::AppSettings.McAfee);  // unchanged
+
+    WriteSettings("[Setting]\nMcAfee=\n");
+    core::LoadSettings();
+    EXPECT_FALSE(core::AppSettings.McAfee);
+}
+
+TEST_F(SettingsStore, LongValuesAreCutTo1023Bytes) {
+    const std::string longValue(1100, 'x');
+    basINIFile::WriteINIString("Setting", "Drive", longValue);
+    EXPECT_EQ(basINIFile::ReadINIString("Setting", "Drive"), std::string(1023, 'x'));
+}
+
+TEST_F(SettingsStore, WritesRoundTripAndKeepOtherKeys) {
+    WriteSettings("[Setting]\nDrive=C\nTrans=200\n[Other]\nKeep=1\n");
+    basINIFile::WriteINIString("Setting", "Drive", "D,E");
+    basINIFile::WriteINIString("Setting", "BattInterval", "1500.5");
+    EXPECT_EQ(basINIFile::ReadINIString("Setting", "Drive"), "D,E");
+    EXPECT_EQ(basINIFile::ReadINILong("Setting", "BattInterval"), 1500);
+    EXPECT_EQ(basINIFile::ReadINIInteger("Setting", "Trans"), 200);
+    EXPECT_EQ(basINIFile::ReadINIString("Other", "Keep"), "1");
+    EXPECT_EQ(basINIFile::ReadINIString("setting", "drive"), "D,E");  // names are case-insensitive
+}
+
+TEST_F(SettingsStore, HandEditedIntervalsOutsideTheTimerRangeAreBroughtIn) {
+    WriteSettings(
+        "[Setting]\nInterval=-1\nCPUInterval=-500\nMemoryInterval=100000\n"
+        "DriveInterval=2147483647\nBattInterval=-60000\nTrans=-5\n");
+    core::LoadSettings();
+    const core::Settings& s = core::AppSettings;
+    EXPECT_EQ(s.Interval, 500);
+    EXPECT_EQ(s.CPUInterval, 500);
+    EXPECT_EQ(s.MemoryInterval, 65535);
+    EXPECT_EQ(s.DriveInterval, 65535);
+    EXPECT_EQ(s.BattInterval, 0);  // no power check, shown as such
+    EXPECT_EQ(s.Trans, -5);        // kept: translucency ignores it and the window stays opaque
+}
+
+}  // namespace

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Smoke test of the Linux bar: starts it on its own virtual display under openbox, checks the
+# window (232 x 20, borderless, above others, no taskbar entry, the cell colours on screen), then
+# starts a second copy, which must show the "already running" box and end without a second bar.
+# Usage: linux_smoke.sh path/to/vigilon   (VIGILON_SHOT_DIR=dir keeps the screenshots)
+set -euo pipefail
+
+exe=$(readlink -f "$1")
+fail() { echo "smoke_linux: FAIL: $*" >&2; exit 1; }
+need() { command -v "$1" >/dev/null || fail "$1 is missing (apt-get install xvfb openbox xdotool x11-utils imagemagick)"; }
+for tool in Xvfb openbox xdotool xprop xdpyinfo import convert; do need "$tool"; done
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A display number nobody uses.
+for n in $(seq 140 199); do
+    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then display=":$n"; break; fi
+done
+[ -n "${display:-}" ] || fail "no free X display number"
+
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || fail "Xvfb did not start"
+openbox >"$work/openbox.log" 2>&1 &
+pids+=($!)
+sleep 1
+
+# Each run gets its own lock folder and settings folder.
+export XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# Visible top-level windows of the given size, one id per line.
+windows_of_size() {
+    local want=$1 id
+    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+        eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
+        [ "${WIDTH}x${HEIGHT}" = "$want" ] && echo "$id"
+    done
+    return 0
+}
+
+"$exe" >"$work/first.log" 2>&1 &
+first=$!
+pids+=("$first")
+bar=""
+for _ in $(seq 100); do
+    bar=$(windows_of_size 232x20 | head -n 1)
+    [ -n "$bar" ] && break
+    sleep 0.1
+done
+[ -n "$bar" ] || fail "no 232x20 window appeared ($(cat "$work/first.log"))"
+
+state=$(xprop -id "$bar" _NET_WM_STATE)
+[[ $state == *_NET_WM_STATE_ABOVE* ]] || fail "bar is not above other windows: $state"
+[[ $state == *_NET_WM_STATE_SKIP_TASKBAR* ]] || fail "bar has a taskbar entry: $state"
+extents=$(xprop -id "$bar" _NET_FRAME_EXTENTS)
+[[ $extents == *"= 0, 0, 0, 0"* ]] || fail "bar has a window frame: $extents"
+
+sleep 1
+eval "$(xdotool getwindowgeometry --shell "$bar")"
+shot="$work/linux-bar.png"
+import -window root "$shot"
+pixel() {
+    local at="p{$(($X + $1)),$(($Y + $2))}"
+    convert "$shot" -format "%[fx:round(255*$at.r)],%[fx:round(255*$at.g)],%[fx:round(255*$at.b)]" info:
+}
+check_pixel() {
+    local got
+    got=$(pixel "$1" "$2")
+    [ "$got" = "$3" ] || fail "$4 at +$1+$2 is $got, expected $3"
+}
+check_pixel 3 3 "192,255,255" "CPU cell"
+check_pixel 70 3 "255,255,0" "drive cell"
+check_pixel 3 13 "192,255,192" "memory cell"
+check_pixel 70 13 "255,128,0" "power cell"
+check_pixel 228 2 "255,255,255" "clock cell"
+
+# A second copy: the box, then it ends; still one bar.
+"$exe" >"$work/second.log" 2>&1 &
+second=$!
+pids+=("$second")
+box=""
+for _ in $(seq 100); do
+    box=$(xdotool search --onlyvisible --name '^Vigilon$' 2>/dev/null | head -n 1 || true)
+    [ -n "$box" ] && break
+    sleep 0.1
+done
+[ -n "$box" ] || fail "the second copy showed no box titled Vigilon"
+[ -n "${VIGILON_SHOT_DIR:-}" ] && import -window root "$VIGILON_SHOT_DIR/linux-second-start.png"
+xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
+xdotool key --window "$box" Return
+for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$second" 2>/dev/null && fail "the second copy did not end after its box was closed"
+[ "$(windows_of_size 232x20 | wc -l)" -eq 1 ] || fail "a second bar appeared"
+kill -0 "$first" 2>/dev/null || fail "the first copy ended"
+
+[ -n "${VIGILON_SHOT_DIR:-}" ] && cp "$shot" "$VIGILON_SHOT_DIR/"
+echo "smoke_linux: bar 232x20 at $X,$Y above others, cells in their colours; second start refused"

@@ -8,18 +8,18 @@
 
 namespace forms {
 
-Form::Form(std::string name, FormSpec layout) : name_(std::move(name)), spec_(std::move(layout)) {}
+Form::Form(std::string name, FormSpec layout) : name_(std::move(name)), layout_(std::move(layout)) {}
 
 Form::~Form() { Destroy(); }
 
 void Form::Load(Unloader unloader) {
     unloader_ = unloader;
     platform::WindowSpec ws;
-    ws.title = spec_.caption;
-    ws.clientWidth = ToPixels(spec_.clientWidth);
-    ws.clientHeight = ToPixels(spec_.clientHeight);
-    ws.frame = spec_.frame;
-    ws.background = spec_.backColor.Resolve();
+    ws.title = layout_.caption;
+    ws.clientWidth = ToPixels(layout_.clientWidth);
+    ws.clientHeight = ToPixels(layout_.clientHeight);
+    ws.frame = layout_.frame;
+    ws.background = layout_.backColor.Resolve();
     hwnd_ = platform::Current().CreateFormWindow(ws, *this);
     Form_Load();
     // Timers start once loading is over, so none ticks into a half-made form.
@@ -71,9 +71,12 @@ void Form::UpdateToolTip(const Label& label) {
 }
 
 void Form::OnPaint(platform::Canvas& canvas) {
-    canvas.FillRect({0, 0, ToPixels(spec_.clientWidth), ToPixels(spec_.clientHeight)}, spec_.backColor.Resolve());
+    const platform::PixelRect client{0, 0, ToPixels(layout_.clientWidth), ToPixels(layout_.clientHeight)};
+    canvas.FillRect(client, layout_.backColor.Resolve());
     for (const Control* c : controls_) {
-        if (c->Visible()) c->Paint(canvas);
+        const platform::PixelRect r = c->PixelBounds();
+        const bool onClient = r.left < client.right && r.right > 0 && r.top < client.bottom && r.bottom > 0;
+        if (c->Visible() && onClient) c->Paint(canvas);
     }
 }
 

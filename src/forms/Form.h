@@ -82,7 +82,7 @@ private:
     platform::PixelRect OuterRect() const;
 
     std::string name_;
-    FormSpec spec_;
+    FormSpec layout_;
     platform::WindowHandle hwnd_ = 0;
     Unloader unloader_ = nullptr;
     std::vector<Control*> controls_;  // bottom-most first

@@ -15,6 +15,7 @@ void TextBox::Paint(platform::Canvas& canvas) const {
     platform::Platform& p = platform::Current();
     canvas.FillRect(r, p.SystemColorValue(platform::SystemColor::Window));
     canvas.FrameRect(r, platform::Color{128, 128, 128});
+    if (text_.empty()) return;
     const platform::PixelRect inner{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
     canvas.DrawText(inner, text_, platform::Font{"ＭＳ Ｐゴシック", 9.0, 400},
                     p.SystemColorValue(platform::SystemColor::WindowText), platform::TextAlign::Left);

@@ -16,6 +16,7 @@ public:
     static inline int loads = 0;
     static inline bool flag = false;
     static inline bool unloadSelfOnTick = false;
+    static inline int selfUnloadTicks = 0;
     std::vector<std::string> events;
     int ticks = 0;
     int ticksSeenBeforeLoadEnded = -1;
@@ -29,7 +30,10 @@ private:
     frmProbe() : Form("frmProbe", {"", 3000, 600, platform::WindowFrame::None, forms::ColorRef::Rgb(1, 2, 3)}) {
         tmrTick.onTimer = [this] {
             ++ticks;
-            if (unloadSelfOnTick) Unload();
+            if (unloadSelfOnTick) {
+                Unload();
+                selfUnloadTicks = ticks;  // the object must still be alive here
+            }
         };
         lblBottom.onMouseDown = [this](int b, int s, forms::Twips x, forms::Twips) {
             events.push_back("bottom down " + std::to_string(b) + " " + std::to_string(s) + " " +
@@ -58,6 +62,7 @@ protected:
         frmProbe::loads = 0;
         frmProbe::flag = false;
         frmProbe::unloadSelfOnTick = false;
+        frmProbe::selfUnloadTicks = 0;
     }
     platform::fake::FakeWindow& Win() { return fake.Window(frmProbe::Get().hWnd()); }
 };
@@ -123,10 +128,10 @@ TEST_F(FormRuntime, SettingTheSameIntervalKeepsTheCountdown) {
 }
 
 TEST_F(FormRuntime, AFormCanUnloadItselfFromItsOwnTimer) {
-    frmProbe& f = frmProbe::Get();
+    frmProbe::Get();
     frmProbe::unloadSelfOnTick = true;
     fake.Advance(100);
-    EXPECT_EQ(f.ticks, 1);  // still readable: freed only after the handler returned
+    EXPECT_EQ(frmProbe::selfUnloadTicks, 1);
     EXPECT_FALSE(frmProbe::IsLoaded());
     fake.Advance(1000);
     EXPECT_EQ(fake.RunningTimers(), 0u);

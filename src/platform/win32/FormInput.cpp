@@ -6,7 +6,9 @@
 namespace platform::win32 {
 
 namespace {
-bool KeyDown(int virtualKey) { return (::GetKeyState(virtualKey) & 0x8000) != 0; }
+bool KeyDown(int virtualKey) {
+    return (::GetKeyState(virtualKey) & 0x8000) != 0;
+}
 }  // namespace
 
 int MouseButtonsFromKeyState(WPARAM keyState) {

@@ -48,14 +48,16 @@ DWORD StyleOf(WindowFrame frame) {
 
 HWND CreateFormOwner() {
     static const ATOM atom = RegisterClassOnce(kOwnerClass, ::DefWindowProcW, 0);
-    if (!atom) return nullptr;
-    return ::CreateWindowExW(0, kOwnerClass, L"Vigilon", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                             ::GetModuleHandleW(nullptr), nullptr);
+    if (!atom)
+        return nullptr;
+    return ::CreateWindowExW(0, kOwnerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, ::GetModuleHandleW(nullptr),
+                             nullptr);
 }
 
 HWND FormWindow::Create(const WindowSpec& desc, WindowListener& listener, HWND owner, FontCache& fonts) {
     const ATOM atom = FormClass(&FormWindow::WindowProc);
-    if (!atom) return nullptr;
+    if (!atom)
+        return nullptr;
     const DWORD style = StyleOf(desc.frame);
     const DWORD exStyle = 0;
     RECT outer{0, 0, desc.clientWidth, desc.clientHeight};
@@ -70,11 +72,14 @@ HWND FormWindow::Create(const WindowSpec& desc, WindowListener& listener, HWND o
 }
 
 FormWindow* FormWindow::FromHandle(HWND hwnd) {
-    if (!hwnd || !::IsWindow(hwnd)) return nullptr;
+    if (!hwnd || !::IsWindow(hwnd))
+        return nullptr;
     DWORD pid = 0;
     ::GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != ::GetCurrentProcessId()) return nullptr;
-    if (::GetClassLongPtrW(hwnd, GCW_ATOM) != FormClass(&FormWindow::WindowProc)) return nullptr;
+    if (pid != ::GetCurrentProcessId())
+        return nullptr;
+    if (::GetClassLongPtrW(hwnd, GCW_ATOM) != FormClass(&FormWindow::WindowProc))
+        return nullptr;
     auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     return self && !self->destroyed_ ? self : nullptr;
 }
@@ -94,10 +99,12 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(created));
     }
     auto* self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (!self) return ::DefWindowProcW(hwnd, msg, wp, lp);
+    if (!self)
+        return ::DefWindowProcW(hwnd, msg, wp, lp);
     ++self->depth_;
     const LRESULT result = self->Handle(msg, wp, lp);
-    if (--self->depth_ == 0 && self->destroyed_) delete self;
+    if (--self->depth_ == 0 && self->destroyed_)
+        delete self;
     return result;
 }
 
@@ -164,14 +171,16 @@ void FormWindow::MouseDown(WPARAM wp, LPARAM lp, bool doubleClick) {
 }
 
 void FormWindow::MouseUp(WPARAM wp, LPARAM lp) {
-    if (MouseButtonsFromKeyState(wp) == 0 && ::GetCapture() == hwnd_) ::ReleaseCapture();
+    if (MouseButtonsFromKeyState(wp) == 0 && ::GetCapture() == hwnd_)
+        ::ReleaseCapture();
     listener_.OnMouseUp(MouseEventOf(wp, lp));
 }
 
 void FormWindow::Paint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(hwnd_, &ps);
-    if (!dc) return;
+    if (!dc)
+        return;
     const RECT area = ps.rcPaint;
     const int width = area.right - area.left;
     const int height = area.bottom - area.top;
@@ -188,11 +197,13 @@ void FormWindow::Paint() {
             listener_.OnPaint(canvas);
         }
         ::SetViewportOrgEx(memory, 0, 0, nullptr);
-        if (!destroyed_) ::BitBlt(dc, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
+        if (!destroyed_)
+            ::BitBlt(dc, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
         ::SelectObject(memory, oldBitmap);
         ::DeleteObject(bitmap);
     }
-    if (memory) ::DeleteDC(memory);
+    if (memory)
+        ::DeleteDC(memory);
     ::EndPaint(hwnd_, &ps);
 }
 

@@ -16,7 +16,8 @@ FontCache::FontCache() {
 }
 
 FontCache::~FontCache() {
-    for (const Entry& e : entries_) ::DeleteObject(e.handle);
+    for (const Entry& e : entries_)
+        ::DeleteObject(e.handle);
 }
 
 LONG FontCache::HeightForPoints(double points, int dpi) {
@@ -27,7 +28,8 @@ LONG FontCache::HeightForPoints(double points, int dpi) {
 
 HFONT FontCache::Get(const Font& font) {
     for (const Entry& e : entries_) {
-        if (e.font == font) return e.handle;
+        if (e.font == font)
+            return e.handle;
     }
     LOGFONTW lf{};
     lf.lfHeight = HeightForPoints(font.points, dpi_);
@@ -40,7 +42,8 @@ HFONT FontCache::Get(const Font& font) {
     const std::wstring face = WideFromUtf8(font.face);
     face.copy(lf.lfFaceName, LF_FACESIZE - 1);
     HFONT handle = ::CreateFontIndirectW(&lf);
-    if (!handle) return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
+    if (!handle)
+        return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
     entries_.push_back(Entry{font, handle});
     return handle;
 }
@@ -50,7 +53,9 @@ GdiCanvas::GdiCanvas(HDC dc, FontCache& fonts)
     ::SetBkMode(dc_, TRANSPARENT);
 }
 
-GdiCanvas::~GdiCanvas() { ::SelectObject(dc_, originalFont_); }
+GdiCanvas::~GdiCanvas() {
+    ::SelectObject(dc_, originalFont_);
+}
 
 void GdiCanvas::FillRect(const PixelRect& r, Color c) {
     const RECT rc = RectOf(r);
@@ -65,7 +70,8 @@ void GdiCanvas::FrameRect(const PixelRect& r, Color c) {
 }
 
 void GdiCanvas::DrawText(const PixelRect& r, std::string_view utf8, const Font& font, Color c, TextAlign align) {
-    if (utf8.empty()) return;
+    if (utf8.empty())
+        return;
     std::wstring text = WideFromUtf8(utf8);
     RECT rc = RectOf(r);
     UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;

@@ -50,7 +50,11 @@ private:
     HGDIOBJ originalFont_;
 };
 
-inline COLORREF ColorRefOf(Color c) { return RGB(c.r, c.g, c.b); }
-inline RECT RectOf(const PixelRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+inline COLORREF ColorRefOf(Color c) {
+    return RGB(c.r, c.g, c.b);
+}
+inline RECT RectOf(const PixelRect& r) {
+    return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 }  // namespace platform::win32

@@ -24,23 +24,27 @@ void RegisterLoopClass(WNDPROC proc) {
 
 MessageLoop::MessageLoop() {
     RegisterLoopClass(&MessageLoop::WindowProc);
-    window_ = ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                ::GetModuleHandleW(nullptr), this);
+    window_ =
+        ::CreateWindowExW(0, kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ::GetModuleHandleW(nullptr), this);
 }
 
 MessageLoop::~MessageLoop() {
-    for (const auto& entry : timers_) ::KillTimer(window_, entry.first);
+    for (const auto& entry : timers_)
+        ::KillTimer(window_, entry.first);
     timers_.clear();
-    if (window_) ::DestroyWindow(window_);
+    if (window_)
+        ::DestroyWindow(window_);
 }
 
 TimerId MessageLoop::StartTimer(std::uint32_t intervalMs, std::function<void()> tick) {
-    if (!window_) return 0;
+    if (!window_)
+        return 0;
     do {
         ++lastId_;
     } while (lastId_ == 0 || timers_.count(lastId_) != 0);
     const TimerId id = lastId_;
-    if (::SetTimer(window_, id, intervalMs < 1 ? 1 : intervalMs, nullptr) == 0) return 0;
+    if (::SetTimer(window_, id, intervalMs < 1 ? 1 : intervalMs, nullptr) == 0)
+        return 0;
     auto timer = std::make_shared<Timer>();
     timer->tick = std::move(tick);
     timers_.emplace(id, std::move(timer));
@@ -48,15 +52,18 @@ TimerId MessageLoop::StartTimer(std::uint32_t intervalMs, std::function<void()> 
 }
 
 void MessageLoop::StopTimer(TimerId id) {
-    if (timers_.erase(id) != 0) ::KillTimer(window_, id);
+    if (timers_.erase(id) != 0)
+        ::KillTimer(window_, id);
 }
 
 void MessageLoop::OnTimer(TimerId id) {
     const auto it = timers_.find(id);
-    if (it == timers_.end()) return;  // stopped while its message was on its way
+    if (it == timers_.end())
+        return;  // stopped while its message was on its way
     // The shared reference keeps the tick alive if the tick stops its own timer.
     const std::shared_ptr<Timer> timer = it->second;
-    if (timer->running) return;
+    if (timer->running)
+        return;
     timer->running = true;
     timer->tick();
     timer->running = false;
@@ -68,17 +75,20 @@ void MessageLoop::Post(std::function<void()> task) {
 }
 
 void MessageLoop::Wake() {
-    if (wakePending_ || !window_) return;
+    if (wakePending_ || !window_)
+        return;
     wakePending_ = ::PostMessageW(window_, kRunTask, 0, 0) != FALSE;
 }
 
 void MessageLoop::RunNextTask() {
     wakePending_ = false;
-    if (tasks_.empty()) return;
+    if (tasks_.empty())
+        return;
     std::function<void()> task = std::move(tasks_.front());
     tasks_.pop_front();
     // Ask for the next one first, so a task that opens a modal loop does not hold up the rest.
-    if (!tasks_.empty()) Wake();
+    if (!tasks_.empty())
+        Wake();
     task();
 }
 
@@ -90,7 +100,9 @@ void MessageLoop::Run() {
     }
 }
 
-void MessageLoop::Quit() { ::PostQuitMessage(0); }
+void MessageLoop::Quit() {
+    ::PostQuitMessage(0);
+}
 
 LRESULT CALLBACK MessageLoop::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_NCCREATE) {

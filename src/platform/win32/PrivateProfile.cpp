@@ -22,7 +22,8 @@ std::string AnsiPath(std::string_view utf8Path) {
     const std::wstring wide = win32::WideFromUtf8(utf8Path);
     BOOL lossy = FALSE;
     const int n = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, nullptr, 0, nullptr, &lossy);
-    if (n > 0 && !lossy) return AnsiFromUtf8(utf8Path);
+    if (n > 0 && !lossy)
+        return AnsiFromUtf8(utf8Path);
 
     const std::size_t slash = wide.find_last_of(L"\\/");
     if (slash != std::wstring::npos) {
@@ -40,23 +41,26 @@ std::string AnsiPath(std::string_view utf8Path) {
 
 }  // namespace
 
-std::string ReadString(std::string_view path, std::string_view section, std::string_view key,
-                       std::string_view defaultValue, std::size_t bufferBytes) {
-    if (bufferBytes == 0) return {};
+std::string ReadString(std::string_view path,
+                       std::string_view section,
+                       std::string_view key,
+                       std::string_view defaultValue,
+                       std::size_t bufferBytes) {
+    if (bufferBytes == 0)
+        return {};
     const DWORD size = bufferBytes > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<DWORD>(bufferBytes);
     std::vector<char> buffer(size, '\0');
-    const DWORD n = ::GetPrivateProfileStringA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
-                                               AnsiFromUtf8(defaultValue).c_str(), buffer.data(), size,
-                                               AnsiPath(path).c_str());
+    const DWORD n =
+        ::GetPrivateProfileStringA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
+                                   AnsiFromUtf8(defaultValue).c_str(), buffer.data(), size, AnsiPath(path).c_str());
     // The text ends at its first NUL, whatever length the function reports.
     const std::size_t length = ::strnlen(buffer.data(), n < size ? n : size);
     return Utf8FromAnsi(std::string_view(buffer.data(), length));
 }
 
-std::int32_t ReadInt(std::string_view path, std::string_view section, std::string_view key,
-                     std::int32_t defaultValue) {
-    const UINT value = ::GetPrivateProfileIntA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
-                                               defaultValue, AnsiPath(path).c_str());
+std::int32_t ReadInt(std::string_view path, std::string_view section, std::string_view key, std::int32_t defaultValue) {
+    const UINT value = ::GetPrivateProfileIntA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(), defaultValue,
+                                               AnsiPath(path).c_str());
     return static_cast<std::int32_t>(value);
 }
 

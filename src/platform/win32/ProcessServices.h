@@ -14,10 +14,10 @@ namespace platform::win32 {
 // MB_OK with the icon's flag; returns when the box is dismissed. Its modal loop dispatches the
 // thread's messages, timers included.
 void ShowOkMessageBox(HWND owner, std::string_view text, std::string_view caption, MessageIcon icon);
-UINT MessageBoxFlags(MessageIcon icon);
 
-// Creates (or opens) the named mutex and keeps its handle open until the process ends. False when
-// it existed already. A mutex that cannot be created at all does not stop the program: true.
+// Creates the named mutex and keeps its handle open until the process ends. False when another
+// process (anyone but this one) holds the name; a name this process holds already passes again.
+// A mutex that cannot be created at all does not stop the program: true.
 bool AcquireNamedMutex(std::string_view name);
 
 // GetVersionExA with the 148-byte record; all zero when the query fails.
@@ -25,9 +25,9 @@ OsVersion QueryOsVersion();
 
 // The executable's full path, as GetModuleFileNameW reports it.
 std::wstring ExecutablePath();
-// fileName in the folder of exePath, the separator always inserted: "C:\Tools\Vigilon.exe" gives
-// "C:\Tools\Vigilon.ini", "C:\Vigilon.exe" gives "C:\\Vigilon.ini" (the folder keeps its root
-// separator). UTF-8.
+// fileName in the folder of exePath, the separator always inserted. For "Vigilon.ini",
+// "C:\Tools\Vigilon.exe" gives "C:\Tools\Vigilon.ini" and "C:\Vigilon.exe" gives "C:\\Vigilon.ini"
+// (a drive root keeps its own separator). UTF-8.
 std::string FilePathBeside(std::wstring_view exePath, std::string_view fileName);
 
 }  // namespace platform::win32

@@ -21,7 +21,11 @@ std::string MultiByteFromUtf8(std::string_view utf8, UINT codePage);
 std::string Utf8FromMultiByte(std::string_view bytes, UINT codePage);
 
 // The same with the system's ANSI code page (932 on Japanese Windows).
-inline std::string AnsiFromUtf8(std::string_view utf8) { return MultiByteFromUtf8(utf8, CP_ACP); }
-inline std::string Utf8FromAnsi(std::string_view ansi) { return Utf8FromMultiByte(ansi, CP_ACP); }
+inline std::string AnsiFromUtf8(std::string_view utf8) {
+    return MultiByteFromUtf8(utf8, CP_ACP);
+}
+inline std::string Utf8FromAnsi(std::string_view ansi) {
+    return Utf8FromMultiByte(ansi, CP_ACP);
+}
 
 }  // namespace platform::win32

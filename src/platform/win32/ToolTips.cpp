@@ -1,7 +1,6 @@
 // Tooltip windows over the common controls (v6 through the program's manifest; v5 elsewhere).
 #include "platform/win32/ToolTips.h"
 
-
 namespace platform::win32 {
 
 namespace {
@@ -27,13 +26,15 @@ void InitCommonControlsOnce() {
 }
 
 bool ToolTips::EnsureWindow() {
-    if (tip_) return true;
+    if (tip_)
+        return true;
     InitCommonControlsOnce();
     // Owned by the form: it closes with it. Always-tip: the bar shows tips while another window is active.
     tip_ = ::CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, form_, nullptr,
                              ::GetModuleHandleW(nullptr), nullptr);
-    if (!tip_) return false;
+    if (!tip_)
+        return false;
     // A width limit makes the tooltip honour line breaks in the text; 1000 px is wider than any line.
     ::SendMessageW(tip_, TTM_SETMAXTIPWIDTH, 0, 1000);
     return true;
@@ -55,14 +56,16 @@ void ToolTips::Set(HWND form, int id, const PixelRect& r, std::wstring text) {
     const RECT rect{r.left, r.top, r.right, r.bottom};
     const auto it = tools_.find(id);
     if (text.empty()) {
-        if (it == tools_.end()) return;
+        if (it == tools_.end())
+            return;
         TTTOOLINFOW ti = ToolInfo(id, it->second.rect, nullptr);
         ::SendMessageW(tip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
         tools_.erase(it);
         return;
     }
     if (it == tools_.end()) {
-        if (!EnsureWindow()) return;
+        if (!EnsureWindow())
+            return;
         TTTOOLINFOW ti = ToolInfo(id, rect, &text);
         // Kept only once the tooltip has taken it, so a refused tool is offered again next time.
         if (::SendMessageW(tip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti))) {

@@ -7,12 +7,16 @@
 
 namespace platform {
 
-std::unique_ptr<Platform> CreatePlatform() { return std::make_unique<win32::Win32Platform>(); }
+std::unique_ptr<Platform> CreatePlatform() {
+    return std::make_unique<win32::Win32Platform>();
+}
 
 namespace win32 {
 
 namespace {
-HWND HwndOf(WindowHandle w) { return reinterpret_cast<HWND>(w); }
+HWND HwndOf(WindowHandle w) {
+    return reinterpret_cast<HWND>(w);
+}
 }  // namespace
 
 Win32Platform::Win32Platform() {
@@ -22,14 +26,17 @@ Win32Platform::Win32Platform() {
 
 Win32Platform::~Win32Platform() {
     // Destroying the owner destroys every form window still open, while the fonts are still here.
-    if (owner_) ::DestroyWindow(owner_);
+    if (owner_)
+        ::DestroyWindow(owner_);
 }
 
 WindowHandle Win32Platform::CreateFormWindow(const WindowSpec& desc, WindowListener& listener) {
     return reinterpret_cast<WindowHandle>(FormWindow::Create(desc, listener, owner_, fonts_));
 }
 
-void Win32Platform::DestroyWindow(WindowHandle w) { ::DestroyWindow(HwndOf(w)); }
+void Win32Platform::DestroyWindow(WindowHandle w) {
+    ::DestroyWindow(HwndOf(w));
+}
 
 void Win32Platform::SetVisible(WindowHandle w, bool visible) {
     HWND hwnd = HwndOf(w);
@@ -42,7 +49,9 @@ void Win32Platform::SetVisible(WindowHandle w, bool visible) {
     ::ShowWindow(hwnd, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
 }
 
-bool Win32Platform::IsVisible(WindowHandle w) { return ::IsWindowVisible(HwndOf(w)) != FALSE; }
+bool Win32Platform::IsVisible(WindowHandle w) {
+    return ::IsWindowVisible(HwndOf(w)) != FALSE;
+}
 
 PixelRect Win32Platform::GetWindowRect(WindowHandle w) {
     RECT rc{};
@@ -59,6 +68,8 @@ void Win32Platform::Invalidate(WindowHandle w, const PixelRect& r) {
     ::InvalidateRect(HwndOf(w), &rc, FALSE);
 }
 
+// Without SWP_NOACTIVATE, as the program has always made its bar topmost: the window is activated
+// as well (under Wine even a hidden one becomes the foreground window).
 void Win32Platform::SetTopMost(WindowHandle w) {
     ::SetWindowPos(HwndOf(w), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
 }
@@ -70,7 +81,8 @@ void Win32Platform::SetTranslucency(WindowHandle w, std::uint8_t alpha) {
 }
 
 void Win32Platform::SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) {
-    if (FormWindow* form = FormWindow::FromHandle(HwndOf(w))) form->SetToolTip(id, r, text);
+    if (FormWindow* form = FormWindow::FromHandle(HwndOf(w)))
+        form->SetToolTip(id, r, text);
 }
 
 Color Win32Platform::SystemColorValue(SystemColor c) {
@@ -97,28 +109,42 @@ TimerId Win32Platform::StartTimer(std::uint32_t intervalMs, std::function<void()
     return loop_.StartTimer(intervalMs, std::move(tick));
 }
 
-void Win32Platform::StopTimer(TimerId id) { loop_.StopTimer(id); }
+void Win32Platform::StopTimer(TimerId id) {
+    loop_.StopTimer(id);
+}
 
-void Win32Platform::Post(std::function<void()> task) { loop_.Post(std::move(task)); }
+void Win32Platform::Post(std::function<void()> task) {
+    loop_.Post(std::move(task));
+}
 
-void Win32Platform::RunLoop() { loop_.Run(); }
+void Win32Platform::RunLoop() {
+    loop_.Run();
+}
 
-void Win32Platform::QuitLoop() { loop_.Quit(); }
+void Win32Platform::QuitLoop() {
+    loop_.Quit();
+}
 
-void Win32Platform::ExitProcess(int code) { ::ExitProcess(static_cast<UINT>(code)); }
+void Win32Platform::ExitProcess(int code) {
+    ::ExitProcess(static_cast<UINT>(code));
+}
 
 void Win32Platform::ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) {
     HWND active = ::GetActiveWindow();
     ShowOkMessageBox(FormWindow::FromHandle(active) ? active : nullptr, text, caption, icon);
 }
 
-bool Win32Platform::AcquireSingleInstance(std::string_view name) { return AcquireNamedMutex(name); }
+bool Win32Platform::AcquireSingleInstance(std::string_view name) {
+    return AcquireNamedMutex(name);
+}
 
 std::string Win32Platform::SettingsFilePath(std::string_view fileName) {
     return FilePathBeside(ExecutablePath(), fileName);
 }
 
-OsVersion Win32Platform::GetOsVersion() { return QueryOsVersion(); }
+OsVersion Win32Platform::GetOsVersion() {
+    return QueryOsVersion();
+}
 
 }  // namespace win32
 }  // namespace platform

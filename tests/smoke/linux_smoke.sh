@@ -38,10 +38,10 @@ sleep 1
 export XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 
-# Visible top-level windows of the given size, one id per line.
+# Vigilon's visible windows (WM_CLASS Vigilon) of the given size, one id per line.
 windows_of_size() {
     local want=$1 id
-    for id in $(xdotool search --onlyvisible --name '' 2>/dev/null); do
+    for id in $(xdotool search --onlyvisible --class '^Vigilon$' 2>/dev/null); do
         eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)" || continue
         [ "${WIDTH}x${HEIGHT}" = "$want" ] && echo "$id"
     done
@@ -53,7 +53,7 @@ first=$!
 pids+=("$first")
 bar=""
 for _ in $(seq 100); do
-    bar=$(windows_of_size 232x20 | head -n 1)
+    bar=$(windows_of_size 232x20 | sed -n 1p)
     [ -n "$bar" ] && break
     sleep 0.1
 done
@@ -90,14 +90,14 @@ second=$!
 pids+=("$second")
 box=""
 for _ in $(seq 100); do
-    box=$(xdotool search --onlyvisible --name '^Vigilon$' 2>/dev/null | head -n 1 || true)
+    box=$(xdotool search --onlyvisible --name '^Vigilon$' 2>/dev/null | sed -n 1p || true)
     [ -n "$box" ] && break
     sleep 0.1
 done
 [ -n "$box" ] || fail "the second copy showed no box titled Vigilon"
 [ -n "${VIGILON_SHOT_DIR:-}" ] && import -window root "$VIGILON_SHOT_DIR/linux-second-start.png"
 xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
-xdotool key --window "$box" Return
+xdotool key Return
 for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$second" 2>/dev/null && fail "the second copy did not end after its box was closed"
 [ "$(windows_of_size 232x20 | wc -l)" -eq 1 ] || fail "a second bar appeared"

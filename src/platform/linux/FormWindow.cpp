@@ -1,0 +1,216 @@
+// Form windows on FLTK. Decorated (Dialog) windows are positioned by their outer frame: the manager
+// is told so (NorthWest gravity), and their outer rectangle adds _NET_FRAME_EXTENTS to the client.
+#include "platform/linux/FormWindow.h"
+
+#include <FL/Fl.H>
+
+#include "platform/linux/FlDraw.h"
+#include "platform/linux/FltkCanvas.h"
+#include "platform/linux/InputMapping.h"
+#include "platform/linux/WindowManager.h"
+
+namespace platform::x11 {
+
+namespace {
+
+constexpr auto kDoubleClickTime = std::chrono::milliseconds(500);  // Windows' default
+
+}  // namespace
+
+FormWindow::FormWindow(const WindowSpec& spec, WindowListener& listener)
+    : Fl_Double_Window(spec.clientWidth + (spec.frame == WindowFrame::ThinBorder ? 2 : 0),
+                       spec.clientHeight + (spec.frame == WindowFrame::ThinBorder ? 2 : 0)),
+      listener_(&listener),
+      frame_(spec.frame),
+      background_(spec.background),
+      inset_(spec.frame == WindowFrame::ThinBorder ? 1 : 0),
+      tips_(*this, inset_) {
+    end();
+    copy_label(spec.title.c_str());
+    xclass("Vigilon");
+    border(frame_ == WindowFrame::Dialog ? 1 : 0);
+    callback(&FormWindow::OnWindowCallback, this);
+}
+
+template <class Call>
+void FormWindow::Notify(Call call) {
+    if (!listener_)
+        return;
+    ++depth_;
+    call(*listener_);
+    --depth_;
+    // Unloaded by its own handler: FLTK may still look at the window until the event is over,
+    // so it goes the deferred way.
+    if (depth_ == 0 && deleteWhenIdle_) {
+        deleteWhenIdle_ = false;
+        Fl::delete_widget(this);
+    }
+}
+
+void FormWindow::Detach() {
+    listener_ = nullptr;
+    tips_.Clear();
+    if (shown())
+        Fl_Double_Window::hide();
+}
+
+void FormWindow::Show() {
+    if (shown())
+        return;
+    MapOptions options;
+    options.above = topMost_;
+    options.alpha = alpha_;
+    options.frameAtPosition = frame_ == WindowFrame::Dialog;
+    ShowWithWmState(*this, options);
+}
+
+void FormWindow::Hide() {
+    if (!shown())
+        return;
+    tips_.PointerLeft();
+    const PixelRect outer = OuterRect();
+    Fl_Double_Window::hide();
+    // The next show puts it back where it was, not where the manager would place a new window.
+    position(outer.left, outer.top);
+    force_position(1);
+}
+
+PixelRect FormWindow::OuterRect() {
+    if (frame_ != WindowFrame::Dialog)
+        return {x(), y(), x() + w(), y() + h()};
+    if (shown()) {
+        const ScreenPoint client = ClientOrigin(*this);
+        if (const std::optional<FrameExtents> e = ReadFrameExtents(*this)) {
+            NoteDecoratedExtents(*e);
+            return {client.x - e->left, client.y - e->top, client.x + w() + e->right, client.y + h() + e->bottom};
+        }
+        // Not managed yet: the window still stands where the frame's corner was asked to be.
+        const FrameExtents& k = DecoratedExtents();
+        return {client.x, client.y, client.x + w() + k.left + k.right, client.y + h() + k.top + k.bottom};
+    }
+    const FrameExtents& k = DecoratedExtents();
+    return {x(), y(), x() + w() + k.left + k.right, y() + h() + k.top + k.bottom};
+}
+
+void FormWindow::MoveOuter(int left, int top) {
+    if (frame_ == WindowFrame::Dialog && shown()) {
+        // FLTK's x() is the client's corner here; the manager reads the request as the frame's.
+        RequestMove(*this, left, top);
+        return;
+    }
+    position(left, top);
+    force_position(1);
+}
+
+void FormWindow::InvalidateClient(const PixelRect& r) {
+    if (!shown() || r.Width() <= 0 || r.Height() <= 0)
+        return;
+    damage(FL_DAMAGE_ALL, r.left + inset_, r.top + inset_, r.Width(), r.Height());
+}
+
+void FormWindow::MakeTopMost() {
+    topMost_ = true;
+    if (shown())
+        RequestAbove(*this);
+}
+
+void FormWindow::SetAlpha(std::uint8_t alpha) {
+    alpha_ = alpha;
+    if (shown())
+        SetOpacity(*this, alpha);
+}
+
+MouseEvent FormWindow::MouseFromEvent() const {
+    MouseEvent e;
+    e.button = ButtonBitsFromFltk(Fl::event_state());
+    e.shift = ShiftBitsFromFltk(Fl::event_state());
+    e.x = Fl::event_x() - inset_;
+    e.y = Fl::event_y() - inset_;
+    return e;
+}
+
+int FormWindow::handle(int event) {
+    switch (event) {
+        case FL_PUSH: {
+            tips_.PointerPressed();
+            const MouseEvent e = MouseFromEvent();
+            const auto now = std::chrono::steady_clock::now();
+            // Windows' rule: the second press of a pair is the double-click, a third starts afresh.
+            const bool second = Fl::event_clicks() > 0 && now - lastPress_ <= kDoubleClickTime;
+            lastPress_ = now;
+            if (second) {
+                Fl::event_is_click(0);
+                Notify([&](WindowListener& l) { l.OnDoubleClick(e); });
+            } else {
+                Fl::event_clicks(0);
+                Notify([&](WindowListener& l) { l.OnMouseDown(e); });
+            }
+            return 1;
+        }
+        case FL_RELEASE: {
+            const MouseEvent e = MouseFromEvent();
+            Notify([&](WindowListener& l) { l.OnMouseUp(e); });
+            return 1;
+        }
+        case FL_ENTER:
+        case FL_MOVE: {
+            Fl_Double_Window::handle(event);  // keeps FLTK's below-mouse bookkeeping
+            const MouseEvent e = MouseFromEvent();
+            tips_.PointerAt(e.x, e.y);
+            if (event == FL_MOVE)
+                Notify([&](WindowListener& l) { l.OnMouseMove(e); });
+            return 1;
+        }
+        case FL_DRAG: {
+            const MouseEvent e = MouseFromEvent();
+            Notify([&](WindowListener& l) { l.OnMouseMove(e); });
+            return 1;
+        }
+        case FL_LEAVE:
+            tips_.PointerLeft();
+            return 1;
+        case FL_KEYDOWN:
+        case FL_KEYUP: {
+            // Every key is taken here, so FLTK never turns Escape into a close of the window.
+            const int key = VirtualKeyFromFltk(Fl::event_key());
+            const int shift = ShiftBitsFromFltk(Fl::event_state());
+            if (key == 0)
+                return 1;
+            if (event == FL_KEYDOWN) {
+                Notify([&](WindowListener& l) { l.OnKeyDown(key, shift); });
+            } else {
+                Notify([&](WindowListener& l) { l.OnKeyUp(key, shift); });
+            }
+            return 1;
+        }
+        case FL_FOCUS:
+        case FL_UNFOCUS:
+            return 1;  // the window itself takes the keyboard focus
+        default:
+            return Fl_Double_Window::handle(event);
+    }
+}
+
+void FormWindow::draw() {
+    // FLTK has clipped to the damaged area; only that part is filled and painted.
+    fl_color(background_.r, background_.g, background_.b);
+    fl_rectf(0, 0, w(), h());
+    if (inset_ > 0) {
+        fl_color(0, 0, 0);
+        fl_rect(0, 0, w(), h());
+        fl_push_clip(inset_, inset_, w() - 2 * inset_, h() - 2 * inset_);
+    }
+    FltkCanvas canvas(inset_, inset_);
+    Notify([&](WindowListener& l) { l.OnPaint(canvas); });
+    if (inset_ > 0)
+        fl_pop_clip();
+}
+
+void FormWindow::OnWindowCallback(Fl_Widget* widget, void*) {
+    // FLTK calls back for Escape as well; only the manager's close request reaches the listener.
+    if (Fl::event() != FL_CLOSE)
+        return;
+    static_cast<FormWindow*>(widget)->Notify([](WindowListener& l) { l.OnCloseRequest(); });
+}
+
+}  // namespace platform::x11

@@ -1,0 +1,58 @@
+// One FLTK window per form window: frame styles, painting through FltkCanvas, input and close
+// requests to the WindowListener, tooltip regions, and the window-manager state it keeps.
+#pragma once
+
+#include <FL/Fl_Double_Window.H>
+
+#include <chrono>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "platform/Platform.h"
+#include "platform/linux/ToolTips.h"
+
+namespace platform::x11 {
+
+class FormWindow : public Fl_Double_Window {
+public:
+    FormWindow(const WindowSpec& spec, WindowListener& listener);
+
+    // Stops all calls to the listener and hides the window; the platform deletes it later.
+    void Detach();
+    // True while a listener call of this window is running (it must not be deleted then).
+    bool Dispatching() const { return depth_ > 0; }
+    // Deletion wanted while dispatching: done once the outermost listener call returns.
+    void DeleteWhenIdle() { deleteWhenIdle_ = true; }
+
+    void Show();
+    void Hide();
+    PixelRect OuterRect();
+    void MoveOuter(int left, int top);
+    void InvalidateClient(const PixelRect& r);
+    void MakeTopMost();
+    void SetAlpha(std::uint8_t alpha);
+    void SetToolTip(int id, const PixelRect& r, std::string_view text) { tips_.Set(id, r, text); }
+
+    int handle(int event) override;
+    void draw() override;
+
+private:
+    static void OnWindowCallback(Fl_Widget* widget, void* data);
+    MouseEvent MouseFromEvent() const;
+    template <class Call>
+    void Notify(Call call);
+
+    WindowListener* listener_;
+    WindowFrame frame_;
+    Color background_;
+    int inset_;  // the drawn one-pixel frame of ThinBorder windows
+    bool topMost_ = false;
+    std::optional<std::uint8_t> alpha_;
+    int depth_ = 0;
+    bool deleteWhenIdle_ = false;
+    std::chrono::steady_clock::time_point lastPress_{};
+    WindowToolTips tips_;
+};
+
+}  // namespace platform::x11

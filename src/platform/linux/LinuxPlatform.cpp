@@ -1,0 +1,177 @@
+// The Linux platform's glue: window handles, and each Platform call handed to the part that does it.
+#include "platform/linux/LinuxPlatform.h"
+
+#include <FL/Enumerations.H>
+#include <FL/Fl.H>
+#include <FL/Fl_Tooltip.H>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "platform/linux/Fonts.h"
+#include "platform/linux/FormWindow.h"
+#include "platform/linux/MessageBox.h"
+#include "platform/linux/SettingsPath.h"
+#include "platform/linux/SingleInstance.h"
+#include "platform/linux/WindowManager.h"
+
+namespace platform {
+
+std::unique_ptr<Platform> CreatePlatform() {
+    return std::make_unique<x11::LinuxPlatform>();
+}
+
+namespace x11 {
+
+namespace {
+
+Color InfoBackground() {
+    return {255, 255, 225};
+}
+
+}  // namespace
+
+LinuxPlatform::LinuxPlatform() {
+    // Tips look like Windows' (info colour, the UI font that has the Japanese glyphs).
+    const Color info = InfoBackground();
+    Fl_Tooltip::color(fl_rgb_color(info.r, info.g, info.b));
+    Fl_Tooltip::textcolor(FL_BLACK);
+    Fl_Tooltip::font(static_cast<Fl_Font>(FltkFontFor(kUiFont)));
+    Fl_Tooltip::size(static_cast<Fl_Fontsize>(PixelsFromPoints(kUiFont.points)));
+    Fl_Tooltip::delay(0.5f);
+}
+
+LinuxPlatform::~LinuxPlatform() {
+    for (const auto& [handle, window] : windows_) {
+        window->Detach();
+        delete window;
+    }
+    windows_.clear();
+    Fl::do_widget_deletion();
+}
+
+FormWindow* LinuxPlatform::Find(WindowHandle w) const {
+    const auto it = windows_.find(w);
+    return it == windows_.end() ? nullptr : it->second;
+}
+
+WindowHandle LinuxPlatform::CreateFormWindow(const WindowSpec& spec, WindowListener& listener) {
+    const WindowHandle handle = ++lastHandle_;
+    windows_.emplace(handle, new FormWindow(spec, listener));
+    return handle;
+}
+
+void LinuxPlatform::DestroyWindow(WindowHandle w) {
+    FormWindow* window = Find(w);
+    if (!window)
+        return;
+    windows_.erase(w);
+    window->Detach();
+    // A window whose own handler is destroying it is deleted once that handler has returned.
+    if (window->Dispatching()) {
+        window->DeleteWhenIdle();
+    } else {
+        Fl::delete_widget(window);
+    }
+}
+
+void LinuxPlatform::SetVisible(WindowHandle w, bool visible) {
+    if (FormWindow* window = Find(w))
+        visible ? window->Show() : window->Hide();
+}
+
+// A window the manager has iconified still counts as visible, as on Windows.
+bool LinuxPlatform::IsVisible(WindowHandle w) {
+    FormWindow* window = Find(w);
+    return window && window->shown();
+}
+
+PixelRect LinuxPlatform::GetWindowRect(WindowHandle w) {
+    FormWindow* window = Find(w);
+    return window ? window->OuterRect() : PixelRect{};
+}
+
+void LinuxPlatform::MoveWindow(WindowHandle w, int left, int top) {
+    if (FormWindow* window = Find(w))
+        window->MoveOuter(left, top);
+}
+
+void LinuxPlatform::Invalidate(WindowHandle w, const PixelRect& r) {
+    if (FormWindow* window = Find(w))
+        window->InvalidateClient(r);
+}
+
+void LinuxPlatform::SetTopMost(WindowHandle w) {
+    if (FormWindow* window = Find(w))
+        window->MakeTopMost();
+}
+
+void LinuxPlatform::SetTranslucency(WindowHandle w, std::uint8_t alpha) {
+    if (FormWindow* window = Find(w))
+        window->SetAlpha(alpha);
+}
+
+void LinuxPlatform::SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) {
+    if (FormWindow* window = Find(w))
+        window->SetToolTip(id, r, text);
+}
+
+Color LinuxPlatform::SystemColorValue(SystemColor c) {
+    switch (c) {
+        case SystemColor::WindowText:
+            return {0, 0, 0};
+        case SystemColor::Window:
+            return {255, 255, 255};
+        case SystemColor::InfoBackground:
+            return InfoBackground();
+        case SystemColor::ButtonFace:
+            return {240, 240, 240};
+    }
+    return {0, 0, 0};
+}
+
+TimerId LinuxPlatform::StartTimer(std::uint32_t intervalMs, std::function<void()> tick) {
+    return loop_.StartTimer(intervalMs, std::move(tick));
+}
+
+void LinuxPlatform::StopTimer(TimerId id) {
+    loop_.StopTimer(id);
+}
+
+void LinuxPlatform::Post(std::function<void()> task) {
+    loop_.Post(std::move(task));
+}
+
+void LinuxPlatform::RunLoop() {
+    loop_.Run();
+}
+
+void LinuxPlatform::QuitLoop() {
+    loop_.Quit();
+}
+
+void LinuxPlatform::ExitProcess(int code) {
+    std::fflush(nullptr);
+    FlushDisplay();
+    ::_exit(code);
+}
+
+void LinuxPlatform::ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) {
+    x11::ShowMessageBox(text, caption, icon);
+}
+
+bool LinuxPlatform::AcquireSingleInstance(std::string_view name) {
+    return posix::AcquireInstanceLock(name);
+}
+
+std::string LinuxPlatform::SettingsFilePath(std::string_view fileName) {
+    return posix::SettingsPathForProcess(fileName);
+}
+
+OsVersion LinuxPlatform::GetOsVersion() {
+    return {};
+}
+
+}  // namespace x11
+
+}  // namespace platform

@@ -1,0 +1,55 @@
+// The Linux platform: FLTK windows on X11, FLTK's timeouts for timers, POSIX for the rest.
+#pragma once
+
+#include <unordered_map>
+
+#include "platform/Platform.h"
+#include "platform/linux/EventLoop.h"
+
+namespace platform::x11 {
+
+class FormWindow;
+
+class LinuxPlatform : public Platform {
+public:
+    LinuxPlatform();
+    ~LinuxPlatform() override;
+    LinuxPlatform(const LinuxPlatform&) = delete;
+    LinuxPlatform& operator=(const LinuxPlatform&) = delete;
+
+    WindowHandle CreateFormWindow(const WindowSpec& spec, WindowListener& listener) override;
+    void DestroyWindow(WindowHandle w) override;
+    void SetVisible(WindowHandle w, bool visible) override;
+    bool IsVisible(WindowHandle w) override;
+    PixelRect GetWindowRect(WindowHandle w) override;
+    void MoveWindow(WindowHandle w, int left, int top) override;
+    void Invalidate(WindowHandle w, const PixelRect& r) override;
+    void SetTopMost(WindowHandle w) override;
+    void SetTranslucency(WindowHandle w, std::uint8_t alpha) override;
+    void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
+    Color SystemColorValue(SystemColor c) override;
+
+    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick) override;
+    void StopTimer(TimerId id) override;
+    void Post(std::function<void()> task) override;
+    void RunLoop() override;
+    void QuitLoop() override;
+    [[noreturn]] void ExitProcess(int code) override;
+
+    void ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
+
+    bool AcquireSingleInstance(std::string_view name) override;
+    std::string SettingsFilePath(std::string_view fileName) override;
+    OsVersion GetOsVersion() override;
+
+private:
+    // nullptr for a handle that is not (or no longer) one of ours.
+    FormWindow* Find(WindowHandle w) const;
+
+    EventLoop loop_;
+    // Handles are counters, never pointers: a stale handle finds nothing instead of freed memory.
+    std::unordered_map<WindowHandle, FormWindow*> windows_;
+    WindowHandle lastHandle_ = 0;
+};
+
+}  // namespace platform::x11

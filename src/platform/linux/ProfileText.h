@@ -1,0 +1,42 @@
+// Private-profile (INI) rules of Windows as pure functions over the file's text, so the reading and
+// rewriting can be tested without files; PrivateProfile.cpp adds the file I/O.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform::posix {
+
+// The value of key in the first section named section (names compare ASCII case-insensitively and
+// without surrounding blanks); the first matching key line wins. Blanks around the value are trimmed
+// and a value wholly enclosed in matching single or double quotes loses them. nullopt when missing.
+std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section, std::string_view key);
+
+// The text with key set to value: an existing key line is rewritten as "key=value" (keeping the file's
+// spelling of the key and the line's ending), a new key goes after the last key line of its section,
+// a missing section is appended with the key. Every other byte is kept. New lines use the file's
+// ending (CRLF when its first line ends in CRLF, else LF).
+std::string SetProfileValue(std::string_view text,
+                            std::string_view section,
+                            std::string_view key,
+                            std::string_view value);
+
+// True when section, key and value can be written without breaking the file's line structure.
+bool IsWritableEntry(std::string_view section, std::string_view key, std::string_view value);
+
+// What a buffer of bufferBytes receives: at most bufferBytes - 1 bytes; a cut never leaves half of a
+// UTF-8 sequence at the end.
+std::string CutToBuffer(std::string_view value, std::size_t bufferBytes);
+
+// The default string as the Windows read gives it back: trailing spaces removed.
+std::string_view TrimDefault(std::string_view defaultValue);
+
+// The leading, optionally signed decimal number of value after leading blanks; what follows is ignored
+// and no digits give 0. Like the Windows conversion, digits accumulate modulo 2^32 and the sign is
+// applied to that, so "4294967297" gives 1 and "2147483648" gives -2147483648.
+std::int32_t LeadingInt(std::string_view value);
+
+}  // namespace platform::posix

@@ -1,0 +1,25 @@
+// Where the settings file lives on Linux: beside the executable when that works, else the XDG folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace platform::posix {
+
+// What the folder rule looks at, gathered from the process and its environment.
+struct SettingsPlace {
+    std::string exeFolder;  // empty when /proc/self/exe cannot be read
+    bool exeFolderWritable = false;
+    bool fileInExeFolder = false;  // the settings file already exists beside the executable
+    std::string xdgConfigHome;     // $XDG_CONFIG_HOME, possibly empty
+    std::string home;              // $HOME or the password database's home folder
+};
+
+// The executable's folder when it is writable or already holds the file; otherwise
+// $XDG_CONFIG_HOME/vigilon/ (only an absolute $XDG_CONFIG_HOME counts), else ~/.config/vigilon/.
+std::string ChooseSettingsPath(std::string_view fileName, const SettingsPlace& place);
+
+// The rule applied to this process.
+std::string SettingsPathForProcess(std::string_view fileName);
+
+}  // namespace platform::posix

@@ -1,0 +1,246 @@
+// EWMH properties and client messages for our windows, plus frame-extent queries.
+#include "platform/linux/WindowManager.h"
+
+#include <FL/Fl.H>
+#include <FL/Fl_Window.H>
+#include <FL/x.H>
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <poll.h>
+
+#include <chrono>
+#include <vector>
+
+namespace platform::x11 {
+
+namespace {
+
+struct Atoms {
+    Atom state;
+    Atom skipTaskbar;
+    Atom skipPager;
+    Atom above;
+    Atom opacity;
+    Atom frameExtents;
+    Atom requestFrameExtents;
+    Atom supportingWmCheck;
+};
+
+const Atoms& WmAtoms() {
+    fl_open_display();
+    static const Atoms atoms = [] {
+        const auto intern = [](const char* name) { return XInternAtom(fl_display, name, False); };
+        return Atoms{intern("_NET_WM_STATE"),
+                     intern("_NET_WM_STATE_SKIP_TASKBAR"),
+                     intern("_NET_WM_STATE_SKIP_PAGER"),
+                     intern("_NET_WM_STATE_ABOVE"),
+                     intern("_NET_WM_WINDOW_OPACITY"),
+                     intern("_NET_FRAME_EXTENTS"),
+                     intern("_NET_REQUEST_FRAME_EXTENTS"),
+                     intern("_NET_SUPPORTING_WM_CHECK")};
+    }();
+    return atoms;
+}
+
+Window RootOf() {
+    return RootWindow(fl_display, fl_screen);
+}
+
+constexpr long kStateAdd = 1;
+constexpr long kSourceApplication = 1;
+
+void SendToRoot(Window about, Atom type, long d0, long d1 = 0, long d2 = 0, long d3 = 0) {
+    XEvent e{};
+    e.xclient.type = ClientMessage;
+    e.xclient.window = about;
+    e.xclient.message_type = type;
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = d0;
+    e.xclient.data.l[1] = d1;
+    e.xclient.data.l[2] = d2;
+    e.xclient.data.l[3] = d3;
+    XSendEvent(fl_display, RootOf(), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
+}
+
+void SetOpacityOn(Window xid, std::uint8_t alpha) {
+    const unsigned long value = alpha * 0x01010101UL;
+    XChangeProperty(fl_display, xid, WmAtoms().opacity, XA_CARDINAL, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&value), 1);
+}
+
+std::optional<FrameExtents> ReadExtentsOf(Window xid) {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(fl_display, xid, WmAtoms().frameExtents, 0, 4, False, XA_CARDINAL, &type,
+                                          &format, &count, &remaining, &data);
+    std::optional<FrameExtents> extents;
+    if (status == Success && data && format == 32 && count == 4) {
+        const long* v = reinterpret_cast<const long*>(data);
+        extents = FrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]),
+                               static_cast<int>(v[3])};
+    }
+    if (data)
+        XFree(data);
+    return extents;
+}
+
+bool HasWindowManager() {
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    XGetWindowProperty(fl_display, RootOf(), WmAtoms().supportingWmCheck, 0, 1, False, XA_WINDOW, &type, &format,
+                       &count, &remaining, &data);
+    const bool found = data && count == 1;
+    if (data)
+        XFree(data);
+    return found;
+}
+
+}  // namespace
+
+void OpenDisplay() {
+    fl_open_display();
+}
+
+void FlushDisplay() {
+    if (fl_display)
+        XFlush(fl_display);
+}
+
+void ShowWithWmState(Fl_Window& window, const MapOptions& options) {
+    const Atoms& atoms = WmAtoms();
+    XGrabServer(fl_display);
+    window.show();
+    if (const Window xid = fl_xid(&window)) {
+        std::vector<Atom> states;
+        if (options.skipTaskbar) {
+            states.push_back(atoms.skipTaskbar);
+            states.push_back(atoms.skipPager);
+        }
+        if (options.above)
+            states.push_back(atoms.above);
+        // Appended: FLTK has put its own states (modal, skip-taskbar) there already.
+        if (!states.empty()) {
+            XChangeProperty(fl_display, xid, atoms.state, XA_ATOM, 32, PropModeAppend,
+                            reinterpret_cast<const unsigned char*>(states.data()), static_cast<int>(states.size()));
+        }
+        if (options.alpha)
+            SetOpacityOn(xid, *options.alpha);
+        if (options.frameAtPosition) {
+            XSizeHints* hints = XAllocSizeHints();
+            long supplied = 0;
+            XGetWMNormalHints(fl_display, xid, hints, &supplied);
+            hints->flags |= PWinGravity;
+            hints->win_gravity = NorthWestGravity;
+            XSetWMNormalHints(fl_display, xid, hints);
+            XFree(hints);
+        }
+    }
+    XUngrabServer(fl_display);
+    XFlush(fl_display);
+}
+
+void RequestAbove(Fl_Window& window) {
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return;
+    SendToRoot(xid, WmAtoms().state, kStateAdd, static_cast<long>(WmAtoms().above), 0, kSourceApplication);
+    XRaiseWindow(fl_display, xid);
+    XFlush(fl_display);
+}
+
+void RequestMove(Fl_Window& window, int x, int y) {
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return;
+    XMoveWindow(fl_display, xid, x, y);
+    XFlush(fl_display);
+}
+
+void SetOpacity(Fl_Window& window, std::uint8_t alpha) {
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return;
+    SetOpacityOn(xid, alpha);
+    XFlush(fl_display);
+}
+
+std::optional<FrameExtents> ReadFrameExtents(Fl_Window& window) {
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return std::nullopt;
+    return ReadExtentsOf(xid);
+}
+
+ScreenPoint ClientOrigin(Fl_Window& window) {
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return {window.x(), window.y()};
+    int x = 0;
+    int y = 0;
+    Window child = 0;
+    XTranslateCoordinates(fl_display, xid, RootOf(), 0, 0, &x, &y, &child);
+    return {x, y};
+}
+
+namespace {
+std::optional<FrameExtents> g_decorated;
+}  // namespace
+
+const FrameExtents& DecoratedExtents() {
+    if (!g_decorated)
+        g_decorated = ProbeDecoratedExtents(200);
+    return *g_decorated;
+}
+
+void NoteDecoratedExtents(const FrameExtents& extents) {
+    g_decorated = extents;
+}
+
+FrameExtents ProbeDecoratedExtents(int timeoutMs) {
+    const Atoms& atoms = WmAtoms();
+    if (!HasWindowManager())
+        return {};
+    const Window probe = XCreateSimpleWindow(fl_display, RootOf(), 0, 0, 100, 100, 0, 0, 0);
+    // Fixed size like our dialogs: a resizable window would get a taller frame (a grip at the bottom).
+    XSizeHints* hints = XAllocSizeHints();
+    hints->flags = PMinSize | PMaxSize;
+    hints->min_width = hints->max_width = 100;
+    hints->min_height = hints->max_height = 100;
+    XSetWMNormalHints(fl_display, probe, hints);
+    XFree(hints);
+    XSelectInput(fl_display, probe, PropertyChangeMask);
+    SendToRoot(probe, atoms.requestFrameExtents, 0);
+    XFlush(fl_display);
+
+    FrameExtents result;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    for (;;) {
+        XEvent e;
+        bool answered = false;
+        while (XCheckTypedWindowEvent(fl_display, probe, PropertyNotify, &e)) {
+            if (e.xproperty.atom == atoms.frameExtents)
+                answered = true;
+        }
+        if (answered) {
+            result = ReadExtentsOf(probe).value_or(FrameExtents{});
+            break;
+        }
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        if (left.count() <= 0)
+            break;
+        pollfd pfd{ConnectionNumber(fl_display), POLLIN, 0};
+        ::poll(&pfd, 1, static_cast<int>(left.count()));
+    }
+    XDestroyWindow(fl_display, probe);
+    XFlush(fl_display);
+    return result;
+}
+
+}  // namespace platform::x11

@@ -1,0 +1,65 @@
+// Talking to the EWMH window manager about our windows (state, opacity, frame) through Xlib.
+// X11 headers stay inside WindowManager.cpp: their macros (None, Status, ...) clash with ours.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+class Fl_Window;
+
+namespace platform::x11 {
+
+struct FrameExtents {
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
+};
+
+struct ScreenPoint {
+    int x = 0;
+    int y = 0;
+};
+
+// Opens the display FLTK uses (exits with a message when there is none).
+void OpenDisplay();
+void FlushDisplay();
+
+// Shows an FLTK window with its window-manager properties already in place when the manager first
+// sees it: no taskbar or pager entry, optionally above other windows, the given opacity, and for a
+// decorated window the rule that its requested position is that of the outer frame (NorthWest
+// gravity). The server is grabbed meanwhile so the manager cannot read a half-set window.
+struct MapOptions {
+    bool skipTaskbar = true;
+    bool above = false;
+    std::optional<std::uint8_t> alpha;
+    bool frameAtPosition = false;
+};
+void ShowWithWmState(Fl_Window& window, const MapOptions& options);
+
+// Moves a mapped window into the topmost band (_NET_WM_STATE_ABOVE) and raises it there.
+void RequestAbove(Fl_Window& window);
+
+// Asks the manager to move a mapped window; a decorated one shown by ShowWithWmState moves its frame
+// corner to (x, y).
+void RequestMove(Fl_Window& window, int x, int y);
+
+// _NET_WM_WINDOW_OPACITY = alpha * 0x01010101 on a mapped window.
+void SetOpacity(Fl_Window& window, std::uint8_t alpha);
+
+// The frame a managed window has, from _NET_FRAME_EXTENTS; nullopt before the manager set it.
+std::optional<FrameExtents> ReadFrameExtents(Fl_Window& window);
+
+// Where the window's client area really is on the screen (asks the server).
+ScreenPoint ClientOrigin(Fl_Window& window);
+
+// The frame the manager would give a decorated window, asked with _NET_REQUEST_FRAME_EXTENTS on a
+// throwaway window; waits at most timeoutMs. Zeros when there is no manager or no answer.
+FrameExtents ProbeDecoratedExtents(int timeoutMs);
+
+// The frame of our fixed-size decorated windows: the last one seen on a managed window, else probed
+// once (200 ms at most).
+const FrameExtents& DecoratedExtents();
+void NoteDecoratedExtents(const FrameExtents& extents);
+
+}  // namespace platform::x11

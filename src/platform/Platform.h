@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -94,6 +95,49 @@ struct OsVersion {
     std::uint32_t platformId = 0;  // 1: the 95 family, 2: the NT family, 0: unknown or query failed
     std::uint32_t major = 0;
     std::uint32_t minor = 0;
+};
+
+struct PixelPoint {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    bool operator==(const PixelPoint&) const = default;
+};
+
+// Idle time and the system clock, both in 100-nanosecond units, and the number of processors
+// whose idle time the idle counter adds up.
+struct CpuTimes {
+    std::uint64_t idleTime = 0;
+    std::uint64_t systemTime = 0;
+    std::uint32_t processors = 1;
+};
+
+struct MemoryStatus {
+    std::uint64_t totalPhys = 0;  // bytes
+    std::uint64_t availPhys = 0;
+};
+
+// The sizes of one drive, or the system's description of why they could not be read.
+struct DriveSpace {
+    bool ok = false;
+    std::uint64_t available = 0;  // bytes available to this user
+    std::uint64_t total = 0;
+    std::string error;  // when !ok
+};
+
+// The power status record; all zero when it cannot be read.
+struct PowerStatus {
+    std::uint8_t acLineStatus = 0;        // 0 on battery, 1 on mains, 255 unknown
+    std::uint8_t batteryLifePercent = 0;  // 0..100, 255 unknown
+};
+
+struct LocalTime {
+    int year = 0;
+    int month = 0;  // 1..12
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int dayOfWeek = 0;  // 0 = Sunday
 };
 
 enum class MessageIcon { None, Exclamation, Information, Critical };

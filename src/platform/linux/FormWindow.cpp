@@ -17,16 +17,16 @@ constexpr auto kDoubleClickTime = std::chrono::milliseconds(500);  // Windows' d
 
 }  // namespace
 
-FormWindow::FormWindow(const WindowSpec& spec, WindowListener& listener)
-    : Fl_Double_Window(spec.clientWidth + (spec.frame == WindowFrame::ThinBorder ? 2 : 0),
-                       spec.clientHeight + (spec.frame == WindowFrame::ThinBorder ? 2 : 0)),
+FormWindow::FormWindow(const WindowSpec& layout, WindowListener& listener)
+    : Fl_Double_Window(layout.clientWidth + (layout.frame == WindowFrame::ThinBorder ? 2 : 0),
+                       layout.clientHeight + (layout.frame == WindowFrame::ThinBorder ? 2 : 0)),
       listener_(&listener),
-      frame_(spec.frame),
-      background_(spec.background),
-      inset_(spec.frame == WindowFrame::ThinBorder ? 1 : 0),
+      frame_(layout.frame),
+      background_(layout.background),
+      inset_(layout.frame == WindowFrame::ThinBorder ? 1 : 0),
       tips_(*this, inset_) {
     end();
-    copy_label(spec.title.c_str());
+    copy_label(layout.title.c_str());
     xclass("Vigilon");
     border(frame_ == WindowFrame::Dialog ? 1 : 0);
     callback(&FormWindow::OnWindowCallback, this);

@@ -16,7 +16,7 @@ namespace platform::x11 {
 
 class FormWindow : public Fl_Double_Window {
 public:
-    FormWindow(const WindowSpec& spec, WindowListener& listener);
+    FormWindow(const WindowSpec& layout, WindowListener& listener);
 
     // Stops all calls to the listener and hides the window; the platform deletes it later.
     void Detach();

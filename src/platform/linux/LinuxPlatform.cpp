@@ -55,9 +55,9 @@ FormWindow* LinuxPlatform::Find(WindowHandle w) const {
     return it == windows_.end() ? nullptr : it->second;
 }
 
-WindowHandle LinuxPlatform::CreateFormWindow(const WindowSpec& spec, WindowListener& listener) {
+WindowHandle LinuxPlatform::CreateFormWindow(const WindowSpec& layout, WindowListener& listener) {
     const WindowHandle handle = ++lastHandle_;
-    windows_.emplace(handle, new FormWindow(spec, listener));
+    windows_.emplace(handle, new FormWindow(layout, listener));
     return handle;
 }
 

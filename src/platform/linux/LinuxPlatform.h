@@ -17,7 +17,7 @@ public:
     LinuxPlatform(const LinuxPlatform&) = delete;
     LinuxPlatform& operator=(const LinuxPlatform&) = delete;
 
-    WindowHandle CreateFormWindow(const WindowSpec& spec, WindowListener& listener) override;
+    WindowHandle CreateFormWindow(const WindowSpec& layout, WindowListener& listener) override;
     void DestroyWindow(WindowHandle w) override;
     void SetVisible(WindowHandle w, bool visible) override;
     bool IsVisible(WindowHandle w) override;

@@ -10,10 +10,13 @@ Platform* g_current = nullptr;
 }
 
 Platform& Current() {
-    if (!g_current) std::abort();  // an entry point or test forgot Install
+    if (!g_current)
+        std::abort();  // an entry point or test forgot Install
     return *g_current;
 }
 
-void Install(Platform* p) { g_current = p; }
+void Install(Platform* p) {
+    g_current = p;
+}
 
 }  // namespace platform

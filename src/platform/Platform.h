@@ -188,6 +188,22 @@ public:
     virtual std::string SettingsFilePath(std::string_view fileName) = 0;
     // All zero when the query fails or the platform has no Windows version.
     virtual OsVersion GetOsVersion() = 0;
+
+    // --- system readings ------------------------------------------------------------------
+    // Nothing when the counters cannot be read.
+    virtual std::optional<CpuTimes> QueryCpuTimes() = 0;
+    virtual MemoryStatus QueryMemoryStatus() = 0;
+    // The drive named by one element of the Drive setting, exactly as the user wrote it.
+    virtual DriveSpace QueryDriveSpace(std::string_view element) = 0;
+    virtual PowerStatus QueryPowerStatus() = 0;
+
+    // --- pointer and time -----------------------------------------------------------------
+    // Screen pixels.
+    virtual PixelPoint GetCursorPos() = 0;
+    virtual LocalTime Now() = 0;
+    // The time of day in the user's time format, and the date in the user's short date format.
+    virtual std::string FormatTime(const LocalTime& t) = 0;
+    virtual std::string FormatShortDate(const LocalTime& t) = 0;
 };
 
 // The backend chosen at build time.

@@ -1,6 +1,7 @@
 // The fake platform's bookkeeping and its virtual clock.
 #include "platform/fake/FakePlatform.h"
 
+#include <cstdio>
 #include <stdexcept>
 
 namespace platform::fake {
@@ -24,11 +25,13 @@ FakePlatform::FakePlatform() {
     systemColors[SystemColor::WindowText] = {0, 0, 0};
     systemColors[SystemColor::InfoBackground] = {255, 255, 225};
     systemColors[SystemColor::ButtonFace] = {236, 233, 216};
+    drives["C"] = {true, 30ull << 30, 40ull << 30, {}};  // a 40 GiB disk, three quarters free
 }
 
 FakeWindow& FakePlatform::Window(WindowHandle w) {
     auto it = windows.find(w);
-    if (it == windows.end()) throw std::out_of_range("no such fake window");
+    if (it == windows.end())
+        throw std::out_of_range("no such fake window");
     return it->second;
 }
 
@@ -44,10 +47,13 @@ WindowHandle FakePlatform::CreateFormWindow(const WindowSpec& layout, WindowList
 }
 
 void FakePlatform::DestroyWindow(WindowHandle w) {
-    if (windows.erase(w)) destroyed.push_back(w);
+    if (windows.erase(w))
+        destroyed.push_back(w);
 }
 
-void FakePlatform::SetVisible(WindowHandle w, bool visible) { Window(w).visible = visible; }
+void FakePlatform::SetVisible(WindowHandle w, bool visible) {
+    Window(w).visible = visible;
+}
 
 bool FakePlatform::IsVisible(WindowHandle w) {
     auto it = windows.find(w);
@@ -64,11 +70,17 @@ void FakePlatform::MoveWindow(WindowHandle w, int left, int top) {
     r = {left, top, left + r.Width(), top + r.Height()};
 }
 
-void FakePlatform::Invalidate(WindowHandle w, const PixelRect&) { ++Window(w).invalidations; }
+void FakePlatform::Invalidate(WindowHandle w, const PixelRect&) {
+    ++Window(w).invalidations;
+}
 
-void FakePlatform::SetTopMost(WindowHandle w) { ++Window(w).topMostCalls; }
+void FakePlatform::SetTopMost(WindowHandle w) {
+    ++Window(w).topMostCalls;
+}
 
-void FakePlatform::SetTranslucency(WindowHandle w, std::uint8_t alpha) { Window(w).alpha = alpha; }
+void FakePlatform::SetTranslucency(WindowHandle w, std::uint8_t alpha) {
+    Window(w).alpha = alpha;
+}
 
 void FakePlatform::SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) {
     FakeWindow& fw = Window(w);
@@ -79,7 +91,9 @@ void FakePlatform::SetToolTip(WindowHandle w, int id, const PixelRect& r, std::s
     }
 }
 
-Color FakePlatform::SystemColorValue(SystemColor c) { return systemColors[c]; }
+Color FakePlatform::SystemColorValue(SystemColor c) {
+    return systemColors[c];
+}
 
 TimerId FakePlatform::StartTimer(std::uint32_t intervalMs, std::function<void()> tick) {
     const TimerId id = nextTimer_++;
@@ -87,21 +101,27 @@ TimerId FakePlatform::StartTimer(std::uint32_t intervalMs, std::function<void()>
     return id;
 }
 
-void FakePlatform::StopTimer(TimerId id) { timers_.erase(id); }
+void FakePlatform::StopTimer(TimerId id) {
+    timers_.erase(id);
+}
 
 std::vector<std::uint32_t> FakePlatform::TimerIntervals() const {
     std::vector<std::uint32_t> out;
-    for (const auto& [id, t] : timers_) out.push_back(t.interval);
+    for (const auto& [id, t] : timers_)
+        out.push_back(t.interval);
     return out;
 }
 
-void FakePlatform::Post(std::function<void()> task) { posted_.push_back(std::move(task)); }
+void FakePlatform::Post(std::function<void()> task) {
+    posted_.push_back(std::move(task));
+}
 
 void FakePlatform::RunPosted() {
     while (!posted_.empty()) {
         std::vector<std::function<void()>> batch;
         batch.swap(posted_);
-        for (auto& task : batch) task();
+        for (auto& task : batch)
+            task();
     }
 }
 
@@ -110,9 +130,11 @@ void FakePlatform::Advance(std::uint64_t ms) {
     for (;;) {
         auto next = timers_.end();
         for (auto it = timers_.begin(); it != timers_.end(); ++it) {
-            if (it->second.due <= end && (next == timers_.end() || it->second.due < next->second.due)) next = it;
+            if (it->second.due <= end && (next == timers_.end() || it->second.due < next->second.due))
+                next = it;
         }
-        if (next == timers_.end()) break;
+        if (next == timers_.end())
+            break;
         now_ = next->second.due;
         next->second.due += next->second.interval;
         std::function<void()> tick = next->second.tick;  // the tick may stop its own timer
@@ -128,24 +150,83 @@ std::vector<DrawOp> FakePlatform::Paint(WindowHandle w) {
     return canvas.ops;
 }
 
-void FakePlatform::RunLoop() { RunPosted(); }
+void FakePlatform::RunLoop() {
+    RunPosted();
+}
 
-void FakePlatform::QuitLoop() { ++quitRequests; }
+void FakePlatform::QuitLoop() {
+    ++quitRequests;
+}
 
-void FakePlatform::ExitProcess(int code) { throw ProcessExited{code}; }
+void FakePlatform::ExitProcess(int code) {
+    throw ProcessExited{code};
+}
 
 void FakePlatform::ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) {
     const RecordedMessageBox box{std::string(text), std::string(caption), icon};
     messageBoxes.push_back(box);
-    if (duringMessageBox) duringMessageBox(box);
+    if (duringMessageBox)
+        duringMessageBox(box);
 }
 
-bool FakePlatform::AcquireSingleInstance(std::string_view) { return !otherInstanceRunning; }
+bool FakePlatform::AcquireSingleInstance(std::string_view) {
+    return !otherInstanceRunning;
+}
 
 std::string FakePlatform::SettingsFilePath(std::string_view fileName) {
     return settingsDir + "/" + std::string(fileName);
 }
 
-OsVersion FakePlatform::GetOsVersion() { return version; }
+OsVersion FakePlatform::GetOsVersion() {
+    return version;
+}
+
+std::optional<CpuTimes> FakePlatform::QueryCpuTimes() {
+    calls.push_back("cpu");
+    return cpuTimes;
+}
+
+MemoryStatus FakePlatform::QueryMemoryStatus() {
+    calls.push_back("memory");
+    return memory;
+}
+
+DriveSpace FakePlatform::QueryDriveSpace(std::string_view element) {
+    calls.push_back("drive");
+    driveQueries.emplace_back(element);
+    const auto it = drives.find(std::string(element));
+    if (it != drives.end())
+        return it->second;
+    DriveSpace missing;
+    missing.error = missingDriveError;
+    return missing;
+}
+
+PowerStatus FakePlatform::QueryPowerStatus() {
+    calls.push_back("power");
+    return power;
+}
+
+PixelPoint FakePlatform::GetCursorPos() {
+    calls.push_back("cursor");
+    return cursor;
+}
+
+LocalTime FakePlatform::Now() {
+    calls.push_back("time");
+    return localTime;
+}
+
+std::string FakePlatform::FormatTime(const LocalTime& t) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.hour, t.minute, t.second);
+    return buf;
+}
+
+std::string FakePlatform::FormatShortDate(const LocalTime& t) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", t.year, t.month, t.day);
+    return buf;
+}
 
 }  // namespace platform::fake

@@ -54,6 +54,13 @@ public:
     bool otherInstanceRunning = false;
     std::string settingsDir = ".";
     std::map<SystemColor, Color> systemColors;
+    std::optional<CpuTimes> cpuTimes = CpuTimes{};  // nothing: the query fails
+    MemoryStatus memory;
+    std::map<std::string, DriveSpace> drives;  // by element; others fail with missingDriveError
+    std::string missingDriveError = "no such drive";
+    PowerStatus power;
+    PixelPoint cursor;
+    LocalTime localTime{2003, 10, 1, 12, 0, 0, 3};
     // Runs while a message box is "open", e.g. to let timers tick inside it.
     std::function<void(const RecordedMessageBox&)> duringMessageBox;
 
@@ -62,6 +69,9 @@ public:
     std::vector<WindowHandle> destroyed;         // in the order they went
     std::vector<RecordedMessageBox> messageBoxes;
     int quitRequests = 0;
+    std::vector<std::string> driveQueries;
+    // The readings asked for, in order: "cpu", "memory", "drive", "power", "cursor", "time".
+    std::vector<std::string> calls;
 
     // --- driving it ---
     std::uint64_t NowMs() const { return now_; }
@@ -97,6 +107,14 @@ public:
     bool AcquireSingleInstance(std::string_view name) override;
     std::string SettingsFilePath(std::string_view fileName) override;
     OsVersion GetOsVersion() override;
+    std::optional<CpuTimes> QueryCpuTimes() override;
+    MemoryStatus QueryMemoryStatus() override;
+    DriveSpace QueryDriveSpace(std::string_view element) override;
+    PowerStatus QueryPowerStatus() override;
+    PixelPoint GetCursorPos() override;
+    LocalTime Now() override;
+    std::string FormatTime(const LocalTime& t) override;
+    std::string FormatShortDate(const LocalTime& t) override;
 
 private:
     struct FakeTimer {

@@ -13,6 +13,7 @@
 #include "platform/linux/MessageBox.h"
 #include "platform/linux/SettingsPath.h"
 #include "platform/linux/SingleInstance.h"
+#include "platform/linux/SystemReadings.h"
 #include "platform/linux/WindowManager.h"
 
 namespace platform {
@@ -170,6 +171,36 @@ std::string LinuxPlatform::SettingsFilePath(std::string_view fileName) {
 
 OsVersion LinuxPlatform::GetOsVersion() {
     return {};
+}
+
+std::optional<CpuTimes> LinuxPlatform::QueryCpuTimes() {
+    return posix::QueryCpuTimes();
+}
+MemoryStatus LinuxPlatform::QueryMemoryStatus() {
+    return posix::QueryMemoryStatus();
+}
+DriveSpace LinuxPlatform::QueryDriveSpace(std::string_view element) {
+    return posix::QueryDriveSpace(element);
+}
+PowerStatus LinuxPlatform::QueryPowerStatus() {
+    return posix::QueryPowerStatus();
+}
+
+PixelPoint LinuxPlatform::GetCursorPos() {
+    int x = 0;
+    int y = 0;
+    Fl::get_mouse(x, y);
+    return {x, y};
+}
+
+LocalTime LinuxPlatform::Now() {
+    return posix::QueryLocalTime();
+}
+std::string LinuxPlatform::FormatTime(const LocalTime& t) {
+    return posix::FormatTimeOfDay(t);
+}
+std::string LinuxPlatform::FormatShortDate(const LocalTime& t) {
+    return posix::FormatShortDate(t);
 }
 
 }  // namespace x11

@@ -42,6 +42,15 @@ public:
     std::string SettingsFilePath(std::string_view fileName) override;
     OsVersion GetOsVersion() override;
 
+    std::optional<CpuTimes> QueryCpuTimes() override;
+    MemoryStatus QueryMemoryStatus() override;
+    DriveSpace QueryDriveSpace(std::string_view element) override;
+    PowerStatus QueryPowerStatus() override;
+    PixelPoint GetCursorPos() override;
+    LocalTime Now() override;
+    std::string FormatTime(const LocalTime& t) override;
+    std::string FormatShortDate(const LocalTime& t) override;
+
 private:
     // nullptr for a handle that is not (or no longer) one of ours.
     FormWindow* Find(WindowHandle w) const;

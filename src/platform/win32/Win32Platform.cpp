@@ -3,6 +3,7 @@
 
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/ProcessServices.h"
+#include "platform/win32/SystemReadings.h"
 #include "platform/win32/ToolTips.h"
 
 namespace platform {
@@ -144,6 +145,31 @@ std::string Win32Platform::SettingsFilePath(std::string_view fileName) {
 
 OsVersion Win32Platform::GetOsVersion() {
     return QueryOsVersion();
+}
+
+std::optional<CpuTimes> Win32Platform::QueryCpuTimes() {
+    return win32::QueryCpuTimes();
+}
+MemoryStatus Win32Platform::QueryMemoryStatus() {
+    return win32::QueryMemoryStatus();
+}
+DriveSpace Win32Platform::QueryDriveSpace(std::string_view element) {
+    return win32::QueryDriveSpace(element);
+}
+PowerStatus Win32Platform::QueryPowerStatus() {
+    return win32::QueryPowerStatus();
+}
+PixelPoint Win32Platform::GetCursorPos() {
+    return QueryCursorPos();
+}
+LocalTime Win32Platform::Now() {
+    return QueryLocalTime();
+}
+std::string Win32Platform::FormatTime(const LocalTime& t) {
+    return FormatTimeOfDay(t);
+}
+std::string Win32Platform::FormatShortDate(const LocalTime& t) {
+    return win32::FormatShortDate(t);
 }
 
 }  // namespace win32

@@ -49,6 +49,15 @@ public:
     std::string SettingsFilePath(std::string_view fileName) override;
     OsVersion GetOsVersion() override;
 
+    std::optional<CpuTimes> QueryCpuTimes() override;
+    MemoryStatus QueryMemoryStatus() override;
+    DriveSpace QueryDriveSpace(std::string_view element) override;
+    PowerStatus QueryPowerStatus() override;
+    PixelPoint GetCursorPos() override;
+    LocalTime Now() override;
+    std::string FormatTime(const LocalTime& t) override;
+    std::string FormatShortDate(const LocalTime& t) override;
+
     HWND Owner() const { return owner_; }
 
 private:

@@ -26,7 +26,9 @@ forms::FormSpec BarSpec() {
 }
 
 // Every label of the bar has a one-pixel flat border.
-void Framed(forms::Label& l) { l.SetBorderStyle(BorderStyle::FixedSingle); }
+void Framed(forms::Label& l) {
+    l.SetBorderStyle(BorderStyle::FixedSingle);
+}
 
 void MeterText(forms::Label& l) {
     Framed(l);
@@ -92,6 +94,7 @@ frmMain::frmMain()
     tmrDrive.onTimer = [this] { tmrDrive_Timer(); };
     tmrBatt.onTimer = [this] { tmrBatt_Timer(); };
     tmrTime.onTimer = [this] { tmrTime_Timer(); };
+    tmrToolTip.onTimer = [this] { tmrToolTip_Timer(); };
 }
 
 void frmMain::Form_Load() {
@@ -116,13 +119,17 @@ void frmMain::Form_CloseRequest() {
     basMain::EndIfNothingShown();
 }
 
-void frmMain::SetTopMost() { platform::Current().SetTopMost(hWnd()); }
+void frmMain::SetTopMost() {
+    platform::Current().SetTopMost(hWnd());
+}
 
 void frmMain::SetToolTipText() {
     // The system-information snapshot (names, OS, adapters) is not gathered yet.
 }
 
-void frmMain::CallCheck_Timer() { tmrCheck_Timer(); }
+void frmMain::CallCheck_Timer() {
+    tmrCheck_Timer();
+}
 
 void frmMain::CallTime_Timer() {
     tmrTime_Timer();
@@ -144,16 +151,4 @@ void frmMain::tmrCheck_Timer() {
     }
     frmCalendar::Get();
     Show();
-}
-
-// The sampler ticks put their interval setting in force; their readings come with the samplers.
-void frmMain::tmrCPU_Timer() { tmrCPU.SetInterval(core::AppSettings.CPUInterval); }
-void frmMain::tmrMemory_Timer() { tmrMemory.SetInterval(core::AppSettings.MemoryInterval); }
-void frmMain::tmrDrive_Timer() { tmrDrive.SetInterval(core::AppSettings.DriveInterval); }
-void frmMain::tmrBatt_Timer() { tmrBatt.SetInterval(core::AppSettings.BattInterval); }
-
-// Clock tick: keeps the calendar created and re-enables following; the time itself comes later.
-void frmMain::tmrTime_Timer() {
-    frmCalendar::Get();
-    if (core::AppSettings.ActiveWindow == 0) tmrCheck.SetEnabled(true);
 }

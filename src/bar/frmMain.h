@@ -19,6 +19,9 @@ public:
     void CallTime_Timer();
     // Places the bar at the top of the topmost band.
     void SetTopMost();
+    // Stops the popup delay and closes the popup, leaving the hover state as it is: the popup
+    // comes back only after the cursor has left the bar and rested on it again.
+    void CancelPopup();
 
     // Controls, bottom-most first (the drawing order).
     forms::Label lblBackBar;
@@ -55,4 +58,8 @@ private:
     void tmrDrive_Timer();
     void tmrBatt_Timer();
     void tmrTime_Timer();
+    void tmrToolTip_Timer();
+    void HoverStep(forms::Twips x, forms::Twips y);
+
+    bool bPopupArmed_ = false;  // the cursor was seen inside the bar and not outside since
 };

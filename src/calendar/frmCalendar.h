@@ -7,4 +7,6 @@ class frmCalendar : public forms::Form, public forms::FormInstance<frmCalendar> 
 private:
     friend class forms::FormInstance<frmCalendar>;
     frmCalendar();
+
+    void Form_Load() override;
 };

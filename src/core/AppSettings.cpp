@@ -14,10 +14,13 @@ namespace {
 
 using basINIFile::kSection;
 
-std::int32_t OrDefault(std::int32_t value, std::int32_t fallback) { return value == 0 ? fallback : value; }
+std::int32_t OrDefault(std::int32_t value, std::int32_t fallback) {
+    return value == 0 ? fallback : value;
+}
 
 std::int32_t InTimerRange(std::int32_t value, std::int32_t whenNegative) {
-    if (value < 0) return whenNegative;
+    if (value < 0)
+        return whenNegative;
     return std::min(value, forms::Timer::kMaxInterval);
 }
 
@@ -26,18 +29,22 @@ std::int32_t InTimerRange(std::int32_t value, std::int32_t whenNegative) {
 void LoadSettings() {
     Settings& s = AppSettings;
     s.Drive = basINIFile::ReadINIString(kSection, "Drive");
-    if (s.Drive.empty()) s.Drive = "C";
+    if (s.Drive.empty())
+        s.Drive = "C";
     s.Interval = OrDefault(basINIFile::ReadINILong(kSection, "Interval"), 500);
     s.CPUInterval = OrDefault(basINIFile::ReadINILong(kSection, "CPUInterval"), 500);
     s.MemoryInterval = OrDefault(basINIFile::ReadINILong(kSection, "MemoryInterval"), 1000);
     s.DriveInterval = OrDefault(basINIFile::ReadINILong(kSection, "DriveInterval"), 60000);
     s.BattInterval = basINIFile::ReadINILong(kSection, "BattInterval");
     s.Trans = basINIFile::ReadINIInteger(kSection, "Trans");
-    if (s.Trans == 0) s.Trans = 255;
+    if (s.Trans == 0)
+        s.Trans = 255;
     s.CalendarHoliday1 = basINIFile::ReadINIString(kSection, "CalendarHoliday1");
-    if (s.CalendarHoliday1.empty()) s.CalendarHoliday1 = kDefaultHolidays1;
+    if (s.CalendarHoliday1.empty())
+        s.CalendarHoliday1 = kDefaultHolidays1;
     s.CalendarHoliday2 = basINIFile::ReadINIString(kSection, "CalendarHoliday2");
-    if (s.CalendarHoliday2.empty()) s.CalendarHoliday2 = kDefaultHolidays2;
+    if (s.CalendarHoliday2.empty())
+        s.CalendarHoliday2 = kDefaultHolidays2;
     s.ActiveWindow = basINIFile::ReadINIInteger(kSection, "ActiveWindow");
     // Only an exact "TRUE" switches it on; other text keeps what the record had.
     const std::string mcafee = basINIFile::ReadINIString(kSection, "McAfee");

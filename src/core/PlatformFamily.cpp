@@ -10,11 +10,14 @@ std::string PlatformFamily;
 std::string FamilyOf(const platform::OsVersion& v) {
     switch (v.platformId) {
         case 1:
-            if (v.minor < 10) return "95";
+            if (v.minor < 10)
+                return "95";
             return v.minor == 10 ? "98" : "ME";
         case 2:
-            if (v.major == 3 || v.major == 4) return "NT";
-            if (v.major == 5) return v.minor == 0 ? "2K" : "XP";
+            if (v.major == 3 || v.major == 4)
+                return "NT";
+            if (v.major == 5)
+                return v.minor == 0 ? "2K" : "XP";
             return "";
         default:
             // A failed query reads as all zero and lands here too.
@@ -28,8 +31,10 @@ void DeterminePlatformFamily() {
 }
 
 void ApplyTransparency(platform::WindowHandle h) {
-    if (PlatformFamily != "XP" && PlatformFamily != "2K") return;
-    if (AppSettings.Trans < 1 || AppSettings.Trans > 255) return;
+    if (PlatformFamily != "XP" && PlatformFamily != "2K")
+        return;
+    if (AppSettings.Trans < 1 || AppSettings.Trans > 255)
+        return;
     platform::Current().SetTranslucency(h, static_cast<std::uint8_t>(AppSettings.Trans));
 }
 

@@ -14,16 +14,22 @@ namespace basINIFile {
 namespace {
 constexpr std::size_t kBufferBytes = 1024;
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front()))
+        s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back()))
+        s.remove_suffix(1);
     return s;
 }
 }  // namespace
 
-std::string SettingsFilePath() { return platform::Current().SettingsFilePath(kFileName); }
+std::string SettingsFilePath() {
+    return platform::Current().SettingsFilePath(kFileName);
+}
 
 void WriteINIString(std::string_view section, std::string_view key, std::string_view value) {
     platform::profile::WriteString(SettingsFilePath(), section, key, value);
@@ -31,7 +37,8 @@ void WriteINIString(std::string_view section, std::string_view key, std::string_
 
 std::string ReadINIString(std::string_view section, std::string_view key) {
     std::string text = platform::profile::ReadString(SettingsFilePath(), section, key, "", kBufferBytes);
-    if (const auto nul = text.find('\0'); nul != std::string::npos) text.resize(nul);
+    if (const auto nul = text.find('\0'); nul != std::string::npos)
+        text.resize(nul);
     return text;
 }
 
@@ -41,7 +48,8 @@ std::int32_t ReadINILong(std::string_view section, std::string_view key) {
 
 std::int16_t ReadINIInteger(std::string_view section, std::string_view key) {
     const std::int32_t v = platform::profile::ReadInt(SettingsFilePath(), section, key, 0);
-    if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max()) return 0;
+    if (v < std::numeric_limits<std::int16_t>::min() || v > std::numeric_limits<std::int16_t>::max())
+        return 0;
     return static_cast<std::int16_t>(v);
 }
 
@@ -58,7 +66,8 @@ std::optional<std::int32_t> ParseLong(std::string_view text) {
     }
     double value = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (ec != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     // The default rounding mode rounds half to even.
     const double rounded = std::nearbyint(negative ? -value : value);
     if (!(rounded >= std::numeric_limits<std::int32_t>::min() && rounded <= std::numeric_limits<std::int32_t>::max())) {

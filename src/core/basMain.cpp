@@ -20,7 +20,8 @@ bool Shown() {
 
 int Main() {
     frmMain::Get();
-    if (forms::registry::LoadedCount() > 0) platform::Current().RunLoop();
+    if (forms::registry::LoadedCount() > 0)
+        platform::Current().RunLoop();
     forms::registry::FreeUnloaded();
     return 0;
 }
@@ -39,7 +40,8 @@ void Shutdown() {
 }
 
 void EndIfNothingShown() {
-    if (!Shown<frmMain>() && !Shown<frmCalendar>() && !Shown<frmPopup>()) Shutdown();
+    if (!Shown<frmMain>() && !Shown<frmCalendar>() && !Shown<frmPopup>())
+        Shutdown();
 }
 
 }  // namespace basMain

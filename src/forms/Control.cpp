@@ -15,14 +15,16 @@ Control::Control(Form& owner, std::string name, Twips left, Twips top, Twips wid
 }
 
 void Control::Move(Twips left, Twips top, Twips width, Twips height) {
-    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    if (left == left_ && top == top_ && width == width_ && height == height_)
+        return;
     const platform::PixelRect before = PixelBounds();
     left_ = left;
     top_ = top;
     width_ = width;
     height_ = height;
     const platform::PixelRect after = PixelBounds();
-    if (after == before) return;
+    if (after == before)
+        return;
     if (visible_) {
         owner_.InvalidatePixels(before);
         owner_.InvalidatePixels(after);
@@ -31,7 +33,8 @@ void Control::Move(Twips left, Twips top, Twips width, Twips height) {
 }
 
 void Control::SetVisible(bool v) {
-    if (v == visible_) return;
+    if (v == visible_)
+        return;
     visible_ = v;
     Invalidate();
     BoundsChanged();
@@ -51,6 +54,8 @@ bool Control::Contains(int xPx, int yPx) const {
     return xPx >= r.left && xPx < r.right && yPx >= r.top && yPx < r.bottom;
 }
 
-void Control::Invalidate() const { owner_.InvalidatePixels(PixelBounds()); }
+void Control::Invalidate() const {
+    owner_.InvalidatePixels(PixelBounds());
+}
 
 }  // namespace forms

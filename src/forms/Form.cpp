@@ -10,7 +10,9 @@ namespace forms {
 
 Form::Form(std::string name, FormSpec layout) : name_(std::move(name)), layout_(std::move(layout)) {}
 
-Form::~Form() { Destroy(); }
+Form::~Form() {
+    Destroy();
+}
 
 void Form::Load(Unloader unloader) {
     unloader_ = unloader;
@@ -24,39 +26,69 @@ void Form::Load(Unloader unloader) {
     Form_Load();
     // Timers start once loading is over, so none ticks into a half-made form.
     if (hwnd_ != 0) {
-        for (Timer* t : timers_) t->Start();
+        for (Timer* t : timers_)
+            t->Start();
     }
 }
 
 void Form::Destroy() {
-    if (hwnd_ == 0) return;
-    for (Timer* t : timers_) t->Stop();
+    if (hwnd_ == 0)
+        return;
+    for (Timer* t : timers_)
+        t->Stop();
     Form_Unload();
     platform::Current().DestroyWindow(hwnd_);
     hwnd_ = 0;
     pressed_ = nullptr;
 }
 
-platform::PixelRect Form::OuterRect() const { return platform::Current().GetWindowRect(hwnd_); }
+platform::PixelRect Form::OuterRect() const {
+    return platform::Current().GetWindowRect(hwnd_);
+}
 
-Twips Form::Left() const { return ToTwips(OuterRect().left); }
-Twips Form::Top() const { return ToTwips(OuterRect().top); }
-Twips Form::Width() const { return ToTwips(OuterRect().Width()); }
-Twips Form::Height() const { return ToTwips(OuterRect().Height()); }
+Twips Form::Left() const {
+    return ToTwips(OuterRect().left);
+}
+Twips Form::Top() const {
+    return ToTwips(OuterRect().top);
+}
+Twips Form::Width() const {
+    return ToTwips(OuterRect().Width());
+}
+Twips Form::Height() const {
+    return ToTwips(OuterRect().Height());
+}
 
-void Form::SetLeft(Twips left) { platform::Current().MoveWindow(hwnd_, ToPixels(left), OuterRect().top); }
-void Form::SetTop(Twips top) { platform::Current().MoveWindow(hwnd_, OuterRect().left, ToPixels(top)); }
-void Form::Move(Twips left, Twips top) { platform::Current().MoveWindow(hwnd_, ToPixels(left), ToPixels(top)); }
+void Form::SetLeft(Twips left) {
+    platform::Current().MoveWindow(hwnd_, ToPixels(left), OuterRect().top);
+}
+void Form::SetTop(Twips top) {
+    platform::Current().MoveWindow(hwnd_, OuterRect().left, ToPixels(top));
+}
+void Form::Move(Twips left, Twips top) {
+    platform::Current().MoveWindow(hwnd_, ToPixels(left), ToPixels(top));
+}
 
-void Form::Show() { platform::Current().SetVisible(hwnd_, true); }
-void Form::Hide() { platform::Current().SetVisible(hwnd_, false); }
-bool Form::Visible() const { return platform::Current().IsVisible(hwnd_); }
+void Form::Show() {
+    platform::Current().SetVisible(hwnd_, true);
+}
+void Form::Hide() {
+    platform::Current().SetVisible(hwnd_, false);
+}
+bool Form::Visible() const {
+    return platform::Current().IsVisible(hwnd_);
+}
 
-void Form::AddControl(Control& c) { controls_.push_back(&c); }
-void Form::AddTimer(Timer& t) { timers_.push_back(&t); }
+void Form::AddControl(Control& c) {
+    controls_.push_back(&c);
+}
+void Form::AddTimer(Timer& t) {
+    timers_.push_back(&t);
+}
 
 void Form::InvalidatePixels(const platform::PixelRect& r) {
-    if (hwnd_ != 0 && r.right > r.left && r.bottom > r.top) platform::Current().Invalidate(hwnd_, r);
+    if (hwnd_ != 0 && r.right > r.left && r.bottom > r.top)
+        platform::Current().Invalidate(hwnd_, r);
 }
 
 int Form::ToolId(const Label& label) const {
@@ -65,7 +97,8 @@ int Form::ToolId(const Label& label) const {
 }
 
 void Form::UpdateToolTip(const Label& label) {
-    if (hwnd_ == 0) return;
+    if (hwnd_ == 0)
+        return;
     const std::string_view text = label.Visible() ? std::string_view(label.ToolTipText()) : std::string_view();
     platform::Current().SetToolTip(hwnd_, ToolId(label), label.PixelBounds(), text);
 }
@@ -76,49 +109,67 @@ void Form::OnPaint(platform::Canvas& canvas) {
     for (const Control* c : controls_) {
         const platform::PixelRect r = c->PixelBounds();
         const bool onClient = r.left < client.right && r.right > 0 && r.top < client.bottom && r.bottom > 0;
-        if (c->Visible() && onClient) c->Paint(canvas);
+        if (c->Visible() && onClient)
+            c->Paint(canvas);
     }
 }
 
 Control* Form::HitTest(int xPx, int yPx) const {
     for (auto it = controls_.rbegin(); it != controls_.rend(); ++it) {
-        if ((*it)->Visible() && (*it)->Contains(xPx, yPx)) return *it;
+        if ((*it)->Visible() && (*it)->Contains(xPx, yPx))
+            return *it;
     }
     return nullptr;
 }
 
 namespace {
-Twips RelX(const Control& c, int xPx) { return ToTwips(xPx) - c.Left(); }
-Twips RelY(const Control& c, int yPx) { return ToTwips(yPx) - c.Top(); }
+Twips RelX(const Control& c, int xPx) {
+    return ToTwips(xPx) - c.Left();
+}
+Twips RelY(const Control& c, int yPx) {
+    return ToTwips(yPx) - c.Top();
+}
 }  // namespace
 
 void Form::OnMouseDown(const platform::MouseEvent& e) {
     Control* c = pressed_ ? pressed_ : HitTest(e.x, e.y);
     pressed_ = c;
-    if (c) c->MouseDown(e.button, e.shift, RelX(*c, e.x), RelY(*c, e.y));
+    if (c)
+        c->MouseDown(e.button, e.shift, RelX(*c, e.x), RelY(*c, e.y));
 }
 
 void Form::OnMouseMove(const platform::MouseEvent& e) {
     Control* c = pressed_ ? pressed_ : HitTest(e.x, e.y);
-    if (c) c->MouseMove(e.button, e.shift, RelX(*c, e.x), RelY(*c, e.y));
+    if (c)
+        c->MouseMove(e.button, e.shift, RelX(*c, e.x), RelY(*c, e.y));
 }
 
 void Form::OnMouseUp(const platform::MouseEvent& e) {
     Control* c = pressed_ ? pressed_ : HitTest(e.x, e.y);
-    if (e.button == 0) pressed_ = nullptr;  // the last button went up
-    if (c) c->MouseUp(e.button, e.shift, RelX(*c, e.x), RelY(*c, e.y));
+    if (e.button == 0)
+        pressed_ = nullptr;  // the last button went up
+    if (c)
+        c->MouseUp(e.button, e.shift, RelX(*c, e.x), RelY(*c, e.y));
 }
 
 void Form::OnDoubleClick(const platform::MouseEvent& e) {
-    if (Control* c = HitTest(e.x, e.y)) c->DoubleClick();
+    if (Control* c = HitTest(e.x, e.y))
+        c->DoubleClick();
 }
 
-void Form::OnKeyDown(int keyCode, int shift) { Form_KeyDown(keyCode, shift); }
-void Form::OnKeyUp(int keyCode, int shift) { Form_KeyUp(keyCode, shift); }
-void Form::OnCloseRequest() { Form_CloseRequest(); }
+void Form::OnKeyDown(int keyCode, int shift) {
+    Form_KeyDown(keyCode, shift);
+}
+void Form::OnKeyUp(int keyCode, int shift) {
+    Form_KeyUp(keyCode, shift);
+}
+void Form::OnCloseRequest() {
+    Form_CloseRequest();
+}
 
 void Form::Form_CloseRequest() {
-    if (unloader_) unloader_();
+    if (unloader_)
+        unloader_();
 }
 
 }  // namespace forms

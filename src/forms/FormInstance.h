@@ -38,7 +38,8 @@ public:
     static bool IsLoaded() { return instance_ != nullptr; }
 
     static void Unload() {
-        if (!instance_) return;
+        if (!instance_)
+            return;
         std::unique_ptr<Form> form(instance_.release());
         form->Destroy();
         registry::Unloaded(&FormInstance::Unload, std::move(form));

@@ -13,7 +13,9 @@ std::vector<std::unique_ptr<Form>> g_unloaded;
 bool g_freePosted = false;
 }  // namespace
 
-void Loaded(void (*unload)()) { g_loaded.push_back(unload); }
+void Loaded(void (*unload)()) {
+    g_loaded.push_back(unload);
+}
 
 void Unloaded(void (*unload)(), std::unique_ptr<Form> form) {
     g_loaded.erase(std::remove(g_loaded.begin(), g_loaded.end(), unload), g_loaded.end());
@@ -23,10 +25,13 @@ void Unloaded(void (*unload)(), std::unique_ptr<Form> form) {
         g_freePosted = true;
         p.Post([] { FreeUnloaded(); });
     }
-    if (g_loaded.empty()) p.QuitLoop();
+    if (g_loaded.empty())
+        p.QuitLoop();
 }
 
-int LoadedCount() { return static_cast<int>(g_loaded.size()); }
+int LoadedCount() {
+    return static_cast<int>(g_loaded.size());
+}
 
 void FreeUnloaded() {
     g_freePosted = false;
@@ -35,7 +40,8 @@ void FreeUnloaded() {
 }
 
 void UnloadAll() {
-    while (!g_loaded.empty()) g_loaded.back()();
+    while (!g_loaded.empty())
+        g_loaded.back()();
 }
 
 }  // namespace forms::registry

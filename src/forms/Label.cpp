@@ -8,73 +8,90 @@ namespace forms {
 namespace {
 template <class T>
 bool Assign(T& field, T value) {
-    if (field == value) return false;
+    if (field == value)
+        return false;
     field = std::move(value);
     return true;
 }
 }  // namespace
 
 void Label::SetCaption(std::string text) {
-    if (Assign(caption_, std::move(text))) Invalidate();
+    if (Assign(caption_, std::move(text)))
+        Invalidate();
 }
 
 void Label::SetToolTipText(std::string text) {
-    if (Assign(toolTip_, std::move(text))) Owner().UpdateToolTip(*this);
+    if (Assign(toolTip_, std::move(text)))
+        Owner().UpdateToolTip(*this);
 }
 
 void Label::SetBackStyle(BackStyle s) {
-    if (Assign(backStyle_, s)) Invalidate();
+    if (Assign(backStyle_, s))
+        Invalidate();
 }
 
 void Label::SetBackColor(ColorRef c) {
-    if (Assign(backColor_, c)) Invalidate();
+    if (Assign(backColor_, c))
+        Invalidate();
 }
 
 void Label::SetForeColor(ColorRef c) {
-    if (Assign(foreColor_, c)) Invalidate();
+    if (Assign(foreColor_, c))
+        Invalidate();
 }
 
 void Label::SetBorderStyle(BorderStyle s) {
-    if (Assign(borderStyle_, s)) Invalidate();
+    if (Assign(borderStyle_, s))
+        Invalidate();
 }
 
 void Label::SetFont(platform::Font f) {
-    if (Assign(font_, std::move(f))) Invalidate();
+    if (Assign(font_, std::move(f)))
+        Invalidate();
 }
 
 void Label::SetAlignment(platform::TextAlign a) {
-    if (Assign(alignment_, a)) Invalidate();
+    if (Assign(alignment_, a))
+        Invalidate();
 }
 
 void Label::BoundsChanged() {
-    if (!toolTip_.empty()) Owner().UpdateToolTip(*this);
+    if (!toolTip_.empty())
+        Owner().UpdateToolTip(*this);
 }
 
 void Label::Paint(platform::Canvas& canvas) const {
     platform::PixelRect r = PixelBounds();
-    if (r.right <= r.left || r.bottom <= r.top) return;
-    if (backStyle_ == BackStyle::Opaque) canvas.FillRect(r, backColor_.Resolve());
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
+    if (backStyle_ == BackStyle::Opaque)
+        canvas.FillRect(r, backColor_.Resolve());
     if (borderStyle_ == BorderStyle::FixedSingle) {
         canvas.FrameRect(r, platform::Color{0, 0, 0});
         r = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     }
-    if (!caption_.empty()) canvas.DrawText(r, caption_, font_, foreColor_.Resolve(), alignment_);
+    if (!caption_.empty())
+        canvas.DrawText(r, caption_, font_, foreColor_.Resolve(), alignment_);
 }
 
 void Label::MouseDown(int button, int shift, Twips x, Twips y) {
-    if (onMouseDown) onMouseDown(button, shift, x, y);
+    if (onMouseDown)
+        onMouseDown(button, shift, x, y);
 }
 
 void Label::MouseMove(int button, int shift, Twips x, Twips y) {
-    if (onMouseMove) onMouseMove(button, shift, x, y);
+    if (onMouseMove)
+        onMouseMove(button, shift, x, y);
 }
 
 void Label::MouseUp(int button, int shift, Twips x, Twips y) {
-    if (onMouseUp) onMouseUp(button, shift, x, y);
+    if (onMouseUp)
+        onMouseUp(button, shift, x, y);
 }
 
 void Label::DoubleClick() {
-    if (onDblClick) onDblClick();
+    if (onDblClick)
+        onDblClick();
 }
 
 }  // namespace forms

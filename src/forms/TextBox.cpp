@@ -4,18 +4,21 @@
 namespace forms {
 
 void TextBox::SetText(std::string text) {
-    if (text == text_) return;
+    if (text == text_)
+        return;
     text_ = std::move(text);
     Invalidate();
 }
 
 void TextBox::Paint(platform::Canvas& canvas) const {
     const platform::PixelRect r = PixelBounds();
-    if (r.right <= r.left || r.bottom <= r.top) return;
+    if (r.right <= r.left || r.bottom <= r.top)
+        return;
     platform::Platform& p = platform::Current();
     canvas.FillRect(r, p.SystemColorValue(platform::SystemColor::Window));
     canvas.FrameRect(r, platform::Color{128, 128, 128});
-    if (text_.empty()) return;
+    if (text_.empty())
+        return;
     const platform::PixelRect inner{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
     canvas.DrawText(inner, text_, platform::Font{"ＭＳ Ｐゴシック", 9.0, 400},
                     p.SystemColorValue(platform::SystemColor::WindowText), platform::TextAlign::Left);

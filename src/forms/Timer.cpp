@@ -8,7 +8,9 @@
 namespace forms {
 
 namespace {
-std::int32_t ClampInterval(std::int32_t ms) { return std::clamp<std::int32_t>(ms, 0, Timer::kMaxInterval); }
+std::int32_t ClampInterval(std::int32_t ms) {
+    return std::clamp<std::int32_t>(ms, 0, Timer::kMaxInterval);
+}
 }  // namespace
 
 Timer::Timer(Form& owner, std::string name, std::int32_t interval, bool enabled)
@@ -16,17 +18,21 @@ Timer::Timer(Form& owner, std::string name, std::int32_t interval, bool enabled)
     owner.AddTimer(*this);
 }
 
-Timer::~Timer() { Stop(); }
+Timer::~Timer() {
+    Stop();
+}
 
 void Timer::SetInterval(std::int32_t ms) {
     ms = ClampInterval(ms);
-    if (ms == interval_) return;
+    if (ms == interval_)
+        return;
     interval_ = ms;
     Reschedule();
 }
 
 void Timer::SetEnabled(bool enabled) {
-    if (enabled == enabled_) return;
+    if (enabled == enabled_)
+        return;
     enabled_ = enabled;
     Reschedule();
 }
@@ -48,7 +54,8 @@ void Timer::Reschedule() {
     }
     if (formLive_ && enabled_ && interval_ > 0) {
         id_ = platform::Current().StartTimer(static_cast<std::uint32_t>(interval_), [this] {
-            if (onTimer) onTimer();
+            if (onTimer)
+                onTimer();
         });
     }
 }

@@ -9,7 +9,11 @@ using Twips = float;
 
 inline constexpr int kTwipsPerPixel = 15;
 
-inline int ToPixels(double twips) { return static_cast<int>(std::lround(twips / kTwipsPerPixel)); }
-inline Twips ToTwips(int pixels) { return static_cast<Twips>(pixels * kTwipsPerPixel); }
+inline int ToPixels(double twips) {
+    return static_cast<int>(std::lround(twips / kTwipsPerPixel));
+}
+inline Twips ToTwips(int pixels) {
+    return static_cast<Twips>(pixels * kTwipsPerPixel);
+}
 
 }  // namespace forms

@@ -53,7 +53,8 @@ TEST_F(Bar, StartsAsABorderlessWhiteTopmost232By20Window) {
 }
 
 TEST_F(Bar, TimersRunWithTheirSettingsAfterStartUp) {
-    WriteSettings("[Setting]\nInterval=700\nCPUInterval=300\nMemoryInterval=2000\nDriveInterval=9000\nBattInterval=0\n");
+    WriteSettings(
+        "[Setting]\nInterval=700\nCPUInterval=300\nMemoryInterval=2000\nDriveInterval=9000\nBattInterval=0\n");
     frmMain& bar = frmMain::Get();
     EXPECT_EQ(bar.tmrCheck.Interval(), 700);
     EXPECT_EQ(bar.tmrCPU.Interval(), 300);
@@ -84,32 +85,42 @@ TEST_F(Bar, TranslucentByTransWhereTheFamilyAllowsIt) {
 }
 
 TEST_F(Bar, DrawsTheFourCellsAndTheClockInTheirColours) {
+    // Every meter full: the CPU busy, the memory and the drive used up, mains power.
+    fake.cpuTimes = platform::CpuTimes{1, 1000, 1};
+    fake.memory = {1u << 30, 0};
+    fake.drives["C"] = {true, 0, 1u << 30, {}};
+    fake.power = {1, 255};
+    WriteSettings("[Setting]\nBattInterval=1000\n");
     frmMain& bar = frmMain::Get();
+    fake.cpuTimes = platform::CpuTimes{1, 2000, 1};
+    fake.Advance(500);
     const std::vector<DrawOp> ops = fake.Paint(bar.hWnd());
     auto fillOf = [&](platform::Color c) {
         for (const DrawOp& op : ops) {
-            if (op.kind == DrawOp::Fill && op.color == c) return op.rect;
+            if (op.kind == DrawOp::Fill && op.color == c)
+                return op.rect;
         }
         return platform::PixelRect{-1, -1, -1, -1};
     };
-    EXPECT_EQ(fillOf({192, 255, 255}), (platform::PixelRect{0, 0, 67, 10}));     // CPU
-    EXPECT_EQ(fillOf({255, 255, 0}), (platform::PixelRect{67, 0, 134, 10}));     // drive
-    EXPECT_EQ(fillOf({192, 255, 192}), (platform::PixelRect{0, 10, 67, 20}));    // memory
-    EXPECT_EQ(fillOf({255, 128, 0}), (platform::PixelRect{67, 10, 134, 20}));    // power
+    EXPECT_EQ(fillOf({192, 255, 255}), (platform::PixelRect{0, 0, 67, 10}));   // CPU
+    EXPECT_EQ(fillOf({255, 255, 0}), (platform::PixelRect{67, 0, 134, 10}));   // drive
+    EXPECT_EQ(fillOf({192, 255, 192}), (platform::PixelRect{0, 10, 67, 20}));  // memory
+    EXPECT_EQ(fillOf({255, 128, 0}), (platform::PixelRect{67, 10, 134, 20}));  // power
 
     std::vector<std::string> texts;
     for (const DrawOp& op : ops) {
-        if (op.kind == DrawOp::Text) texts.push_back(op.text);
+        if (op.kind == DrawOp::Text)
+            texts.push_back(op.text);
     }
     // Drawing order: memory text under the bars, then CPU, clock, drive and power on top.
-    EXPECT_EQ(texts, (std::vector<std::string>{"100%", "100%", "00:00:00", "100%", "100%"}));
-    const auto clock = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) { return op.text == "00:00:00"; });
+    EXPECT_EQ(texts, (std::vector<std::string>{"100%", "100%", "12:00:00", "100%", "電源使用中"}));
+    const auto clock = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) { return op.text == "12:00:00"; });
+    ASSERT_NE(clock, ops.end());
     EXPECT_EQ(clock->font, (platform::Font{"ＭＳ Ｐゴシック", 14.25, 700}));
     EXPECT_EQ(clock->align, platform::TextAlign::Center);
     // The clock's background covers the block's last 10 twips (drawn after it).
-    const auto clockFill = std::find_if(ops.begin(), ops.end(), [](const DrawOp& op) {
-        return op.kind == DrawOp::Fill && op.rect.left == 133;
-    });
+    const auto clockFill = std::find_if(
+        ops.begin(), ops.end(), [](const DrawOp& op) { return op.kind == DrawOp::Fill && op.rect.left == 133; });
     EXPECT_NE(clockFill, ops.end());
 }
 

@@ -5,8 +5,8 @@
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
 #include "core/basMain.h"
-#include "sysinfo/frmPopup.h"
 #include "support/FakeFixture.h"
+#include "sysinfo/frmPopup.h"
 
 namespace {
 

@@ -179,8 +179,8 @@ TEST_F(FormRuntime, MouseGoesToTheTopmostLabelAndStaysWithItWhileHeld) {
     w.OnMouseUp({0, 0, 10, 5});
     w.OnMouseMove({0, 0, 10, 5});  // released: the bottom label has no move handler
     w.OnDoubleClick({1, 0, 20, 5});
-    EXPECT_EQ(f.events, (std::vector<std::string>{"bottom down 2 1 150", "top down 150", "top move 1",
-                                                  "bottom dblclick"}));
+    EXPECT_EQ(f.events,
+              (std::vector<std::string>{"bottom down 2 1 150", "top down 150", "top move 1", "bottom dblclick"}));
 }
 
 TEST_F(FormRuntime, ToolTipsFollowTheirLabel) {

@@ -1,0 +1,98 @@
+// Drive measurement passes: one per function, each querying every listed drive.
+#include "bar/basDiskSpace.h"
+
+#include <cmath>
+#include <optional>
+
+#include "core/AppSettings.h"
+#include "core/Numbers.h"
+#include "core/basMain.h"
+#include "platform/Platform.h"
+
+namespace basDiskSpace {
+
+namespace {
+
+enum class Reading { Usage, Total, Used };
+
+// Running totals in whole kibibytes. Doubles hold whole numbers exactly up to 2^53 KiB (8 EiB),
+// so no realistic set of drives overflows them.
+struct Totals {
+    double availableKiB = 0;
+    double sizeKiB = 0;
+};
+
+void AddKiB(double& total, std::uint64_t bytes) {
+    total = std::nearbyint(total + static_cast<double>(bytes) / 1024.0);
+}
+
+void ReportFailure(const std::string& element, const std::string& description) {
+    platform::Current().ShowMessageBox(element + "ドライブの" + description, "Vigilon",
+                                       platform::MessageIcon::Exclamation);
+    basMain::DriveCheckEnabled = false;
+}
+
+// One pass over the listed drives; nothing after a failure (which has been reported) or while
+// checking is off.
+std::optional<Totals> Measure(Reading reading) {
+    if (!basMain::DriveCheckEnabled || core::AppSettings.Drive.empty())
+        return std::nullopt;
+    Totals t;
+    for (const std::string& element : SplitDriveList(core::AppSettings.Drive)) {
+        const platform::DriveSpace d = platform::Current().QueryDriveSpace(element);
+        if (!d.ok) {
+            ReportFailure(element, d.error);
+            return std::nullopt;
+        }
+        switch (reading) {
+            case Reading::Usage:
+                AddKiB(t.availableKiB, d.available);
+                AddKiB(t.sizeKiB, d.total);
+                break;
+            case Reading::Total:
+                AddKiB(t.sizeKiB, d.total);
+                break;
+            case Reading::Used:
+                AddKiB(t.sizeKiB, d.total);
+                AddKiB(t.availableKiB, d.available);
+                break;
+        }
+    }
+    return t;
+}
+
+double ToGB(double kib) {
+    return core::RoundTo2(kib / 1024.0 / 1024.0);
+}
+
+}  // namespace
+
+std::vector<std::string> SplitDriveList(std::string_view drives) {
+    std::vector<std::string> out;
+    for (;;) {
+        const std::size_t comma = drives.find(',');
+        out.emplace_back(drives.substr(0, comma));
+        if (comma == std::string_view::npos)
+            return out;
+        drives.remove_prefix(comma + 1);
+    }
+}
+
+double GetDriveUsage() {
+    const std::optional<Totals> t = Measure(Reading::Usage);
+    if (!t || t->sizeKiB <= 0)
+        return -1;
+    return 1.0 - t->availableKiB / t->sizeKiB;
+}
+
+double GetDriveTotalGB() {
+    const std::optional<Totals> t = Measure(Reading::Total);
+    return t ? ToGB(t->sizeKiB) : 0;
+}
+
+double GetDriveUsedGB() {
+    const std::optional<Totals> t = Measure(Reading::Used);
+    return t ? ToGB(t->sizeKiB - t->availableKiB) : 0;
+}
+
+}  // namespace basDiskSpace

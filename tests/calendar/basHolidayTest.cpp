@@ -10,53 +10,39 @@
 
 namespace {
 
+using Days = std::vector<int>;
+
 class Holiday : public ::testing::Test {
 protected:
-    Holiday() {
-        core::AppSettings.CalendarHoliday1 = core::kDefaultHolidays1;
-        core::AppSettings.CalendarHoliday2 = core::kDefaultHolidays2;
-    }
+    Holiday() { UseLists(core::kDefaultHolidays1, core::kDefaultHolidays2); }
     ~Holiday() override { core::AppSettings = saved_; }
 
     static void UseLists(const std::string& fixed, const std::string& nthWeekday) {
         core::AppSettings.CalendarHoliday1 = fixed;
         core::AppSettings.CalendarHoliday2 = nthWeekday;
     }
-
     // Asks about one day of a real month, as the calendar does.
-    static bool Is(int year, int month, int day, bool& next) {
-        return basHoliday::IsHoliday(static_cast<std::int16_t>(year), static_cast<std::int16_t>(month),
-                                     static_cast<std::int16_t>(day),
-                                     static_cast<std::int16_t>(calendar::DaysInMonth(year, month)), next);
+    static bool Is(int year, int month, int day, bool* next = nullptr) {
+        bool ignored = false;
+        return basHoliday::IsHoliday(
+            static_cast<std::int16_t>(year), static_cast<std::int16_t>(month), static_cast<std::int16_t>(day),
+            static_cast<std::int16_t>(calendar::DaysInMonth(year, month)), next ? *next : ignored);
     }
-    static bool Is(int year, int month, int day) {
-        bool next = false;
-        return Is(year, month, day, next);
-    }
-
-    // The days the calendar marks red for holidays when it draws the month: a day the previous
-    // test flagged, or a holiday itself.
-    static std::vector<int> Marked(int year, int month) {
-        std::vector<int> days;
-        bool next = false;
+    // The days the calendar marks red when it draws the month: a holiday, or a day the previous one flagged.
+    static Days Marked(int year, int month) {
+        Days days;
+        bool flagged = false;
         for (int d = 1; d <= calendar::DaysInMonth(year, month); ++d) {
-            bool red = next;
-            next = false;
-            red |= Is(year, month, d, next);
-            if (red) {
+            bool next = false;
+            if (Is(year, month, d, &next) || flagged)
                 days.push_back(d);
-            }
+            flagged = next;
         }
         return days;
     }
 
 private:
     core::Settings saved_ = core::AppSettings;
-};
-
-using Days = std::vector<int>;
-struct Date {
-    int year, month, day;
 };
 
 TEST_F(Holiday, DefaultListsOverAYear) {
@@ -74,91 +60,55 @@ TEST_F(Holiday, DefaultListsOverAYear) {
 TEST_F(Holiday, EquinoxDays) {
     // 1979: floor(20.8431 - 0.242194 - floor(-1/4)) = floor(21.600906) = 21, and 24 in September;
     // dividing toward zero would give 20 and 23.
-    const Date holidays[] = {{2003, 3, 21}, {2003, 9, 23}, {1980, 3, 20}, {1980, 9, 23}, {2004, 3, 20},
-                             {2012, 9, 22}, {2025, 9, 23}, {1979, 3, 21}, {1979, 9, 24}};
-    const Date workdays[] = {{2003, 3, 20}, {2003, 9, 22}, {1979, 3, 20}, {1979, 9, 23}, {2003, 4, 21}, {2003, 10, 23}};
-    for (const Date& h : holidays) {
-        EXPECT_TRUE(Is(h.year, h.month, h.day)) << h.year << "/" << h.month << "/" << h.day;
-    }
-    for (const Date& w : workdays) {
-        EXPECT_FALSE(Is(w.year, w.month, w.day)) << w.year << "/" << w.month << "/" << w.day;
-    }
+    const struct {
+        int year, month, day;
+        bool holiday;
+    } days[] = {{2003, 3, 21, true},  {2003, 9, 23, true},  {1980, 3, 20, true},  {1980, 9, 23, true},
+                {2004, 3, 20, true},  {2012, 9, 22, true},  {1979, 3, 21, true},  {1979, 9, 24, true},
+                {2003, 3, 20, false}, {2003, 9, 22, false}, {1979, 3, 20, false}, {1979, 9, 23, false},
+                {2003, 4, 21, false}, {2003, 10, 23, false}};
+    for (const auto& d : days)
+        EXPECT_EQ(Is(d.year, d.month, d.day), d.holiday) << d.year << "/" << d.month << "/" << d.day;
 }
 
-TEST_F(Holiday, FixedDatesMatchOnlyAsWritten) {
-    UseLists("01/01, 1/1,1/1 ,11/1,1/11", "");
-    EXPECT_FALSE(Is(2003, 1, 1));
-    EXPECT_TRUE(Is(2003, 1, 11));
+TEST_F(Holiday, EntriesMatchOnlyAsWrittenAndMalformedOnesNever) {
+    UseLists("11/1,01/01, 1/1,1/1 ,1/11", "");  // first and last entries count, without commas around them
+    EXPECT_EQ(Marked(2003, 1), (Days{11}));
     EXPECT_TRUE(Is(2003, 11, 1));
-
-    UseLists("2/3,1/1", "");
-    EXPECT_TRUE(Is(2003, 1, 1));  // the last entry, with no comma after it
-    UseLists("1/1,2/3", "");
-    EXPECT_TRUE(Is(2003, 1, 1));
-}
-
-TEST_F(Holiday, MalformedEntriesAreHarmless) {
     UseLists(",,abc,/,1//1,1/1/1,13/1,0/0,1/0,1/32,-1/-1,,", "--,1-2,1-2-2-2,01-2-2,1-0-0,1-6-2,,");
     for (int month = 1; month <= 12; ++month) {
         const Days equinox = month == 3 ? Days{21} : month == 9 ? Days{23} : Days{};
         EXPECT_EQ(Marked(2003, month), equinox) << month;
     }
-    UseLists("", "");
-    EXPECT_TRUE(Marked(2003, 1).empty());
-}
-
-TEST_F(Holiday, WeekNumberCountsOccurrencesNotGridRows) {
-    UseLists("", "3-5-2,3-4-2");
-    EXPECT_EQ(Marked(2003, 3), (Days{21, 24, 31}));  // Mondays 3, 10, 17, 24, 31
-    EXPECT_EQ(Marked(2005, 3), (Days{20, 21, 28}));  // Mondays 7, 14, 21, 28: no fifth; 3/20 a Sunday
-    UseLists("", "1-2-2");
-    EXPECT_FALSE(Is(2003, 1, 14));  // a Tuesday in week 2
-}
-
-TEST_F(Holiday, ListsAreReadAtEveryCall) {
-    EXPECT_FALSE(Is(2003, 6, 2));
+    // The lists are read at every call.
     UseLists("6/2", "");
     EXPECT_TRUE(Is(2003, 6, 2));
     UseLists("", "6-1-2");
     EXPECT_TRUE(Is(2003, 6, 2));
+    UseLists("", "");
+    EXPECT_FALSE(Is(2003, 6, 2));
 }
 
-TEST_F(Holiday, NextDayFlag) {
-    bool next = false;
-    EXPECT_TRUE(Is(2003, 12, 29, next));  // 12/31 two days on
-    EXPECT_TRUE(next);
-
-    next = false;
-    EXPECT_TRUE(Is(2003, 1, 1, next));  // neither
-    EXPECT_FALSE(next);
-
-    next = false;
-    EXPECT_FALSE(Is(2003, 5, 1, next));  // only a holiday sets it, whatever follows
-    EXPECT_FALSE(next);
-
-    next = true;
-    EXPECT_FALSE(Is(2003, 5, 2, next));  // the flag is the caller's to clear
-    EXPECT_TRUE(next);
+TEST_F(Holiday, WeekNumberCountsOccurrencesNotGridRows) {
+    UseLists("", "3-5-2,3-4-2,1-2-2");
+    EXPECT_EQ(Marked(2003, 3), (Days{21, 24, 31}));  // Mondays 3, 10, 17, 24, 31
+    EXPECT_EQ(Marked(2005, 3), (Days{20, 21, 28}));  // Mondays 7, 14, 21, 28: no fifth; 3/20 a Sunday
+    EXPECT_FALSE(Is(2003, 1, 14));                   // a Tuesday in week 2
 }
 
+// The day-after flag at the month end and along a chain; within a month the default lists above cover it.
 TEST_F(Holiday, MonthEndStopsTheLookAhead) {
     bool next = false;
-    EXPECT_TRUE(Is(2006, 12, 31, next));  // Sunday on the last day: flagged for a day not drawn
+    EXPECT_TRUE(Is(2006, 12, 31, &next));  // Sunday on the last day: flagged for a day not drawn
     EXPECT_TRUE(next);
-
     UseLists("12/31,12/33", "");
     next = false;
-    EXPECT_TRUE(Is(2003, 12, 31, next));  // Wednesday; 12/33 lies past the month end
+    EXPECT_TRUE(Is(2003, 12, 31, &next));  // Wednesday; 12/33 lies past the month end
     EXPECT_FALSE(next);
-
-    next = false;
     EXPECT_FALSE(basHoliday::IsHoliday(2006, 12, 31, 30, next));  // beyond the given length
     EXPECT_FALSE(next);
-}
-
-TEST_F(Holiday, ChainOfHolidaysMarksEveryDayBetween) {
     UseLists("5/1,5/3,5/5,5/7", "");
-    EXPECT_EQ(Marked(2003, 5), (Days{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(Marked(2003, 5), (Days{1, 2, 3, 4, 5, 6, 7}));  // a chain marks every day between
 }
 
 TEST_F(Holiday, DaysNearTheSixteenBitLimitDoNotWrap) {

@@ -1,8 +1,10 @@
-// The executable folder, the version record, the single-instance mutex and the message box of the
+// The settings file path, the version record, the single-instance mutex and the message box of the
 // Win32 backend, against the real API.
 #include "platform/win32/ProcessServices.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "Win32TestSupport.h"
 #include "platform/win32/TextConversion.h"
@@ -12,108 +14,85 @@ namespace {
 using namespace platform::win32;
 
 TEST(SettingsFilePath, IsTheFileBesideTheExecutable) {
-    EXPECT_EQ(FilePathBeside(L"C:\\Program Files\\Vigilon\\Vigilon.exe", "Vigilon.ini"),
-              "C:\\Program Files\\Vigilon\\Vigilon.ini");
     EXPECT_EQ(FilePathBeside(L"D:\\ツール\\Vigilon.exe", "Vigilon.ini"), "D:\\ツール\\Vigilon.ini");
     // At a drive root the separator is doubled; the profile functions take such a path.
     EXPECT_EQ(FilePathBeside(L"C:\\Vigilon.exe", "Vigilon.ini"), "C:\\\\Vigilon.ini");
     EXPECT_EQ(FilePathBeside(L"\\\\server\\share\\Vigilon.exe", "Vigilon.ini"), "\\\\server\\share\\Vigilon.ini");
-}
-
-TEST(SettingsFilePath, OfThisProcess) {
-    const auto p = platform::CreatePlatform();
-    const std::string path = p->SettingsFilePath("Vigilon.ini");
     const std::string exe = Utf8FromWide(ExecutablePath());
-    const std::size_t slash = exe.find_last_of('\\');
-    ASSERT_NE(slash, std::string::npos);
-    EXPECT_EQ(path, exe.substr(0, slash) + "\\Vigilon.ini");
-    EXPECT_EQ(path.find('/'), std::string::npos);
+    ASSERT_NE(exe.find_last_of('\\'), std::string::npos);
+    EXPECT_EQ(platform::CreatePlatform()->SettingsFilePath("Vigilon.ini"),
+              exe.substr(0, exe.find_last_of('\\')) + "\\Vigilon.ini");
 }
 
-TEST(OsVersion, ReportsTheNtFamily) {
-    const auto p = platform::CreatePlatform();
-    const platform::OsVersion v = p->GetOsVersion();
+TEST(OsVersion, IsTheNtFamilysRecord) {
+    const platform::OsVersion v = platform::CreatePlatform()->GetOsVersion();
+    OSVERSIONINFOA direct{};
+    direct.dwOSVersionInfoSize = sizeof direct;
+    ASSERT_TRUE(::GetVersionExA(&direct));
     // Wine answers as an NT system (for example 2, 6, 1); a failed query would be all zero.
     EXPECT_EQ(v.platformId, static_cast<std::uint32_t>(VER_PLATFORM_WIN32_NT));
     EXPECT_GE(v.major, 5u);
-    OSVERSIONINFOA direct{};
-    direct.dwOSVersionInfoSize = 148;
-    ASSERT_TRUE(::GetVersionExA(&direct));
     EXPECT_EQ(v.major, direct.dwMajorVersion);
     EXPECT_EQ(v.minor, direct.dwMinorVersion);
 }
 
-TEST(SingleInstance, ANameHeldElsewhereIsRefused) {
-    const std::wstring name = L"VigilonTest-" + std::to_wstring(::GetCurrentProcessId()) + L"-インスタンス";
+TEST(SingleInstance, RefusedWhileHeldElsewhereThenHeldForTheProcess) {
+    const std::string name = "VigilonTest-" + std::to_string(::GetCurrentProcessId()) + "-インスタンス";
     // Another holder of the name: created behind the platform's back, as another process would.
-    HANDLE other = ::CreateMutexW(nullptr, FALSE, name.c_str());
+    HANDLE other = ::CreateMutexW(nullptr, FALSE, WideFromUtf8(name).c_str());
     ASSERT_NE(other, nullptr);
-    const auto p = platform::CreatePlatform();
-    EXPECT_FALSE(p->AcquireSingleInstance(Utf8FromWide(name)));
+    EXPECT_FALSE(platform::CreatePlatform()->AcquireSingleInstance(name));
     ::CloseHandle(other);
-    // Once the other holder is gone the name is free again.
-    EXPECT_TRUE(p->AcquireSingleInstance(Utf8FromWide(name)));
-}
-
-TEST(SingleInstance, ThisProcessMayAskAgainAndKeepsTheName) {
-    const std::string name = "VigilonTest-" + std::to_string(::GetCurrentProcessId()) + "-again";
-    {
-        const auto p = platform::CreatePlatform();
-        EXPECT_TRUE(p->AcquireSingleInstance(name));
-        EXPECT_TRUE(p->AcquireSingleInstance(name));  // the bar's re-creation asks again
-    }
-    // The name outlives the platform object: it is held as long as the process.
-    const auto again = platform::CreatePlatform();
-    EXPECT_TRUE(again->AcquireSingleInstance(name));
+    EXPECT_TRUE(platform::CreatePlatform()->AcquireSingleInstance(name));  // free again
+    // The bar's re-creation asks again; the name outlives the platform object, held as long as the process.
+    EXPECT_TRUE(platform::CreatePlatform()->AcquireSingleInstance(name));
     HANDLE opened = ::OpenMutexW(SYNCHRONIZE, FALSE, WideFromUtf8(name).c_str());
     EXPECT_NE(opened, nullptr);
-    if (opened)
-        ::CloseHandle(opened);
+    ::CloseHandle(opened);
 }
 
-struct Watch {
-    HANDLE stop;
-    std::wstring title;
-};
+std::wstring BoxCaption() {
+    return L"VigilonTest " + std::to_wstring(::GetCurrentProcessId());
+}
 
-DWORD WINAPI CloseBoxAfterTenSeconds(LPVOID param) {
-    const auto* w = static_cast<const Watch*>(param);
-    if (::WaitForSingleObject(w->stop, 10000) == WAIT_TIMEOUT) {
-        if (HWND box = ::FindWindowW(L"#32770", w->title.c_str()))
-            ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-    }
+// Safety net: should no tick close the box, this closes it after 10 s and the test fails.
+DWORD WINAPI CloseBoxUnlessStopped(LPVOID stop) {
+    if (::WaitForSingleObject(stop, 10000) == WAIT_TIMEOUT)
+        ::PostMessageW(::FindWindowW(L"#32770", BoxCaption().c_str()), WM_COMMAND, IDOK, 0);
     return 0;
 }
 
 using OkMessageBox = vigilon_test::Win32WindowTest;
 
-TEST_F(OkMessageBox, TimersKeepTickingWhileItIsOpen) {
-    platform::Platform* p = platform.get();
-    const std::wstring caption = L"VigilonTest " + std::to_wstring(::GetCurrentProcessId());
-    int ticks = 0;
-    bool sawBox = false;
-    const platform::TimerId id = p->StartTimer(20, [&] {
-        ++ticks;
-        if (ticks < 3)
-            return;
-        // Ticking inside the box's own loop: dismiss it as the OK button would.
-        if (HWND box = ::FindWindowW(L"#32770", caption.c_str())) {
-            sawBox = true;
-            ::PostMessageW(box, WM_COMMAND, IDOK, 0);
-        }
+// The bar's timers show error boxes: inside the box's own loop the other timers tick on, and the
+// tick that opened it is not entered again.
+TEST_F(OkMessageBox, OpenedFromATickTheOtherTimersKeepTicking) {
+    int depth = 0, maxDepth = 0, openerTicks = 0, closerTicks = 0;
+    bool closedByTick = false;
+    const platform::TimerId opener = platform->StartTimer(10, [&] {
+        maxDepth = std::max(maxDepth, ++depth);
+        if (++openerTicks == 1)
+            platform->ShowMessageBox("タイマーは止まりません", Utf8FromWide(BoxCaption()),
+                                     platform::MessageIcon::Information);
+        --depth;
     });
-    ASSERT_NE(id, 0u);
-    // Safety net: if the box never ticks, a second thread closes it after 10 s and the test fails.
-    Watch watch{::CreateEventW(nullptr, TRUE, FALSE, nullptr), caption};
-    HANDLE watchdog = ::CreateThread(nullptr, 0, &CloseBoxAfterTenSeconds, &watch, 0, nullptr);
-    p->ShowMessageBox("タイマーは止まりません", Utf8FromWide(caption), platform::MessageIcon::Information);
-    p->StopTimer(id);
-    ::SetEvent(watch.stop);
+    const platform::TimerId closer = platform->StartTimer(20, [&] {
+        // Dismiss the box as the OK button would.
+        HWND box = ::FindWindowW(L"#32770", BoxCaption().c_str());
+        if (++closerTicks >= 3 && box && !closedByTick)
+            closedByTick = ::PostMessageW(box, WM_COMMAND, IDOK, 0) != FALSE;
+    });
+    HANDLE stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    HANDLE watchdog = ::CreateThread(nullptr, 0, &CloseBoxUnlessStopped, stop, 0, nullptr);
+    EXPECT_TRUE(vigilon_test::PumpUntil([&] { return openerTicks >= 2; }));  // after the box
+    platform->StopTimer(opener);
+    platform->StopTimer(closer);
+    ::SetEvent(stop);
     ::WaitForSingleObject(watchdog, INFINITE);
     ::CloseHandle(watchdog);
-    ::CloseHandle(watch.stop);
-    EXPECT_TRUE(sawBox);
-    EXPECT_GE(ticks, 3);
+    ::CloseHandle(stop);
+    EXPECT_TRUE(closedByTick);
+    EXPECT_EQ(maxDepth, 1);
 }
 
 }  // namespace

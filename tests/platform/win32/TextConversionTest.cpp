@@ -9,21 +9,14 @@ using namespace platform::win32;
 
 constexpr UINT kShiftJis = 932;
 
-TEST(TextConversion, Utf8AndUtf16RoundTrip) {
+TEST(TextConversion, Utf8AndUtf16) {
     EXPECT_EQ(WideFromUtf8(""), L"");
     EXPECT_EQ(Utf8FromWide(L""), "");
-    EXPECT_EQ(WideFromUtf8("Vigilon"), L"Vigilon");
-    EXPECT_EQ(WideFromUtf8("Vigilonは既に起動しています"),
-              L"Vigilon\u306f\u65e2\u306b\u8d77\u52d5\u3057\u3066\u3044\u307e\u3059");
     // Full-width and half-width katakana, and a character outside the BMP (a surrogate pair).
     const std::string mixed = "ＣＰＵ使用率：ｼｽﾃﾑ 𠮷";
     const std::wstring wide = WideFromUtf8(mixed);
-    EXPECT_EQ(wide.size(), 14u);
-    EXPECT_EQ(wide[12], 0xD842);
+    EXPECT_EQ(wide, L"\uFF23\uFF30\uFF35\u4F7F\u7528\u7387\uFF1A\uFF7C\uFF7D\uFF83\uFF91 \xD842\xDFB7");
     EXPECT_EQ(Utf8FromWide(wide), mixed);
-}
-
-TEST(TextConversion, BrokenInputDoesNotVanish) {
     // A stray continuation byte and a lone surrogate become replacement characters, not nothing.
     EXPECT_EQ(WideFromUtf8("a\x80z"), L"a\uFFFDz");
     EXPECT_EQ(Utf8FromWide(std::wstring(L"a\xD800z")), "a\xEF\xBF\xBDz");
@@ -39,10 +32,7 @@ TEST(TextConversion, ShiftJisBytes) {
     EXPECT_EQ(Utf8FromMultiByte("\x95\x5c", kShiftJis), "表");
     const std::string holidays = "1/1,2/11,休日";
     EXPECT_EQ(Utf8FromMultiByte(MultiByteFromUtf8(holidays, kShiftJis), kShiftJis), holidays);
-}
-
-TEST(TextConversion, CharactersTheCodePageLacksBecomeQuestionMarks) {
-    EXPECT_EQ(MultiByteFromUtf8("a€b", kShiftJis), "a?b");
+    EXPECT_EQ(MultiByteFromUtf8("a€b", kShiftJis), "a?b");  // characters the code page lacks
 }
 
 }  // namespace

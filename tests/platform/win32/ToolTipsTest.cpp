@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
+#include <utility>
 
 #include "Win32TestSupport.h"
 #include "platform/win32/FormWindow.h"
@@ -12,68 +14,49 @@
 namespace {
 
 using platform::PixelRect;
+using ToolTipsTest = vigilon_test::Win32WindowTest;
 
-class ToolTipsTest : public vigilon_test::Win32WindowTest {
-protected:
-    platform::WindowHandle CreateBar() {
-        platform::WindowSpec desc;
-        desc.clientWidth = 232;
-        desc.clientHeight = 20;
-        return platform->CreateFormWindow(desc, listener);
-    }
-    static HWND TipOf(platform::WindowHandle w) {
-        const auto* form = platform::win32::FormWindow::FromHandle(Hwnd(w));
-        return form ? form->ToolTipWindow() : nullptr;
-    }
-    static LRESULT Count(HWND tip) { return ::SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0); }
-    static TTTOOLINFOW Query(HWND tip, HWND form, int id, wchar_t* text) {
-        TTTOOLINFOW ti{};
-        ti.cbSize = TTTOOLINFOW_V2_SIZE;
-        ti.hwnd = form;
-        ti.uId = static_cast<UINT_PTR>(id);
-        ti.lpszText = text;
-        ::SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti));
-        return ti;
-    }
-    static std::wstring TextOf(HWND tip, HWND form, int id) {
-        wchar_t text[256] = L"";
-        Query(tip, form, id, text);
-        return text;
-    }
-
-    vigilon_test::RecordingListener listener;
-};
+// The text and rectangle the tooltip window holds for one tool.
+std::pair<std::wstring, RECT> ToolOf(HWND tip, HWND form, int id) {
+    wchar_t text[256] = L"";
+    TTTOOLINFOW ti{};
+    ti.cbSize = TTTOOLINFOW_V2_SIZE;
+    ti.hwnd = form;
+    ti.uId = static_cast<UINT_PTR>(id);
+    ti.lpszText = text;
+    ::SendMessageW(tip, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&ti));
+    return {text, ti.rect};
+}
 
 // The whole life of two tools on one bar.
 TEST_F(ToolTipsTest, ToolsFollowTheirRectanglesAndTexts) {
-    const auto w = CreateBar();
+    const auto w = Open(platform::WindowFrame::None, 232, 20, listener);
     HWND bar = Hwnd(w);
-    EXPECT_EQ(TipOf(w), nullptr);  // no tooltip window until the first tool
+    const auto* form = platform::win32::FormWindow::FromHandle(bar);
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(form->ToolTipWindow(), nullptr);  // no tooltip window until the first tool
     platform->SetToolTip(w, 1, PixelRect{0, 0, 40, 20}, "ＣＰＵ使用率：5%");
-    HWND tip = TipOf(w);
+    HWND tip = form->ToolTipWindow();
     ASSERT_NE(tip, nullptr);
     EXPECT_EQ(::GetWindow(tip, GW_OWNER), bar);
     EXPECT_TRUE(::GetWindowLongW(tip, GWL_STYLE) & TTS_ALWAYSTIP);
-    EXPECT_EQ(Count(tip), 1);
-    EXPECT_EQ(TextOf(tip, bar, 1), L"ＣＰＵ使用率：5%");
+    const auto count = [&] { return ::SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0); };
+    EXPECT_EQ(count(), 1);
+    EXPECT_EQ(ToolOf(tip, bar, 1).first, L"ＣＰＵ使用率：5%");
 
     platform->SetToolTip(w, 2, PixelRect{40, 0, 80, 20}, "メモリ使用率：40%");
-    EXPECT_EQ(Count(tip), 2);
+    EXPECT_EQ(count(), 2);
     platform->SetToolTip(w, 1, PixelRect{0, 0, 40, 20}, "ＣＰＵ使用率：12%");
-    EXPECT_EQ(TextOf(tip, bar, 1), L"ＣＰＵ使用率：12%");
+    EXPECT_EQ(ToolOf(tip, bar, 1).first, L"ＣＰＵ使用率：12%");
     platform->SetToolTip(w, 2, PixelRect{45, 1, 90, 19}, "メモリ使用率：40%");
-    wchar_t text[256] = L"";
-    const RECT moved = Query(tip, bar, 2, text).rect;
-    EXPECT_EQ(moved.left, 45);
-    EXPECT_EQ(moved.right, 90);
-    EXPECT_EQ(moved.bottom, 19);
+    const RECT moved = ToolOf(tip, bar, 2).second;
+    EXPECT_EQ(std::tuple(moved.left, moved.top, moved.right, moved.bottom), std::tuple(45, 1, 90, 19));
 
     platform->SetToolTip(w, 1, PixelRect{}, "");
-    EXPECT_EQ(Count(tip), 1);
+    EXPECT_EQ(count(), 1);
     platform->SetToolTip(w, 1, PixelRect{}, "");  // removing twice is harmless
     platform->SetToolTip(w, 1, PixelRect{0, 0, 40, 20}, "ＣＰＵ使用率：1%");
-    EXPECT_EQ(Count(tip), 2);
-
+    EXPECT_EQ(count(), 2);
     platform->DestroyWindow(w);
     EXPECT_FALSE(::IsWindow(tip));  // went with its form
 }

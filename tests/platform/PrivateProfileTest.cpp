@@ -20,12 +20,7 @@ using platform::profile::WriteString;
 
 class PrivateProfileTest : public ::testing::Test {
 protected:
-    PrivateProfileTest() {
-        std::random_device random;
-        dir_ = fs::temp_directory_path() / ("vigilon-profile-" + std::to_string(random()));
-        fs::create_directories(dir_);
-        path_ = (dir_ / "Vigilon.ini").string();
-    }
+    PrivateProfileTest() { fs::create_directories(dir_); }
     ~PrivateProfileTest() override {
         std::error_code ec;
         fs::remove_all(dir_, ec);
@@ -45,78 +40,56 @@ protected:
         return ReadString(path_, section, key, def, 1024);
     }
 
-    fs::path dir_;
-    std::string path_;
+    const fs::path dir_ = fs::temp_directory_path() / ("vigilon-profile-" + std::to_string(std::random_device{}()));
+    const std::string path_ = (dir_ / "Vigilon.ini").string();
 };
 
-TEST_F(PrivateProfileTest, SectionAndKeyNamesIgnoreCase) {
-    WriteFile("[Settings]\nTrans=200\nDrive=C\n");
+// A settings file with the corners readers meet in files edited by hand.
+const std::string kEdited =
+    "[Settings]\nTrans=200\n  Drive   =   C,D   \nBlank= 180\nEmpty=\n"
+    "[Dup]\nTrans=100\nTrans=200\n[Other]\nX=1\n[Dup]\nTrans=300\n"
+    "[N]\nA=12abc\nB= 750 \nC=abc\nD=-5\nE=70000\nF=0\n"
+    "[Q]\nA=\"quoted value\"\nB='single'\n[Holiday]\nList=" +
+    std::string(1100, 'x') + "\n";
+
+TEST_F(PrivateProfileTest, NamesIgnoreCaseBlanksAndQuotesGoFirstDuplicateWinsLongValueIsCut) {
+    WriteFile(kEdited);
     EXPECT_EQ(Read("SETTINGS", "trans"), "200");
-    EXPECT_EQ(Read("settings", "DRIVE"), "C");
     EXPECT_EQ(ReadInt(path_, "sEtTiNgS", "TrAnS", -1), 200);
+    EXPECT_EQ(Read("settings", "DRIVE"), "C,D");
+    EXPECT_EQ(ReadInt(path_, "Settings", "Blank", -1), 180);
+    EXPECT_EQ(Read("Dup", "Trans"), "100");
+    EXPECT_EQ(ReadInt(path_, "Dup", "Trans", -1), 100);
+    EXPECT_EQ(Read("Q", "A"), "quoted value");
+    EXPECT_EQ(Read("Q", "B"), "single");
+    EXPECT_EQ(ReadString(path_, "Holiday", "List", "", 1024), std::string(1023, 'x'));  // the buffer less one
 }
 
-TEST_F(PrivateProfileTest, BlanksAroundKeysAndValuesAreTrimmed) {
-    WriteFile("[Settings]\n  Drive   =   C,D   \nTrans= 180\n");
-    EXPECT_EQ(Read("Settings", "Drive"), "C,D");
-    EXPECT_EQ(ReadInt(path_, "Settings", "Trans", -1), 180);
-}
-
-TEST_F(PrivateProfileTest, FirstOfDuplicatesWins) {
-    WriteFile("[Settings]\nTrans=100\nTrans=200\n[Other]\nX=1\n[Settings]\nTrans=300\n");
-    EXPECT_EQ(Read("Settings", "Trans"), "100");
-    EXPECT_EQ(ReadInt(path_, "Settings", "Trans", -1), 100);
-}
-
-TEST_F(PrivateProfileTest, MissingFileSectionOrKeyGivesTheDefault) {
-    EXPECT_EQ(Read("Settings", "Trans", "abc"), "abc");
+TEST_F(PrivateProfileTest, DefaultsAndTheLeadingNumber) {
+    EXPECT_EQ(Read("Settings", "Trans", "abc"), "abc");  // no file yet
     EXPECT_EQ(ReadInt(path_, "Settings", "Trans", 77), 77);
-
-    WriteFile("[Settings]\nTrans=200\n");
+    WriteFile(kEdited);
     EXPECT_EQ(Read("Missing", "Trans", "abc"), "abc");
     EXPECT_EQ(Read("Settings", "Missing", "abc"), "abc");
     EXPECT_EQ(ReadInt(path_, "Missing", "Trans", 77), 77);
     EXPECT_EQ(ReadInt(path_, "Settings", "Missing", -3), -3);
+    EXPECT_EQ(Read("Settings", "Empty", "C"), "") << "an empty value is not a missing one";
+    const std::pair<const char*, int> numbers[] = {{"A", 12}, {"B", 750}, {"C", 0}, {"D", -5}, {"E", 70000}, {"F", 0}};
+    for (const auto& [key, number] : numbers)
+        EXPECT_EQ(ReadInt(path_, "N", key, -1), number) << key;
 }
 
-TEST_F(PrivateProfileTest, EmptyValueReadsAsEmptyNotAsTheDefault) {
-    WriteFile("[Settings]\nDrive=\n");
-    EXPECT_EQ(Read("Settings", "Drive", "C"), "");
-}
-
-TEST_F(PrivateProfileTest, LongValueIsCutToTheBufferLessOne) {
-    const std::string longValue(1100, 'x');
-    WriteFile("[Holiday]\nList=" + longValue + "\n");
-    const std::string value = ReadString(path_, "Holiday", "List", "", 1024);
-    EXPECT_EQ(value, std::string(1023, 'x'));
-}
-
-TEST_F(PrivateProfileTest, IntegerIsTheLeadingNumber) {
-    WriteFile("[N]\nA=12abc\nB= 750 \nC=abc\nD=-5\nE=70000\nF=0\n");
-    EXPECT_EQ(ReadInt(path_, "N", "A", -1), 12);
-    EXPECT_EQ(ReadInt(path_, "N", "B", -1), 750);
-    EXPECT_EQ(ReadInt(path_, "N", "C", -1), 0);
-    EXPECT_EQ(ReadInt(path_, "N", "D", -1), -5);
-    EXPECT_EQ(ReadInt(path_, "N", "E", -1), 70000);
-    EXPECT_EQ(ReadInt(path_, "N", "F", -1), 0);
-}
-
-TEST_F(PrivateProfileTest, EnclosingQuotesAreRemoved) {
-    WriteFile("[Q]\nA=\"quoted value\"\nB='single'\n");
-    EXPECT_EQ(Read("Q", "A"), "quoted value");
-    EXPECT_EQ(Read("Q", "B"), "single");
-}
-
-TEST_F(PrivateProfileTest, WriteCreatesTheFileSectionAndKey) {
+TEST_F(PrivateProfileTest, WriteCreatesTheFileSectionAndKeyAndReadsBack) {
     ASSERT_FALSE(fs::exists(path_));
     EXPECT_TRUE(WriteString(path_, "Settings", "Trans", "200"));
     EXPECT_TRUE(fs::exists(path_));
     EXPECT_EQ(Read("Settings", "Trans"), "200");
-
-    EXPECT_TRUE(WriteString(path_, "Settings", "Drive", "C,D"));
+    EXPECT_TRUE(WriteString(path_, "Settings", "Drive", "C,D,E"));
     EXPECT_TRUE(WriteString(path_, "Holiday", "Count", "3"));
+    EXPECT_TRUE(WriteString(path_, "Settings", "Drive", "D"));
     EXPECT_EQ(Read("Settings", "Trans"), "200");
-    EXPECT_EQ(Read("Settings", "Drive"), "C,D");
+    EXPECT_EQ(Read("Settings", "Drive"), "D");
+    EXPECT_EQ(ReadInt(path_, "Settings", "Drive", 9), 0);
     EXPECT_EQ(ReadInt(path_, "Holiday", "Count", -1), 3);
 }
 
@@ -132,13 +105,6 @@ TEST_F(PrivateProfileTest, WriteReplacesTheValueAndKeepsEverythingElse) {
     EXPECT_EQ(text.find("200"), std::string::npos);
     // One key line only: replaced, not added.
     EXPECT_EQ(text.find("150"), text.rfind("150"));
-}
-
-TEST_F(PrivateProfileTest, WrittenValueReadsBackAsWritten) {
-    EXPECT_TRUE(WriteString(path_, "Settings", "Drive", "C,D,E"));
-    EXPECT_TRUE(WriteString(path_, "Settings", "Drive", "D"));
-    EXPECT_EQ(Read("Settings", "Drive"), "D");
-    EXPECT_EQ(ReadInt(path_, "Settings", "Drive", 9), 0);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
-// Fonts standing in for the Windows faces, and the tooltip regions' hit rules.
+// Fonts standing in for the Windows faces, the tooltip regions' hit rules and the message boxes' wrapping.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <tuple>
 
 #include "platform/linux/Fonts.h"
 #include "platform/linux/TextWrap.h"
@@ -7,60 +10,41 @@
 
 namespace {
 
-using platform::x11::AscentPixels;
-using platform::x11::PixelsFromPoints;
-using platform::x11::SubstituteFace;
-using platform::x11::ToolTipRegions;
-using platform::x11::WrapToWidth;
+using namespace platform::x11;
 
 // One unit per character, whatever its byte length.
 int Characters(std::string_view s) {
-    int n = 0;
-    for (const char c : s)
-        n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    return n;
+    return static_cast<int>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-TEST(Fonts, WindowsFacesMapToTheIpaFaces) {
+TEST(Fonts, WindowsFacesAndSizes) {
     EXPECT_EQ(SubstituteFace("ＭＳ Ｐゴシック"), "IPAPGothic");
     EXPECT_EQ(SubstituteFace("ＭＳ ゴシック"), "IPAGothic");
     EXPECT_EQ(SubstituteFace("ＭＳ 明朝"), "IPAPGothic");
     EXPECT_EQ(SubstituteFace(""), "IPAPGothic");
+    // Points are pixels at 96 dpi; the baseline follows the Windows Gothic ascent.
+    const std::tuple<double, int, int> sizes[] = {{8.25, 11, 9}, {9.0, 12, 10}, {14.25, 19, 16}};
+    for (const auto& [points, pixels, ascent] : sizes) {
+        EXPECT_EQ(PixelsFromPoints(points), pixels) << points;
+        EXPECT_EQ(AscentPixels(pixels), ascent) << pixels;
+    }
 }
 
-TEST(Fonts, PointsArePixelsAt96Dpi) {
-    EXPECT_EQ(PixelsFromPoints(8.25), 11);
-    EXPECT_EQ(PixelsFromPoints(9.0), 12);
-    EXPECT_EQ(PixelsFromPoints(14.25), 19);
-}
-
-TEST(Fonts, BaselineFollowsTheWindowsGothicAscent) {
-    EXPECT_EQ(AscentPixels(11), 9);
-    EXPECT_EQ(AscentPixels(12), 10);
-    EXPECT_EQ(AscentPixels(19), 16);
-}
-
-TEST(ToolTipRegions, LastRegisteredWinsWhereRegionsOverlap) {
+TEST(ToolTipRegions, LastRegisteredWinsInsideTheRightAndBottomEdges) {
     ToolTipRegions regions;
     regions.Set(7, {0, 0, 60, 20}, "bar");
     regions.Set(3, {40, 0, 120, 20}, "memory");
-    EXPECT_EQ(regions.Hit(10, 5)->text, "bar");
+    EXPECT_EQ(regions.Hit(0, 0)->text, "bar");
     EXPECT_EQ(regions.Hit(50, 5)->text, "memory");
-    // An update keeps the region's place in the order.
+    EXPECT_EQ(regions.Hit(120, 5), nullptr);  // right and bottom edges are outside
+    EXPECT_EQ(regions.Hit(50, 20), nullptr);
+    // An update keeps the region's place in the order; empty text removes it.
     regions.Set(7, {0, 0, 60, 20}, "bar 2");
     EXPECT_EQ(regions.Hit(50, 5)->text, "memory");
     EXPECT_EQ(regions.Hit(10, 5)->text, "bar 2");
-}
-
-TEST(ToolTipRegions, EdgesAndRemoval) {
-    ToolTipRegions regions;
-    regions.Set(1, {10, 10, 20, 20}, "x");
-    EXPECT_NE(regions.Hit(10, 10), nullptr);
-    EXPECT_EQ(regions.Hit(20, 15), nullptr);  // right and bottom edges are outside
-    EXPECT_EQ(regions.Hit(15, 20), nullptr);
-    EXPECT_EQ(regions.Set(1, {10, 10, 20, 20}, ""), nullptr);
-    EXPECT_EQ(regions.Hit(15, 15), nullptr);
-    EXPECT_EQ(regions.Find(1), nullptr);
+    EXPECT_EQ(regions.Set(3, {40, 0, 120, 20}, ""), nullptr);
+    EXPECT_EQ(regions.Hit(50, 5)->text, "bar 2");
+    EXPECT_EQ(regions.Find(3), nullptr);
 }
 
 TEST(ToolTipRegions, TextBufferStaysPutWhileItFits) {

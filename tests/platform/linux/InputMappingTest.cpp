@@ -10,43 +10,20 @@ using platform::x11::ButtonBitsFromFltk;
 using platform::x11::ShiftBitsFromFltk;
 using platform::x11::VirtualKeyFromFltk;
 
-TEST(InputMapping, NamedKeys) {
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Enter), 13);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_KP_Enter), 13);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Escape), 27);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Tab), 9);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_BackSpace), 8);
-    EXPECT_EQ(VirtualKeyFromFltk(' '), 32);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Left), 37);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Up), 38);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Right), 39);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Down), 40);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Delete), 46);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Home), 36);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_End), 35);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Shift_R), 16);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Control_L), 17);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Alt_L), 18);
-}
-
-TEST(InputMapping, CharactersAndFunctionKeys) {
-    EXPECT_EQ(VirtualKeyFromFltk('a'), 65);
-    EXPECT_EQ(VirtualKeyFromFltk('Z'), 90);
-    EXPECT_EQ(VirtualKeyFromFltk('0'), 48);
-    EXPECT_EQ(VirtualKeyFromFltk('9'), 57);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_F + 1), 112);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_F + 12), 123);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_F + 24), 135);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_KP + '0'), 96);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_KP + '9'), 105);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_KP + '+'), 107);
-}
-
-TEST(InputMapping, KeysWithoutAWindowsCodeGiveZero) {
-    EXPECT_EQ(VirtualKeyFromFltk(0), 0);
-    EXPECT_EQ(VirtualKeyFromFltk(0xE9), 0);  // a Latin-1 letter
-    EXPECT_EQ(VirtualKeyFromFltk(FL_F + 30), 0);
-    EXPECT_EQ(VirtualKeyFromFltk(FL_Volume_Up), 0);
+TEST(InputMapping, KeysAsWindowsVirtualKeys) {
+    // Keys without a Windows code (none, a Latin-1 letter, F30, media keys) give 0.
+    const int cases[][2] = {{FL_Enter, 13},     {FL_KP_Enter, 13},  {FL_Escape, 27},
+                            {FL_Tab, 9},        {FL_BackSpace, 8},  {' ', 32},
+                            {FL_Left, 37},      {FL_Up, 38},        {FL_Right, 39},
+                            {FL_Down, 40},      {FL_Delete, 46},    {FL_Home, 36},
+                            {FL_End, 35},       {FL_Shift_R, 16},   {FL_Control_L, 17},
+                            {FL_Alt_L, 18},     {'a', 65},          {'Z', 90},
+                            {'0', 48},          {'9', 57},          {FL_F + 1, 112},
+                            {FL_F + 12, 123},   {FL_F + 24, 135},   {FL_KP + '0', 96},
+                            {FL_KP + '9', 105}, {FL_KP + '+', 107}, {0, 0},
+                            {0xE9, 0},          {FL_F + 30, 0},     {FL_Volume_Up, 0}};
+    for (const auto& [fltk, windows] : cases)
+        EXPECT_EQ(VirtualKeyFromFltk(fltk), windows) << "FLTK key " << fltk;
 }
 
 TEST(InputMapping, ModifierAndButtonBits) {

@@ -7,11 +7,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <random>
-#include <string>
 
 namespace {
 
+namespace fs = std::filesystem;
 using platform::posix::AcquireInstanceLock;
 using platform::posix::LockFileCandidates;
 
@@ -25,61 +26,47 @@ bool ChildAcquires(const std::string& name) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-class SingleInstanceTest : public ::testing::Test {
-protected:
-    SingleInstanceTest() {
-        runtime_ = std::filesystem::temp_directory_path() / ("vigilon-run-" + std::to_string(std::random_device{}()));
-        std::filesystem::create_directories(runtime_);
-        const char* old = std::getenv("XDG_RUNTIME_DIR");
-        if (old)
-            oldRuntime_ = old;
-        hadRuntime_ = old != nullptr;
-        ::setenv("XDG_RUNTIME_DIR", runtime_.c_str(), 1);
+// Points XDG_RUNTIME_DIR at a fresh folder while it lives.
+struct RuntimeFolder {
+    const fs::path path = fs::temp_directory_path() / ("vigilon-run-" + std::to_string(std::random_device{}()));
+    std::optional<std::string> saved;
+    RuntimeFolder() {
+        if (const char* old = std::getenv("XDG_RUNTIME_DIR"))
+            saved = old;
+        fs::create_directories(path);
+        ::setenv("XDG_RUNTIME_DIR", path.c_str(), 1);
     }
-    ~SingleInstanceTest() override {
-        if (hadRuntime_) {
-            ::setenv("XDG_RUNTIME_DIR", oldRuntime_.c_str(), 1);
-        } else {
-            ::unsetenv("XDG_RUNTIME_DIR");
-        }
+    ~RuntimeFolder() {
+        saved ? ::setenv("XDG_RUNTIME_DIR", saved->c_str(), 1) : ::unsetenv("XDG_RUNTIME_DIR");
         std::error_code ec;
-        std::filesystem::remove_all(runtime_, ec);
+        fs::remove_all(path, ec);
     }
-    std::filesystem::path runtime_;
-    std::string oldRuntime_;
-    bool hadRuntime_ = false;
 };
 
-TEST(SingleInstanceNames, RuntimeFolderFirstThenTmpWithTheUser) {
+TEST(SingleInstance, LockFileNames) {
     EXPECT_EQ(LockFileCandidates("Vigilon", "/run/user/1000", 1000),
               (std::vector<std::string>{"/run/user/1000/Vigilon.lock", "/tmp/Vigilon-1000.lock"}));
     EXPECT_EQ(LockFileCandidates("a/b\\c", nullptr, 5), std::vector<std::string>{"/tmp/a_b_c-5.lock"});
     EXPECT_EQ(LockFileCandidates("V", "relative", 5), std::vector<std::string>{"/tmp/V-5.lock"});
 }
 
-TEST_F(SingleInstanceTest, SecondProcessIsRefusedWhileTheFirstLives) {
+TEST(SingleInstance, HeldWhileItsProcessLivesElsewhereRefused) {
+    const RuntimeFolder runtime;
     const std::string name = "vigilon-test-" + std::to_string(::getpid());
+    EXPECT_TRUE(ChildAcquires(name));  // the child held it and ended without unlocking: free again
     ASSERT_TRUE(AcquireInstanceLock(name));
-    EXPECT_TRUE(std::filesystem::exists(runtime_ / (name + ".lock")));
+    EXPECT_TRUE(fs::exists(runtime.path / (name + ".lock")));
     EXPECT_FALSE(ChildAcquires(name));
     EXPECT_FALSE(AcquireInstanceLock(name));  // a second acquire in the same process is refused too
     EXPECT_TRUE(ChildAcquires(name + "-other"));
-}
 
-TEST_F(SingleInstanceTest, LockOfAProcessThatEndedIsFree) {
-    const std::string name = "vigilon-test-ended-" + std::to_string(::getpid());
-    EXPECT_TRUE(ChildAcquires(name));  // the child held it and died without unlocking
-    EXPECT_TRUE(AcquireInstanceLock(name));
-}
-
-TEST_F(SingleInstanceTest, MissingRuntimeFolderFallsBackToTmp) {
-    ::setenv("XDG_RUNTIME_DIR", (runtime_ / "gone").c_str(), 1);
-    const std::string name = "vigilon-test-tmp-" + std::to_string(::getpid());
-    ASSERT_TRUE(AcquireInstanceLock(name));
-    const std::string tmpLock = "/tmp/" + name + "-" + std::to_string(::getuid()) + ".lock";
-    EXPECT_TRUE(std::filesystem::exists(tmpLock));
-    EXPECT_FALSE(ChildAcquires(name));
-    std::filesystem::remove(tmpLock);
+    // Without the runtime folder the lock lives in /tmp, named with the user's id.
+    ::setenv("XDG_RUNTIME_DIR", (runtime.path / "gone").c_str(), 1);
+    ASSERT_TRUE(AcquireInstanceLock(name + "-tmp"));
+    const std::string tmpLock = "/tmp/" + name + "-tmp-" + std::to_string(::getuid()) + ".lock";
+    EXPECT_TRUE(fs::exists(tmpLock));
+    EXPECT_FALSE(ChildAcquires(name + "-tmp"));
+    fs::remove(tmpLock);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/display.sh
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
     scripts/deps.sh "${BUILD_PACKAGES[@]}"
@@ -22,12 +23,9 @@ if [ "$has_display" -eq 1 ]; then
 fi
 
 mkdir -p shots
-display=:$(( 150 + RANDOM % 40 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $app $wm $xvfb 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 150
+app="" wm=""
+trap 'kill $app $wm $xvfb_pid 2>/dev/null || true' EXIT
 openbox >/dev/null 2>&1 &
 wm=$!
 sleep 1

@@ -4,6 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
+source scripts/display.sh
 scripts/deps.sh "${BUILD_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}"
 
 jobs=$(nproc)
@@ -15,17 +16,34 @@ done
 
 # Wine needs a display for the window tests and must not ask to install its .NET or HTML engines.
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-display=:$(( 100 + RANDOM % 40 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+start_xvfb 100
+trap 'kill $xvfb_pid 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 wineboot -i >/dev/null 2>&1 || true
 
 status=0
+passed=0
+failed=0
+run_ctest() {
+    local log
+    log=$(mktemp)
+    ctest --preset "$1" 2>&1 | tee "$log" || status=1
+    # ctest closes with "N% tests passed, F tests failed out of T".
+    local line
+    line=$(grep -E 'tests failed out of [0-9]+' "$log" | tail -n 1)
+    if [ -n "$line" ]; then
+        local f t
+        f=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+        t=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+        passed=$((passed + t - f))
+        failed=$((failed + f))
+    else
+        status=1
+    fi
+    rm -f "$log"
+}
 echo "== test linux-debug"
-ctest --preset linux-debug || status=1
+run_ctest linux-debug
 echo "== test win64 (under Wine)"
-ctest --preset win64 || status=1
+run_ctest win64
+echo "all: $passed passed, $failed failed"
 exit $status

@@ -26,7 +26,6 @@ std::string FamilyOf(const platform::OsVersion& v) {
 }
 
 void DeterminePlatformFamily() {
-    PlatformFamily = "";
     PlatformFamily = FamilyOf(platform::Current().GetOsVersion());
 }
 

@@ -1,6 +1,7 @@
 // Parsing of /proc/stat, /proc/meminfo and power-supply attribute texts, and the drive-letter map,
 // without touching any file.
 #include "platform/linux/ProcReadings.h"
+#include "platform/linux/TextTrim.h"
 
 #include <charconv>
 #include <limits>
@@ -19,11 +20,7 @@ bool IsBlank(char c) {
 }
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
+    return TrimAny(s, " \t\r\n");
 }
 
 bool IsDigit(char c) {

@@ -1,5 +1,6 @@
 // Parsing and rewriting of private-profile text, one line at a time, without touching any file.
 #include "platform/linux/ProfileText.h"
+#include "platform/linux/TextTrim.h"
 
 #include <vector>
 
@@ -14,11 +15,7 @@ bool IsBlank(char c) {
 }
 
 std::string_view Trim(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front()))
-        s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back()))
-        s.remove_suffix(1);
-    return s;
+    return TrimAny(s, " \t\r");
 }
 
 char AsciiLower(char c) {

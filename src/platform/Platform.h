@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -142,6 +143,37 @@ struct LocalTime {
 
 enum class MessageIcon { None, Exclamation, Information, Critical };
 
+// Window style bits, as Windows reports them for any window; the Linux backend derives the same
+// bits from what the window manager allows.
+inline constexpr std::uint32_t kStyleMaximizeBox = 0x10000;
+inline constexpr std::uint32_t kStyleMinimizeBox = 0x20000;
+inline constexpr std::uint32_t kStyleThickFrame = 0x40000;
+inline constexpr std::uint32_t kExStyleToolWindow = 0x80;
+
+// The system metrics the program reads, with their Windows indices.
+enum class Metric : int {
+    ScreenWidth = 0,          // SM_CXSCREEN
+    ScreenHeight = 1,         // SM_CYSCREEN
+    CaptionHeight = 4,        // SM_CYCAPTION
+    BorderHeight = 6,         // SM_CYBORDER
+    FixedFrameX = 7,          // SM_CXFIXEDFRAME
+    FixedFrameY = 8,          // SM_CYFIXEDFRAME
+    SizingFrameX = 32,        // SM_CXFRAME
+    SizingFrameY = 33,        // SM_CYFRAME
+    SmallCaptionHeight = 51,  // SM_CYSMCAPTION
+};
+
+// Show states of a window's placement record.
+inline constexpr std::int32_t kShowNormal = 1;
+inline constexpr std::int32_t kShowMinimized = 2;
+inline constexpr std::int32_t kShowMaximized = 3;
+
+// A window's placement record: its show state and the rectangle it has when shown normally.
+struct WindowPlacement {
+    std::int32_t showCmd = 0;
+    PixelRect normalPosition;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -152,7 +184,7 @@ public:
     virtual void DestroyWindow(WindowHandle w) = 0;
     virtual void SetVisible(WindowHandle w, bool visible) = 0;
     virtual bool IsVisible(WindowHandle w) = 0;
-    // Outer rectangle in screen pixels.
+    // Outer rectangle in screen pixels; also for windows of other programs.
     virtual PixelRect GetWindowRect(WindowHandle w) = 0;
     // Moves the outer top-left corner to (left, top) screen pixels.
     virtual void MoveWindow(WindowHandle w, int left, int top) = 0;
@@ -164,6 +196,30 @@ public:
     // One tooltip region per (window, id); empty text removes it.
     virtual void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) = 0;
     virtual Color SystemColorValue(SystemColor c) = 0;
+    // Shows the window and makes it the active window with the keyboard focus.
+    virtual void Activate(WindowHandle w) = 0;
+
+    // --- other programs' windows ------------------------------------------------------------
+    // The active window of the desktop (0 when there is none). For one of ours it is our own handle.
+    virtual WindowHandle GetForegroundWindow() = 0;
+    // Style and extended-style bits (the kStyle... values above); 0 for no window.
+    virtual std::uint32_t GetWindowStyle(WindowHandle w) = 0;
+    virtual std::uint32_t GetWindowExStyle(WindowHandle w) = 0;
+    virtual bool IsMinimized(WindowHandle w) = 0;
+    virtual WindowPlacement GetWindowPlacement(WindowHandle w) = 0;
+    // A system metric as it applies to window w. Windows' metrics are the same for every window;
+    // on Linux the frame and caption sizes come from the frame the window manager gave w.
+    virtual int GetSystemMetric(Metric m, WindowHandle w) = 0;
+
+    // --- mouse-driven modal loops -----------------------------------------------------------
+    virtual void ReleaseCapture() = 0;
+    // Lets the user move the window with the mouse as if its caption had been pressed; returns once
+    // the button is released. Timers keep ticking meanwhile.
+    virtual void DragMove(WindowHandle w) = 0;
+    // A popup menu of these captions ("-" is a separator, "&" marks the access key) with its top
+    // edge at `at`, centred on it horizontally, owned by `owner`. Returns the index of the chosen
+    // caption, or -1 when the menu was dismissed. Timers keep ticking meanwhile.
+    virtual int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) = 0;
 
     // --- timers and the message loop ------------------------------------------------------
     // A repeating timer on the UI thread; interval in milliseconds, at least 1.

@@ -26,6 +26,9 @@ FakePlatform::FakePlatform() {
     systemColors[SystemColor::InfoBackground] = {255, 255, 225};
     systemColors[SystemColor::ButtonFace] = {236, 233, 216};
     drives["C"] = {true, 30ull << 30, 40ull << 30, {}};  // a 40 GiB disk, three quarters free
+    metrics = {{Metric::ScreenWidth, 1024}, {Metric::ScreenHeight, 768}, {Metric::CaptionHeight, 19},
+               {Metric::BorderHeight, 1},   {Metric::FixedFrameX, 3},    {Metric::FixedFrameY, 3},
+               {Metric::SizingFrameX, 4},   {Metric::SizingFrameY, 4},   {Metric::SmallCaptionHeight, 15}};
 }
 
 FakeWindow& FakePlatform::Window(WindowHandle w) {
@@ -61,8 +64,11 @@ bool FakePlatform::IsVisible(WindowHandle w) {
 }
 
 PixelRect FakePlatform::GetWindowRect(WindowHandle w) {
-    auto it = windows.find(w);
-    return it == windows.end() ? PixelRect{} : it->second.rect;
+    if (auto it = windows.find(w); it != windows.end())
+        return it->second.rect;
+    if (auto it = foreign.find(w); it != foreign.end())
+        return it->second.rect;
+    return {};
 }
 
 void FakePlatform::MoveWindow(WindowHandle w, int left, int top) {
@@ -227,6 +233,65 @@ std::string FakePlatform::FormatShortDate(const LocalTime& t) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", t.year, t.month, t.day);
     return buf;
+}
+
+}  // namespace platform::fake
+
+namespace platform::fake {
+
+void FakePlatform::Activate(WindowHandle w) {
+    Window(w).visible = true;
+    activations.push_back(w);
+    foreground = w;
+}
+
+WindowHandle FakePlatform::GetForegroundWindow() {
+    return foreground;
+}
+
+std::uint32_t FakePlatform::GetWindowStyle(WindowHandle w) {
+    auto it = foreign.find(w);
+    return it == foreign.end() ? 0 : it->second.style;
+}
+
+std::uint32_t FakePlatform::GetWindowExStyle(WindowHandle w) {
+    auto it = foreign.find(w);
+    return it == foreign.end() ? 0 : it->second.exStyle;
+}
+
+bool FakePlatform::IsMinimized(WindowHandle w) {
+    auto it = foreign.find(w);
+    return it != foreign.end() && it->second.placement.showCmd == kShowMinimized;
+}
+
+WindowPlacement FakePlatform::GetWindowPlacement(WindowHandle w) {
+    if (auto it = foreign.find(w); it != foreign.end())
+        return it->second.placement;
+    if (auto it = windows.find(w); it != windows.end())
+        return {it->second.visible ? kShowNormal : 0, it->second.rect};
+    return {};
+}
+
+int FakePlatform::GetSystemMetric(Metric m, WindowHandle) {
+    auto it = metrics.find(m);
+    return it == metrics.end() ? 0 : it->second;
+}
+
+void FakePlatform::ReleaseCapture() {
+    ++captureReleases;
+}
+
+void FakePlatform::DragMove(WindowHandle w) {
+    drags.push_back(w);
+    if (duringDrag)
+        duringDrag();
+}
+
+int FakePlatform::TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) {
+    menus.push_back({owner, captions, at});
+    if (duringMenu)
+        duringMenu();
+    return menuChoice;
 }
 
 }  // namespace platform::fake

@@ -24,6 +24,20 @@ struct FakeWindow {
     std::map<int, std::pair<PixelRect, std::string>> toolTips;
 };
 
+// A window of another program, as the test scripts it.
+struct ForeignWindow {
+    std::uint32_t style = 0;
+    std::uint32_t exStyle = 0;
+    WindowPlacement placement;
+    PixelRect rect;  // outer, screen pixels
+};
+
+struct RecordedMenu {
+    WindowHandle owner = 0;
+    std::vector<std::string> captions;
+    PixelPoint at;
+};
+
 struct RecordedMessageBox {
     std::string text;
     std::string caption;
@@ -63,12 +77,23 @@ public:
     LocalTime localTime{2003, 10, 1, 12, 0, 0, 3};
     // Runs while a message box is "open", e.g. to let timers tick inside it.
     std::function<void(const RecordedMessageBox&)> duringMessageBox;
+    std::map<WindowHandle, ForeignWindow> foreign;  // other programs' windows
+    WindowHandle foreground = 0;
+    // Classic Windows metrics on a 1024 x 768 screen; a test may change any of them.
+    std::map<Metric, int> metrics;
+    int menuChoice = -1;               // what the next popup menu returns
+    std::function<void()> duringMenu;  // runs while the menu is "open"
+    std::function<void()> duringDrag;  // runs while the move loop is "running"
 
     // --- what the program did ---
     std::map<WindowHandle, FakeWindow> windows;  // live windows only
     std::vector<WindowHandle> destroyed;         // in the order they went
     std::vector<RecordedMessageBox> messageBoxes;
     int quitRequests = 0;
+    std::vector<RecordedMenu> menus;
+    std::vector<WindowHandle> drags;
+    std::vector<WindowHandle> activations;
+    int captureReleases = 0;
     std::vector<std::string> driveQueries;
     // The readings asked for, in order: "cpu", "memory", "drive", "power", "cursor", "time".
     std::vector<std::string> calls;
@@ -97,6 +122,16 @@ public:
     void SetTranslucency(WindowHandle w, std::uint8_t alpha) override;
     void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
     Color SystemColorValue(SystemColor c) override;
+    void Activate(WindowHandle w) override;
+    WindowHandle GetForegroundWindow() override;
+    std::uint32_t GetWindowStyle(WindowHandle w) override;
+    std::uint32_t GetWindowExStyle(WindowHandle w) override;
+    bool IsMinimized(WindowHandle w) override;
+    WindowPlacement GetWindowPlacement(WindowHandle w) override;
+    int GetSystemMetric(Metric m, WindowHandle w) override;
+    void ReleaseCapture() override;
+    void DragMove(WindowHandle w) override;
+    int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) override;
     TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick) override;
     void StopTimer(TimerId id) override;
     void Post(std::function<void()> task) override;

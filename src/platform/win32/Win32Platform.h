@@ -33,6 +33,16 @@ public:
     void SetTranslucency(WindowHandle w, std::uint8_t alpha) override;
     void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
     Color SystemColorValue(SystemColor c) override;
+    void Activate(WindowHandle w) override;
+    WindowHandle GetForegroundWindow() override;
+    std::uint32_t GetWindowStyle(WindowHandle w) override;
+    std::uint32_t GetWindowExStyle(WindowHandle w) override;
+    bool IsMinimized(WindowHandle w) override;
+    WindowPlacement GetWindowPlacement(WindowHandle w) override;
+    int GetSystemMetric(Metric m, WindowHandle w) override;
+    void ReleaseCapture() override;
+    void DragMove(WindowHandle w) override;
+    int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) override;
 
     TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick) override;
     void StopTimer(TimerId id) override;

@@ -1,0 +1,52 @@
+// What the bar reads of other programs' windows: the foreground window, its styles, placement and
+// the system metrics of its frame.
+#include "platform/win32/Win32Platform.h"
+
+namespace platform::win32 {
+
+namespace {
+HWND HwndOf(WindowHandle w) {
+    return reinterpret_cast<HWND>(w);
+}
+}  // namespace
+
+void Win32Platform::Activate(WindowHandle w) {
+    HWND hwnd = HwndOf(w);
+    ::ShowWindow(hwnd, SW_SHOW);
+    ::SetForegroundWindow(hwnd);
+}
+
+WindowHandle Win32Platform::GetForegroundWindow() {
+    return reinterpret_cast<WindowHandle>(::GetForegroundWindow());
+}
+
+// GetWindowLong, not GetWindowLongPtr: the style fits in 32 bits on both pointer widths.
+std::uint32_t Win32Platform::GetWindowStyle(WindowHandle w) {
+    return w == 0 ? 0 : static_cast<std::uint32_t>(::GetWindowLongW(HwndOf(w), GWL_STYLE));
+}
+
+std::uint32_t Win32Platform::GetWindowExStyle(WindowHandle w) {
+    return w == 0 ? 0 : static_cast<std::uint32_t>(::GetWindowLongW(HwndOf(w), GWL_EXSTYLE));
+}
+
+bool Win32Platform::IsMinimized(WindowHandle w) {
+    return ::IsIconic(HwndOf(w)) != FALSE;
+}
+
+WindowPlacement Win32Platform::GetWindowPlacement(WindowHandle w) {
+    WINDOWPLACEMENT wp{};
+    wp.length = sizeof wp;  // 44 bytes on both pointer widths
+    WindowPlacement result;
+    if (!::GetWindowPlacement(HwndOf(w), &wp))
+        return result;
+    result.showCmd = static_cast<std::int32_t>(wp.showCmd);
+    const RECT& r = wp.rcNormalPosition;
+    result.normalPosition = PixelRect{r.left, r.top, r.right, r.bottom};
+    return result;
+}
+
+int Win32Platform::GetSystemMetric(Metric m, WindowHandle) {
+    return ::GetSystemMetrics(static_cast<int>(m));
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,36 @@
+// The modal loops the user drives with the mouse: moving a window by its body, and popup menus.
+#include "platform/win32/TextConversion.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace platform::win32 {
+
+void Win32Platform::ReleaseCapture() {
+    ::ReleaseCapture();
+}
+
+// The window takes a press on its body for a press on its caption, and the system's move loop runs
+// until the button goes up.
+void Win32Platform::DragMove(WindowHandle w) {
+    ::SendMessageW(reinterpret_cast<HWND>(w), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+}
+
+int Win32Platform::TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) {
+    HMENU menu = ::CreatePopupMenu();
+    if (!menu)
+        return -1;
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        if (captions[i] == "-") {
+            ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        } else {
+            const std::wstring text = WideFromUtf8(captions[i]);
+            ::AppendMenuW(menu, MF_STRING, i + 1, text.c_str());
+        }
+    }
+    // Command ids are index + 1, since 0 is what the call returns when nothing was chosen.
+    const UINT flags = TPM_CENTERALIGN | TPM_TOPALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY;
+    const BOOL chosen = ::TrackPopupMenu(menu, flags, at.x, at.y, 0, reinterpret_cast<HWND>(owner), nullptr);
+    ::DestroyMenu(menu);
+    return chosen > 0 ? static_cast<int>(chosen) - 1 : -1;
+}
+
+}  // namespace platform::win32

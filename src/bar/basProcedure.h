@@ -1,11 +1,22 @@
-// Physical memory figures, in bytes, one platform reading each.
+// Physical memory figures, and the placement and caption bar of another program's window.
 #pragma once
 
 #include <cstdint>
+
+#include "platform/Platform.h"
 
 namespace basProcedure {
 
 std::uint64_t GetTotalPhysMemory();
 std::uint64_t GetAvailPhysMemory();
+
+// The window's show state (platform::kShowNormal, kShowMaximized, ...). For a normally shown window
+// rect becomes its normal-position rectangle; otherwise rect is left as the caller set it.
+// Window 0 gives 0 without asking the system.
+std::int32_t GetPlacementState(platform::WindowHandle w, platform::PixelRect& rect);
+
+// The caption bar of a window that is not minimised, in pixels from the window's outer top-left
+// corner: inside the frame at the sides and top, down to the caption's bottom border line.
+void GetCaptionRect(platform::WindowHandle w, platform::PixelRect& rect);
 
 }  // namespace basProcedure

@@ -1,5 +1,8 @@
-// frmHidden's window.
+// frmHidden's menu and what its items do.
 #include "bar/frmHidden.h"
+
+#include "bar/frmMain.h"
+#include "core/basMain.h"
 
 namespace {
 forms::FormSpec HiddenSpec() {
@@ -10,4 +13,30 @@ forms::FormSpec HiddenSpec() {
 }
 }  // namespace
 
-frmHidden::frmHidden() : Form("frmHidden", HiddenSpec()) {}
+frmHidden::frmHidden()
+    : Form("frmHidden", HiddenSpec()),
+      menuRightClick(*this, "menuRightClick", "右クリック"),
+      menuIPReload(menuRightClick, "menuIPReload", "情報更新(&R)"),
+      cep(menuRightClick, "cep", "-"),
+      menuSetting(menuRightClick, "menuSetting", "設定(&S)"),
+      menuVersion(menuRightClick, "menuVersion", "バージョン情報(&A)"),
+      menuQuit(menuRightClick, "menuQuit", "終了(&Q)") {
+    menuIPReload.onClick = &menuIPReload_Click;
+    menuSetting.onClick = &menuSetting_Click;
+    menuVersion.onClick = &menuVersion_Click;
+    menuQuit.onClick = &menuQuit_Click;
+}
+
+void frmHidden::menuIPReload_Click() {
+    frmMain::Get().SetToolTipText();
+}
+
+// The settings dialog is not part of the program yet; the item stays in its place in the menu.
+void frmHidden::menuSetting_Click() {}
+
+// Likewise the about dialog.
+void frmHidden::menuVersion_Click() {}
+
+void frmHidden::menuQuit_Click() {
+    basMain::Shutdown();
+}

@@ -1,7 +1,6 @@
 // The bar window: its controls, its start-up sequence and its timers.
 #include "bar/frmMain.h"
 
-#include "calendar/frmCalendar.h"
 #include "core/AppSettings.h"
 #include "core/PlatformFamily.h"
 #include "core/basMain.h"
@@ -95,6 +94,13 @@ frmMain::frmMain()
     tmrBatt.onTimer = [this] { tmrBatt_Timer(); };
     tmrTime.onTimer = [this] { tmrTime_Timer(); };
     tmrToolTip.onTimer = [this] { tmrToolTip_Timer(); };
+
+    // Every meter cell and the clock take the mouse: the meter texts lie over their bars.
+    for (forms::Label* l : {&lblTime, &lblCPU, &lblBarCPU, &lblMemory, &lblBarMemory, &lblDrive, &lblBatt}) {
+        l->onMouseDown = [this](int b, int sh, forms::Twips x, forms::Twips y) { ShowBarMenu(b, sh, x, y); };
+        l->onMouseMove = [this](int b, int sh, forms::Twips x, forms::Twips y) { DragBar(b, sh, x, y); };
+    }
+    lblTime.onDblClick = [this] { lblTime_DblClick(); };
 }
 
 void frmMain::Form_Load() {
@@ -137,18 +143,4 @@ void frmMain::CallTime_Timer() {
     tmrDrive_Timer();
     tmrMemory_Timer();
     tmrBatt_Timer();
-}
-
-// Follow tick. Moving onto the active window's caption bar is not done yet: for now the tick
-// keeps its timer in step with ActiveWindow, keeps the calendar created and shows the bar.
-void frmMain::tmrCheck_Timer() {
-    if (core::AppSettings.ActiveWindow == 1) {
-        tmrCheck.SetInterval(0);
-        tmrCheck.SetEnabled(false);
-    } else {
-        tmrCheck.SetInterval(core::AppSettings.Interval);
-        tmrCheck.SetEnabled(true);
-    }
-    frmCalendar::Get();
-    Show();
 }

@@ -22,6 +22,13 @@ public:
     // Stops the popup delay and closes the popup, leaving the hover state as it is: the popup
     // comes back only after the cursor has left the bar and rested on it again.
     void CancelPopup();
+    // The bar's key-release handling for a key another window of ours received.
+    void Call_Form_KeyUp(int KeyCode, int Shift);
+
+    void ShowCalendar();
+    // Puts the calendar under the bar (above it when the screen ends too soon), right edges aligned.
+    void PlaceCalendar();
+    void CloseCalendar();
 
     // Controls, bottom-most first (the drawing order).
     forms::Label lblBackBar;
@@ -51,6 +58,11 @@ private:
 
     void Form_Load() override;
     void Form_CloseRequest() override;
+    void Form_KeyUp(int KeyCode, int Shift) override;
+
+    void lblTime_DblClick();
+    void DragBar(int Button, int Shift, forms::Twips X, forms::Twips Y);
+    void ShowBarMenu(int Button, int Shift, forms::Twips X, forms::Twips Y);
 
     void tmrCheck_Timer();
     void tmrCPU_Timer();
@@ -60,6 +72,7 @@ private:
     void tmrTime_Timer();
     void tmrToolTip_Timer();
     void HoverStep(forms::Twips x, forms::Twips y);
+    void RideOn(platform::WindowHandle window);
 
     bool bPopupArmed_ = false;  // the cursor was seen inside the bar and not outside since
 };

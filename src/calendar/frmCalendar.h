@@ -4,6 +4,10 @@
 #include "forms/FormInstance.h"
 
 class frmCalendar : public forms::Form, public forms::FormInstance<frmCalendar> {
+public:
+    // Runs the calendar's key handling for a key the bar received.
+    void Call_Form_KeyUp(int KeyCode, int Shift) { Form_KeyUp(KeyCode, Shift); }
+
 private:
     friend class forms::FormInstance<frmCalendar>;
     frmCalendar();

@@ -79,6 +79,11 @@ bool Form::Visible() const {
     return platform::Current().IsVisible(hwnd_);
 }
 
+void Form::ReleaseCapture() {
+    pressed_ = nullptr;
+    platform::Current().ReleaseCapture();
+}
+
 void Form::AddControl(Control& c) {
     controls_.push_back(&c);
 }

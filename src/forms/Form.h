@@ -43,6 +43,9 @@ public:
     void Show();
     void Hide();
     bool Visible() const;
+    // Lets go of the mouse: the control it was pressed on no longer receives it, and the system's
+    // capture is released (before a move loop or a menu takes the mouse over).
+    void ReleaseCapture();
 
     // Used by the controls.
     void AddControl(Control& c);

@@ -70,6 +70,7 @@ TEST_F(Clock, ACancelledTriggerComesBackOnlyAfterTheCursorLeftTheBar) {
 
 TEST_F(Clock, NoPopupWhileTheCalendarIsOpen) {
     frmMain::bCalendar = true;
+    fake.foreground = Bar().hWnd();  // the follow tick keeps the calendar while the bar is active
     fake.cursor = {150, 60};
     fake.Advance(3000);
     EXPECT_FALSE(frmPopup::IsLoaded());

@@ -127,6 +127,7 @@ TEST_F(Bar, DrawsTheFourCellsAndTheClockInTheirColours) {
 TEST_F(Bar, ReCreationReadsTheSettingsAgainAndKeepsPublicFlags) {
     frmMain::Get();
     frmMain::bCalendar = true;
+    fake.foreground = frmCalendar::Get().hWnd();  // so the new bar's follow tick keeps the calendar
     WriteSettings("[Setting]\nCPUInterval=900\n");
     frmMain::Unload();
     EXPECT_EQ(frmMain::Get().tmrCPU.Interval(), 900);

@@ -1,0 +1,64 @@
+// The follow tick: the bar rides on the right end of the active window's caption bar.
+#include "bar/basProcedure.h"
+#include "bar/frmMain.h"
+#include "calendar/frmCalendar.h"
+#include "core/AppSettings.h"
+#include "forms/Screen.h"
+
+namespace {
+
+constexpr forms::Twips kTwips = forms::kTwipsPerPixel;
+
+bool HasCaptionButtons(std::uint32_t style) {
+    return (style & (platform::kStyleMaximizeBox | platform::kStyleMinimizeBox)) != 0;
+}
+
+}  // namespace
+
+void frmMain::tmrCheck_Timer() {
+    if (core::AppSettings.ActiveWindow == 1) {
+        tmrCheck.SetInterval(0);
+        tmrCheck.SetEnabled(false);
+    } else {
+        tmrCheck.SetInterval(core::AppSettings.Interval);
+        tmrCheck.SetEnabled(true);
+    }
+
+    platform::Platform& p = platform::Current();
+    const platform::WindowHandle active = p.GetForegroundWindow();
+    const std::uint32_t style = p.GetWindowStyle(active);
+    frmCalendar& calendar = frmCalendar::Get();
+    if (active != hWnd() && active != calendar.hWnd()) {
+        calendar.Hide();
+        bCalendar = false;
+    }
+    if (HasCaptionButtons(style))
+        RideOn(active);
+
+    Show();
+    if (bCalendar)
+        PlaceCalendar();
+}
+
+// Bottom edge on the bottom of the caption bar, right edge left of the three caption buttons. A
+// caption bar not more than twice the bar's width leaves the bar where it is, and so does a
+// minimised window. Top and left move separately, top first, and neither is kept on the screen.
+void frmMain::RideOn(platform::WindowHandle window) {
+    platform::PixelRect normal{};
+    const std::int32_t state = basProcedure::GetPlacementState(window, normal);
+    if (state != platform::kShowNormal && state != platform::kShowMaximized)
+        return;
+    platform::PixelRect caption;
+    basProcedure::GetCaptionRect(window, caption);
+    if (2 * Width() >= static_cast<forms::Twips>(caption.Width()) * kTwips)
+        return;
+    const forms::Twips captionHeight = static_cast<forms::Twips>(caption.Height());
+    if (state == platform::kShowNormal) {
+        SetTop(static_cast<forms::Twips>(normal.top + caption.bottom) * kTwips - Height());
+        SetLeft(static_cast<forms::Twips>(normal.right) * kTwips - Width() - 3 * kTwips * captionHeight - 50);
+    } else {
+        // A maximised window's frame lies off the screen; the caption bar starts at the top.
+        SetTop(captionHeight * kTwips - Height());
+        SetLeft(forms::Screen::Width() - 4600);
+    }
+}

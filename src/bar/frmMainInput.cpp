@@ -1,0 +1,75 @@
+// What the user does to the bar itself: dragging it, its right-click menu, the calendar toggled by
+// a double-click on the clock or by Enter, and key releases passed on to the calendar.
+#include "bar/frmHidden.h"
+#include "bar/frmMain.h"
+#include "calendar/frmCalendar.h"
+#include "forms/Screen.h"
+
+namespace {
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+constexpr int kKeyEnter = 13;
+}  // namespace
+
+// The system's move loop runs inside DragMove and returns when the button is released.
+void frmMain::DragBar(int Button, int Shift, forms::Twips, forms::Twips) {
+    if ((Button & kLeftButton) == 0 || Shift != 0)
+        return;
+    CancelPopup();
+    ReleaseCapture();
+    platform::Current().DragMove(hWnd());
+    if (bCalendar)
+        ShowCalendar();
+}
+
+// Only the right button alone opens the menu; the modifier keys don't matter.
+void frmMain::ShowBarMenu(int Button, int, forms::Twips, forms::Twips) {
+    if (Button != kRightButton)
+        return;
+    platform::Platform& p = platform::Current();
+    p.Activate(hWnd());
+    CancelPopup();
+    const platform::PixelPoint cursor = p.GetCursorPos();
+    // The menu's loop takes the mouse, so the release of this press never reaches the bar.
+    ReleaseCapture();
+    frmHidden::Get().menuRightClick.Popup(cursor);
+}
+
+void frmMain::lblTime_DblClick() {
+    if (bCalendar)
+        CloseCalendar();
+    else
+        ShowCalendar();
+}
+
+void frmMain::Form_KeyUp(int KeyCode, int Shift) {
+    if (KeyCode == kKeyEnter)
+        lblTime_DblClick();
+    frmCalendar::Get().Call_Form_KeyUp(KeyCode, Shift);
+}
+
+void frmMain::Call_Form_KeyUp(int KeyCode, int Shift) {
+    Form_KeyUp(KeyCode, Shift);
+}
+
+void frmMain::ShowCalendar() {
+    bCalendar = true;
+    PlaceCalendar();
+    frmCalendar::Get().Show();
+}
+
+// Positions are not kept on the screen: at the left edge the calendar may start left of it.
+void frmMain::PlaceCalendar() {
+    frmCalendar& calendar = frmCalendar::Get();
+    const forms::Twips barBottom = Top() + Height();
+    forms::Twips top = barBottom;
+    const forms::Twips left = Left() + Width() - calendar.Width();
+    if (forms::Screen::Height() - barBottom < calendar.Height())
+        top = Top() - calendar.Height();
+    calendar.Move(left, top);
+}
+
+void frmMain::CloseCalendar() {
+    frmCalendar::Unload();
+    bCalendar = false;
+}

@@ -1,0 +1,129 @@
+// The bar riding on the active window's caption bar, and the calendar hidden or carried along.
+#include <gtest/gtest.h>
+
+#include "bar/frmMain.h"
+#include "calendar/frmCalendar.h"
+#include "support/FakeFixture.h"
+
+namespace {
+
+using platform::PixelRect;
+using platform::fake::ForeignWindow;
+
+constexpr platform::WindowHandle kEditor = 0x9000;
+constexpr std::uint32_t kBoxes = platform::kStyleMinimizeBox | platform::kStyleMaximizeBox;
+constexpr std::uint32_t kSizable = kBoxes | platform::kStyleThickFrame;
+
+class Follow : public testsupport::FakeFixture {
+protected:
+    // A window of another program, made the active one.
+    void Activate(std::uint32_t style, std::int32_t showCmd, PixelRect rect, std::uint32_t exStyle = 0) {
+        fake.foreign[kEditor] = ForeignWindow{style, exStyle, {showCmd, rect}, rect};
+        fake.foreground = kEditor;
+    }
+    frmMain& StartBar() {
+        frmMain& bar = frmMain::Get();
+        fake.MoveWindow(bar.hWnd(), 5, 6);
+        return bar;
+    }
+    PixelRect BarRect() { return fake.Window(frmMain::Get().hWnd()).rect; }
+    static PixelRect BarAt(forms::Twips left, forms::Twips top) {
+        const int l = forms::ToPixels(left), t = forms::ToPixels(top);
+        return {l, t, l + 232, t + 20};
+    }
+};
+
+struct Case {
+    const char* what;
+    std::uint32_t style;
+    std::uint32_t exStyle;
+    std::int32_t showCmd;
+    PixelRect window;
+    PixelRect bar;  // where the bar ends up
+};
+
+TEST_F(Follow, PlacesTheBarOnTheCaptionBarOrLeavesIt) {
+    const PixelRect unmoved{5, 6, 237, 26};
+    const Case cases[] = {
+        // Sizing frame 4, caption 19, border 1: caption rect (4, 4, 796, 22).
+        {"normal window", kSizable, 0, platform::kShowNormal, {100, 50, 900, 600}, BarAt(9160, 780)},
+        {"caption bar too narrow", kSizable, 0, platform::kShowNormal, {100, 50, 550, 600}, unmoved},
+        {"maximised on 1024 pixels", kSizable, 0, platform::kShowMaximized, {-4, -4, 1028, 740}, BarAt(10760, -30)},
+        {"tool window: small caption 15",
+         kSizable,
+         platform::kExStyleToolWindow,
+         platform::kShowNormal,
+         {100, 50, 900, 600},
+         BarAt(9340, 720)},
+        {"fixed frame 3, minimise box only",
+         platform::kStyleMinimizeBox,
+         0,
+         platform::kShowNormal,
+         {100, 50, 900, 600},
+         BarAt(9160, 765)},
+        {"no caption buttons (a dialog)",
+         platform::kStyleThickFrame,
+         0,
+         platform::kShowNormal,
+         {100, 50, 900, 600},
+         unmoved},
+        {"minimised", kSizable, 0, platform::kShowMinimized, {100, 50, 900, 600}, unmoved},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        StartBar();
+        Activate(c.style, c.showCmd, c.window, c.exStyle);
+        frmMain::Get().CallCheck_Timer();
+        EXPECT_EQ(BarRect(), c.bar);
+        EXPECT_TRUE(fake.Window(frmMain::Get().hWnd()).visible);
+    }
+}
+
+TEST_F(Follow, NoActiveWindowLeavesTheBarWhereItIs) {
+    StartBar();
+    fake.foreground = 0;
+    frmMain::Get().CallCheck_Timer();
+    EXPECT_EQ(BarRect(), (PixelRect{5, 6, 237, 26}));
+}
+
+TEST_F(Follow, CatchesUpOnTheNextTickAndStopsWithActiveWindowOne) {
+    Activate(kSizable, platform::kShowNormal, {100, 50, 900, 600});
+    frmMain::Get();
+    EXPECT_EQ(BarRect(), BarAt(9160, 780));
+    Activate(kSizable, platform::kShowNormal, {200, 150, 1000, 700});
+    fake.Advance(500);
+    EXPECT_EQ(BarRect(), BarAt(10660, 2280));
+
+    frmMain::Unload();
+    fake.RunPosted();
+    WriteSettings("[Setting]\nActiveWindow=1\n");
+    frmMain::Get();  // placed once on the window active at start-up
+    EXPECT_EQ(BarRect(), BarAt(10660, 2280));
+    Activate(kSizable, platform::kShowNormal, {100, 50, 900, 600});
+    fake.Advance(5000);
+    EXPECT_EQ(BarRect(), BarAt(10660, 2280));
+}
+
+TEST_F(Follow, AnotherWindowHidesTheCalendarAndOursKeepItUnderTheBar) {
+    frmMain& bar = StartBar();
+    bar.ShowCalendar();
+    frmCalendar& calendar = frmCalendar::Get();
+
+    for (platform::WindowHandle ours : {bar.hWnd(), calendar.hWnd()}) {
+        fake.foreground = ours;
+        fake.MoveWindow(bar.hWnd(), 300, 200);
+        bar.CallCheck_Timer();
+        EXPECT_TRUE(frmMain::bCalendar);
+        EXPECT_TRUE(calendar.Visible());
+        // Right edges aligned, directly under the bar.
+        EXPECT_EQ(fake.Window(calendar.hWnd()).rect, (PixelRect{300 + 232 - 140, 220, 532, 220 + 138}));
+    }
+
+    Activate(kSizable, platform::kShowNormal, {100, 50, 900, 600});
+    bar.CallCheck_Timer();
+    EXPECT_FALSE(frmMain::bCalendar);
+    ASSERT_TRUE(frmCalendar::IsLoaded());
+    EXPECT_FALSE(calendar.Visible());
+}
+
+}  // namespace

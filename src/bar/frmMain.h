@@ -73,6 +73,7 @@ private:
     void tmrToolTip_Timer();
     void HoverStep(forms::Twips x, forms::Twips y);
     void RideOn(platform::WindowHandle window);
+    void DismissPopup();
 
     bool bPopupArmed_ = false;  // the cursor was seen inside the bar and not outside since
 };

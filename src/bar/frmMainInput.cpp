@@ -15,7 +15,7 @@ constexpr int kKeyEnter = 13;
 void frmMain::DragBar(int Button, int Shift, forms::Twips, forms::Twips) {
     if ((Button & kLeftButton) == 0 || Shift != 0)
         return;
-    CancelPopup();
+    DismissPopup();
     ReleaseCapture();
     platform::Current().DragMove(hWnd());
     if (bCalendar)
@@ -28,11 +28,18 @@ void frmMain::ShowBarMenu(int Button, int, forms::Twips, forms::Twips) {
         return;
     platform::Platform& p = platform::Current();
     p.Activate(hWnd());
-    CancelPopup();
+    DismissPopup();
     const platform::PixelPoint cursor = p.GetCursorPos();
     // The menu's loop takes the mouse, so the release of this press never reaches the bar.
     ReleaseCapture();
     frmHidden::Get().menuRightClick.Popup(cursor);
+}
+
+// The cursor is on the bar, so the hover trigger counts as used: the popup comes back only after
+// the cursor has left the bar and rested on it again, never under an open menu or during a move.
+void frmMain::DismissPopup() {
+    CancelPopup();
+    bPopupArmed_ = true;
 }
 
 void frmMain::lblTime_DblClick() {

@@ -47,6 +47,18 @@ TEST_F(BarInput, RightButtonAloneOpensTheMenuWhateverTheModifiers) {
     EXPECT_EQ(fake.menus.size(), 1u);
 }
 
+TEST_F(BarInput, NoPopupUnderTheMenuUntilTheCursorHasLeftTheBar) {
+    fake.cursor = {100, 10};  // on the bar, which sits at the top-left corner
+    fake.duringMenu = [&] { fake.Advance(3000); };
+    Press(kRight, 0);
+    EXPECT_FALSE(frmPopup::IsLoaded());
+    fake.cursor = {600, 400};
+    fake.Advance(500);
+    fake.cursor = {100, 10};
+    fake.Advance(2000);
+    EXPECT_TRUE(frmPopup::IsLoaded());
+}
+
 TEST_F(BarInput, QuitClosesEveryWindowInOrderAndEndsTheLoop) {
     const platform::WindowHandle calendar = frmCalendar::Get().hWnd();
     const platform::WindowHandle main = bar.hWnd();

@@ -69,10 +69,12 @@ void Win32Platform::Invalidate(WindowHandle w, const PixelRect& r) {
     ::InvalidateRect(HwndOf(w), &rc, FALSE);
 }
 
-// Without SWP_NOACTIVATE, as the program has always made its bar topmost: the window is activated
-// as well (under Wine even a hidden one becomes the foreground window).
+// A shown window is activated as well, as the program has always made its bar topmost. A hidden one
+// is not: Wine would make it the foreground window and take the keyboard from the bar.
 void Win32Platform::SetTopMost(WindowHandle w) {
-    ::SetWindowPos(HwndOf(w), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    HWND hwnd = HwndOf(w);
+    const UINT activation = ::IsWindowVisible(hwnd) ? 0 : SWP_NOACTIVATE;
+    ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | activation);
 }
 
 void Win32Platform::SetTranslucency(WindowHandle w, std::uint8_t alpha) {

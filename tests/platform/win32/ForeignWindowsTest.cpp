@@ -1,0 +1,55 @@
+// Another program's window as the bar reads it through the real Win32 calls: foreground, styles,
+// placement in each show state, and the hidden-window rule of SetTopMost.
+#include <gtest/gtest.h>
+
+#include "Win32TestSupport.h"
+
+namespace {
+
+using ForeignWindowsTest = vigilon_test::Win32WindowTest;
+
+// An ordinary overlapped window with caption buttons, as an editor has.
+HWND OpenEditor() {
+    return ::CreateWindowExW(0, L"STATIC", L"editor", WS_OVERLAPPEDWINDOW, 100, 50, 800, 550, nullptr, nullptr,
+                             ::GetModuleHandleW(nullptr), nullptr);
+}
+
+TEST_F(ForeignWindowsTest, StylesPlacementAndShowStatesOfAnOrdinaryWindow) {
+    HWND editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    const auto w = reinterpret_cast<platform::WindowHandle>(editor);
+    ::ShowWindow(editor, SW_SHOWNORMAL);
+    ::SetForegroundWindow(editor);
+    EXPECT_EQ(platform->GetForegroundWindow(), w);
+
+    const std::uint32_t boxes = platform::kStyleMinimizeBox | platform::kStyleMaximizeBox | platform::kStyleThickFrame;
+    EXPECT_EQ(platform->GetWindowStyle(w) & boxes, boxes);
+    EXPECT_EQ(platform->GetWindowExStyle(w) & platform::kExStyleToolWindow, 0u);
+    EXPECT_EQ(platform->GetWindowStyle(0), 0u);
+    platform::WindowPlacement placement = platform->GetWindowPlacement(w);
+    EXPECT_EQ(placement.showCmd, platform::kShowNormal);
+    EXPECT_EQ(placement.normalPosition.Width(), 800);
+    EXPECT_EQ(placement.normalPosition.Height(), 550);
+    EXPECT_EQ(platform->GetSystemMetric(platform::Metric::CaptionHeight, w), ::GetSystemMetrics(SM_CYCAPTION));
+
+    ::ShowWindow(editor, SW_MAXIMIZE);
+    EXPECT_EQ(platform->GetWindowPlacement(w).showCmd, platform::kShowMaximized);
+    ::ShowWindow(editor, SW_MINIMIZE);
+    EXPECT_EQ(platform->GetWindowPlacement(w).showCmd, platform::kShowMinimized);
+    EXPECT_TRUE(platform->IsMinimized(w));
+    ::DestroyWindow(editor);
+}
+
+TEST_F(ForeignWindowsTest, MakingAHiddenWindowTopmostLeavesTheForegroundAlone) {
+    HWND editor = OpenEditor();
+    ASSERT_NE(editor, nullptr);
+    ::ShowWindow(editor, SW_SHOWNORMAL);
+    ::SetForegroundWindow(editor);
+    const platform::WindowHandle calendar = Open(platform::WindowFrame::ThinBorder, 138, 136, listener);
+    platform->SetTopMost(calendar);
+    EXPECT_EQ(::GetForegroundWindow(), editor);
+    EXPECT_NE(::GetWindowLongW(Hwnd(calendar), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    ::DestroyWindow(editor);
+}
+
+}  // namespace

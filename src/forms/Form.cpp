@@ -157,8 +157,11 @@ void Form::OnMouseUp(const platform::MouseEvent& e) {
         c->MouseUp(e.button, e.shift, RelX(*c, e.x), RelY(*c, e.y));
 }
 
+// The second press of a double-click is a press too: its release goes to the same control.
 void Form::OnDoubleClick(const platform::MouseEvent& e) {
-    if (Control* c = HitTest(e.x, e.y))
+    Control* c = pressed_ ? pressed_ : HitTest(e.x, e.y);
+    pressed_ = c;
+    if (c)
         c->DoubleClick();
 }
 

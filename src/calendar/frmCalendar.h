@@ -1,16 +1,53 @@
-// The month calendar window that opens under the bar. Its grid and keys come with the calendar itself.
+// The month calendar window that opens under the bar: a grid of day numbers with Sundays and holidays
+// in red, Saturdays in blue and today on pink; "<" and ">" and the arrow keys change the month.
 #pragma once
 
+#include <array>
+#include <cstdint>
+
+#include "forms/Button.h"
 #include "forms/FormInstance.h"
+#include "forms/Label.h"
+#include "forms/TextBox.h"
 
 class frmCalendar : public forms::Form, public forms::FormInstance<frmCalendar> {
 public:
-    // Runs the calendar's key handling for a key the bar received.
-    void Call_Form_KeyUp(int KeyCode, int Shift) { Form_KeyUp(KeyCode, Shift); }
+    static constexpr int kCells = 42;  // six weeks, Sunday first
+
+    // A key released elsewhere (the bar passes on its own), handled as if released here.
+    void Call_Form_KeyUp(int KeyCode, int Shift);
+    // Fills the grid and the title for CalYear/CalMonth.
+    void DrawCalendar();
+
+    // The month shown; CalMonth is 1..12.
+    std::int16_t CalYear = 0;
+    std::int16_t CalMonth = 1;
+    // Month lengths by month number (index 0 unused); February's leap day is added when drawing.
+    std::array<std::int16_t, 13> MonthDays{};
+    // The next day drawn is a holiday too (set by basHoliday::IsHoliday).
+    bool NextDayHoliday = false;
+
+    // Controls, bottom-most first (the drawing order).
+    forms::Button btnLeft;
+    forms::Button btnRight;
+    forms::Label lblTitle;
+    forms::Label Label1;
+    forms::Label Label2;
+    forms::Label Label3;
+    forms::Label Label4;
+    forms::Label Label5;
+    forms::Label Label6;
+    forms::Label Label7;
+    std::array<forms::Label, kCells> lblDate;
+    forms::TextBox txtFocus;
 
 private:
     friend class forms::FormInstance<frmCalendar>;
     frmCalendar();
 
     void Form_Load() override;
+    // Key preview: every key released in the window comes here.
+    void Form_KeyUp(int KeyCode, int Shift) override;
+    void btnLeft_Click();
+    void btnRight_Click();
 };

@@ -1,31 +1,75 @@
-// Placeholder until the EWMH implementation lands.
+// The desktop's active window and what the bar reads of it: styles, state, placement and the frame
+// metrics, from the EWMH properties the window manager keeps on it. Our own windows answer too.
+#include "platform/linux/ForeignMapping.h"
+#include "platform/linux/FormWindow.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/WindowManager.h"
+#include "platform/linux/XProperties.h"
 
 namespace platform::x11 {
 
-void LinuxPlatform::Activate(WindowHandle) {}
+XWindowId LinuxPlatform::XidFor(WindowHandle w) const {
+    if (FormWindow* window = Find(w))
+        return XidOf(*window);
+    return ForeignXid(w);
+}
+
+void LinuxPlatform::Activate(WindowHandle w) {
+    FormWindow* window = Find(w);
+    if (!window)
+        return;
+    window->Show();
+    // Sent right after the map request, the manager reads it once it has taken the new window on.
+    RequestActivation(*window, WmSupports("_NET_ACTIVE_WINDOW"));
+}
+
 WindowHandle LinuxPlatform::GetForegroundWindow() {
-    return 0;
+    const XWindowId active = ReadActiveWindow();
+    if (active == 0)
+        return 0;
+    for (const auto& [handle, window] : windows_) {
+        if (XidOf(*window) == active)
+            return handle;
+    }
+    return ForeignHandle(active);
 }
-std::uint32_t LinuxPlatform::GetWindowStyle(WindowHandle) {
-    return 0;
+
+// Our windows have neither boxes nor a sizing frame, as on Windows.
+std::uint32_t LinuxPlatform::GetWindowStyle(WindowHandle w) {
+    const XWindowId xid = ForeignXid(w);
+    return xid ? StyleFromActions(ReadAllowedActions(xid)) : 0;
 }
-std::uint32_t LinuxPlatform::GetWindowExStyle(WindowHandle) {
-    return 0;
+
+std::uint32_t LinuxPlatform::GetWindowExStyle(WindowHandle w) {
+    const XWindowId xid = ForeignXid(w);
+    return xid && ReadIsToolWindow(xid) ? kExStyleToolWindow : 0;
 }
-bool LinuxPlatform::IsMinimized(WindowHandle) {
-    return false;
+
+bool LinuxPlatform::IsMinimized(WindowHandle w) {
+    const std::optional<WmState> state = ReadWmState(XidFor(w));
+    return state && state->hidden;
 }
-WindowPlacement LinuxPlatform::GetWindowPlacement(WindowHandle) {
-    return {};
+
+// normalPosition is the frame's rectangle in screen coordinates (Windows gives work-area ones).
+WindowPlacement LinuxPlatform::GetWindowPlacement(WindowHandle w) {
+    if (FormWindow* window = Find(w)) {
+        const XWindowId xid = XidOf(*window);
+        const WmState state = xid ? ReadWmState(xid).value_or(WmState{}) : WmState{};
+        return {ShowCmdFromState(state), window->OuterRect()};
+    }
+    const XWindowId xid = ForeignXid(w);
+    const std::optional<WmState> state = ReadWmState(xid);
+    const std::optional<PixelRect> rect = ReadOuterRect(xid);
+    if (!state || !rect)
+        return {};
+    return {ShowCmdFromState(*state), *rect};
 }
-int LinuxPlatform::GetSystemMetric(Metric, WindowHandle) {
-    return 0;
-}
-void LinuxPlatform::ReleaseCapture() {}
-void LinuxPlatform::DragMove(WindowHandle) {}
-int LinuxPlatform::TrackPopupMenu(WindowHandle, const std::vector<std::string>&, PixelPoint) {
-    return -1;
+
+int LinuxPlatform::GetSystemMetric(Metric m, WindowHandle w) {
+    const XWindowId xid = ForeignXid(w);
+    const bool frameMetric = m != Metric::ScreenWidth && m != Metric::ScreenHeight && m != Metric::BorderHeight;
+    const std::optional<FrameExtents> extents = xid && frameMetric ? ReadExtents(xid) : std::nullopt;
+    return FrameMetric(m, extents, ScreenSize());
 }
 
 }  // namespace platform::x11

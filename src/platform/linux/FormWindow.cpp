@@ -102,6 +102,15 @@ void FormWindow::MoveOuter(int left, int top) {
     force_position(1);
 }
 
+void FormWindow::AdoptServerPosition() {
+    if (!shown())
+        return;
+    const ScreenPoint client = ClientOrigin(*this);
+    // The widget's own fields: position() would ask the server for a move.
+    x(client.x);
+    y(client.y);
+}
+
 void FormWindow::InvalidateClient(const PixelRect& r) {
     if (!shown() || r.Width() <= 0 || r.Height() <= 0)
         return;

@@ -29,6 +29,9 @@ public:
     void Hide();
     PixelRect OuterRect();
     void MoveOuter(int left, int top);
+    // Takes the position the server reports for the window as its own, without moving it: after the
+    // manager moved it, before FLTK has read the manager's notice of the move.
+    void AdoptServerPosition();
     void InvalidateClient(const PixelRect& r);
     void MakeTopMost();
     void SetAlpha(std::uint8_t alpha);

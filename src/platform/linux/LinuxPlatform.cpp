@@ -9,12 +9,14 @@
 #include <cstdio>
 
 #include "platform/linux/Fonts.h"
+#include "platform/linux/ForeignMapping.h"
 #include "platform/linux/FormWindow.h"
 #include "platform/linux/MessageBox.h"
 #include "platform/linux/SettingsPath.h"
 #include "platform/linux/SingleInstance.h"
 #include "platform/linux/SystemReadings.h"
 #include "platform/linux/WindowManager.h"
+#include "platform/linux/XProperties.h"
 
 namespace platform {
 
@@ -88,8 +90,9 @@ bool LinuxPlatform::IsVisible(WindowHandle w) {
 }
 
 PixelRect LinuxPlatform::GetWindowRect(WindowHandle w) {
-    FormWindow* window = Find(w);
-    return window ? window->OuterRect() : PixelRect{};
+    if (FormWindow* window = Find(w))
+        return window->OuterRect();
+    return ReadOuterRect(ForeignXid(w)).value_or(PixelRect{});
 }
 
 void LinuxPlatform::MoveWindow(WindowHandle w, int left, int top) {

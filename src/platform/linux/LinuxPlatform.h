@@ -64,6 +64,8 @@ public:
 private:
     // nullptr for a handle that is not (or no longer) one of ours.
     FormWindow* Find(WindowHandle w) const;
+    // The X window behind one of our shown windows or a foreign handle; 0 for anything else.
+    unsigned long XidFor(WindowHandle w) const;
 
     EventLoop loop_;
     // Handles are counters, never pointers: a stale handle finds nothing instead of freed memory.

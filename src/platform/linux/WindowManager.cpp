@@ -11,6 +11,8 @@
 #include <chrono>
 #include <vector>
 
+#include "platform/linux/XErrorTrap.h"
+
 namespace platform::x11 {
 
 namespace {
@@ -24,6 +26,8 @@ struct Atoms {
     Atom frameExtents;
     Atom requestFrameExtents;
     Atom supportingWmCheck;
+    Atom activeWindow;
+    Atom moveResize;
 };
 
 const Atoms& WmAtoms() {
@@ -37,7 +41,9 @@ const Atoms& WmAtoms() {
                      intern("_NET_WM_WINDOW_OPACITY"),
                      intern("_NET_FRAME_EXTENTS"),
                      intern("_NET_REQUEST_FRAME_EXTENTS"),
-                     intern("_NET_SUPPORTING_WM_CHECK")};
+                     intern("_NET_SUPPORTING_WM_CHECK"),
+                     intern("_NET_ACTIVE_WINDOW"),
+                     intern("_NET_WM_MOVERESIZE")};
     }();
     return atoms;
 }
@@ -48,8 +54,12 @@ Window RootOf() {
 
 constexpr long kStateAdd = 1;
 constexpr long kSourceApplication = 1;
+// Activation asked as a pager would: managers apply focus-stealing prevention to applications, and
+// the window is activated here on the user's own request (a menu command, a click).
+constexpr long kSourcePager = 2;
+constexpr long kMoveResizeMove = 8;
 
-void SendToRoot(Window about, Atom type, long d0, long d1 = 0, long d2 = 0, long d3 = 0) {
+void SendToRoot(Window about, Atom type, long d0, long d1 = 0, long d2 = 0, long d3 = 0, long d4 = 0) {
     XEvent e{};
     e.xclient.type = ClientMessage;
     e.xclient.window = about;
@@ -59,6 +69,7 @@ void SendToRoot(Window about, Atom type, long d0, long d1 = 0, long d2 = 0, long
     e.xclient.data.l[1] = d1;
     e.xclient.data.l[2] = d2;
     e.xclient.data.l[3] = d3;
+    e.xclient.data.l[4] = d4;
     XSendEvent(fl_display, RootOf(), False, SubstructureRedirectMask | SubstructureNotifyMask, &e);
 }
 
@@ -102,6 +113,10 @@ bool HasWindowManager() {
 }
 
 }  // namespace
+
+unsigned long XidOf(Fl_Window& window) {
+    return fl_xid(&window);
+}
 
 void OpenDisplay() {
     fl_open_display();
@@ -159,6 +174,33 @@ void RequestMove(Fl_Window& window, int x, int y) {
     if (!xid)
         return;
     XMoveWindow(fl_display, xid, x, y);
+    XFlush(fl_display);
+}
+
+void RequestActivation(Fl_Window& window, bool viaManager) {
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return;
+    XRaiseWindow(fl_display, xid);
+    if (viaManager) {
+        SendToRoot(xid, WmAtoms().activeWindow, kSourcePager, CurrentTime);
+    } else {
+        // Without a manager the window is viewable as soon as FLTK has mapped it; should it not be
+        // (unmapped meanwhile), the focus simply stays where it is.
+        XErrorTrap trap;
+        XSetInputFocus(fl_display, xid, RevertToParent, CurrentTime);
+        trap.Sync();
+    }
+    XFlush(fl_display);
+}
+
+void RequestMoveDrag(Fl_Window& window, int rootX, int rootY) {
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return;
+    // Our own implicit grab from the press would keep the manager from grabbing the pointer.
+    XUngrabPointer(fl_display, CurrentTime);
+    SendToRoot(xid, WmAtoms().moveResize, rootX, rootY, kMoveResizeMove, Button1, kSourceApplication);
     XFlush(fl_display);
 }
 

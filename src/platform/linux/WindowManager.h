@@ -21,6 +21,9 @@ struct ScreenPoint {
     int y = 0;
 };
 
+// The X window of a shown FLTK window; 0 while it is hidden.
+unsigned long XidOf(Fl_Window& window);
+
 // Opens the display FLTK uses (exits with a message when there is none).
 void OpenDisplay();
 void FlushDisplay();
@@ -43,6 +46,14 @@ void RequestAbove(Fl_Window& window);
 // Asks the manager to move a mapped window; a decorated one shown by ShowWithWmState moves its frame
 // corner to (x, y).
 void RequestMove(Fl_Window& window, int x, int y);
+
+// Raises a shown window and gives it the keyboard focus: through the manager (_NET_ACTIVE_WINDOW) when
+// viaManager, else directly.
+void RequestActivation(Fl_Window& window, bool viaManager);
+
+// Hands a move of the window to the manager (_NET_WM_MOVERESIZE): the manager grabs the pointer and
+// moves the frame until button 1 goes up. The pointer is at (rootX, rootY) with button 1 held.
+void RequestMoveDrag(Fl_Window& window, int rootX, int rootY);
 
 // _NET_WM_WINDOW_OPACITY = alpha * 0x01010101 on a mapped window.
 void SetOpacity(Fl_Window& window, std::uint8_t alpha);

@@ -1,0 +1,54 @@
+// What any X window (ours or another program's) tells through its EWMH properties and geometry.
+// A window that has gone away reads as "nothing"; X11 headers stay in XProperties.cpp.
+#pragma once
+
+#include <optional>
+
+#include "platform/Platform.h"
+#include "platform/linux/WindowManager.h"
+
+namespace platform::x11 {
+
+using XWindowId = unsigned long;
+
+// The actions the manager allows on a window (_NET_WM_ALLOWED_ACTIONS).
+struct WmActions {
+    bool minimize = false;
+    bool maximizeHorz = false;
+    bool maximizeVert = false;
+    bool resize = false;
+};
+
+// The states of _NET_WM_STATE that matter for placement.
+struct WmState {
+    bool hidden = false;
+    bool maximizedVert = false;
+    bool maximizedHorz = false;
+};
+
+// The root's _NET_ACTIVE_WINDOW; 0 when there is none.
+XWindowId ReadActiveWindow();
+
+// All false when the window is gone or has no such property.
+WmActions ReadAllowedActions(XWindowId w);
+
+// True when the window's type (_NET_WM_WINDOW_TYPE) is a utility or toolbar window.
+bool ReadIsToolWindow(XWindowId w);
+
+// nullopt when the window is gone; a window without the property has no states.
+std::optional<WmState> ReadWmState(XWindowId w);
+
+// nullopt when the window is gone or the manager has not set _NET_FRAME_EXTENTS.
+std::optional<FrameExtents> ReadExtents(XWindowId w);
+
+// The outer rectangle of the window's frame in root coordinates: its client area grown by the X
+// border and by the frame extents (none when it has none). nullopt when the window is gone.
+std::optional<PixelRect> ReadOuterRect(XWindowId w);
+
+// True when a live EWMH manager lists this atom (e.g. "_NET_WM_MOVERESIZE") in _NET_SUPPORTED.
+bool WmSupports(const char* atomName);
+
+// The X screen's size in pixels.
+PixelPoint ScreenSize();
+
+}  // namespace platform::x11

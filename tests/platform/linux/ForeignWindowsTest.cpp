@@ -1,0 +1,262 @@
+// Other programs' windows read through the Linux platform on a real X server, without a window
+// manager: the test plays the manager's part by setting the EWMH properties itself, from a second
+// X connection. Also the X error trap, and the popup menu driven by keys. Skipped without $DISPLAY.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "platform/linux/ForeignMapping.h"
+#include "platform/linux/XErrorTrap.h"
+#include "platform/linux/XProperties.h"
+
+#include <FL/Fl.H>
+#include <FL/x.H>
+#include <X11/Xatom.h>
+#include <X11/keysym.h>
+#undef None
+
+namespace {
+
+using namespace platform;
+using platform::x11::ForeignHandle;
+
+struct Painted : WindowListener {
+    int paints = 0;
+    void OnPaint(Canvas&) override { ++paints; }
+};
+
+class ForeignWindowsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!(x_ = XOpenDisplay(nullptr)))
+            GTEST_SKIP() << "no X display";
+        platform_ = CreatePlatform();
+        Install(platform_.get());
+    }
+    void TearDown() override {
+        for (const Window w : created_)
+            XDestroyWindow(x_, w);
+        if (x_)
+            XCloseDisplay(x_);
+        platform_.reset();
+    }
+    Platform& P() { return *platform_; }
+    ::Atom Intern(const char* name) { return XInternAtom(x_, name, False); }
+
+    // Another program's window: client area at (x, y) of the root, never mapped (no manager needed).
+    Window CreateForeign(int x, int y, int w, int h, unsigned border = 0) {
+        const Window win = XCreateSimpleWindow(x_, DefaultRootWindow(x_), x, y, w, h, border, 0, 0);
+        created_.push_back(win);
+        XSync(x_, False);
+        return win;
+    }
+    void SetAtoms(Window w, const char* property, const std::vector<const char*>& names) {
+        std::vector<long> atoms;
+        for (const char* name : names)
+            atoms.push_back(static_cast<long>(Intern(name)));
+        XChangeProperty(x_, w, Intern(property), XA_ATOM, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char*>(atoms.data()), static_cast<int>(atoms.size()));
+        XSync(x_, False);
+    }
+    void SetCardinals(Window w, const char* property, Atom type, std::vector<long> values) {
+        XChangeProperty(x_, w, Intern(property), type, 32, PropModeReplace,
+                        reinterpret_cast<unsigned char*>(values.data()), static_cast<int>(values.size()));
+        XSync(x_, False);
+    }
+    static bool PumpUntil(const std::function<bool()>& done) {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
+        while (!done())
+            if (Fl::wait(0.01) < 0 || std::chrono::steady_clock::now() > end)
+                return false;
+        return true;
+    }
+
+    Display* x_ = nullptr;  // the test's own connection, standing in for other programs and the manager
+    std::vector<Window> created_;
+    std::unique_ptr<Platform> platform_;
+};
+
+TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
+    const Window win = CreateForeign(100, 50, 300, 200);
+    const WindowHandle h = ForeignHandle(win);
+    SetAtoms(win, "_NET_WM_ALLOWED_ACTIONS",
+             {"_NET_WM_ACTION_MOVE", "_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_RESIZE",
+              "_NET_WM_ACTION_CLOSE"});
+    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {2, 3, 24, 5});
+    EXPECT_EQ(P().GetWindowStyle(h), kStyleMinimizeBox | kStyleMaximizeBox | kStyleThickFrame);
+    EXPECT_EQ(P().GetWindowExStyle(h), 0u);
+    EXPECT_EQ(P().GetWindowRect(h), (PixelRect{98, 26, 403, 255}));
+    EXPECT_EQ(P().GetSystemMetric(Metric::SizingFrameY, h), 5);
+    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, h), 20);
+    EXPECT_EQ(P().GetSystemMetric(Metric::ScreenWidth, h), DisplayWidth(x_, DefaultScreen(x_)));
+
+    // The placement rectangle is the frame's; a window maximised one way only is a normal one.
+    const std::pair<std::vector<const char*>, std::int32_t> states[] = {
+        {{}, kShowNormal},
+        {{"_NET_WM_STATE_MAXIMIZED_HORZ"}, kShowNormal},
+        {{"_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_STATE_MAXIMIZED_VERT"}, kShowMaximized},
+        {{"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_STATE_HIDDEN"}, kShowMinimized}};
+    for (const auto& [names, showCmd] : states) {
+        SetAtoms(win, "_NET_WM_STATE", names);
+        const WindowPlacement placement = P().GetWindowPlacement(h);
+        EXPECT_EQ(placement.showCmd, showCmd) << names.size();
+        EXPECT_EQ(placement.normalPosition, (PixelRect{98, 26, 403, 255}));
+        EXPECT_EQ(P().IsMinimized(h), showCmd == kShowMinimized) << names.size();
+    }
+
+    // An unmanaged window (no extents, an X border of its own): the border is part of the rectangle,
+    // and the metrics are the classic ones.
+    const Window bare = CreateForeign(10, 20, 50, 40, 2);
+    EXPECT_EQ(P().GetWindowRect(ForeignHandle(bare)), (PixelRect{10, 20, 64, 64}));
+    EXPECT_EQ(P().GetWindowStyle(ForeignHandle(bare)), 0u);
+    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, ForeignHandle(bare)), 19);
+}
+
+TEST_F(ForeignWindowsTest, ToolWindowTypesDecideInOrderOfPreference) {
+    const Window win = CreateForeign(0, 0, 10, 10);
+    const std::pair<std::vector<const char*>, std::uint32_t> cases[] = {
+        {{"_NET_WM_WINDOW_TYPE_UTILITY"}, kExStyleToolWindow},
+        {{"_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", "_NET_WM_WINDOW_TYPE_TOOLBAR"}, kExStyleToolWindow},
+        {{"_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_UTILITY"}, 0},
+        {{"_NET_WM_WINDOW_TYPE_DIALOG"}, 0},
+        {{}, 0}};
+    for (const auto& [types, exStyle] : cases) {
+        SetAtoms(win, "_NET_WM_WINDOW_TYPE", types);
+        EXPECT_EQ(P().GetWindowExStyle(ForeignHandle(win)), exStyle) << (types.empty() ? "none" : types.front());
+    }
+}
+
+TEST_F(ForeignWindowsTest, AVanishedWindowReadsAsNothingAndQuietly) {
+    const Window win = CreateForeign(100, 50, 300, 200);
+    XDestroyWindow(x_, win);
+    created_.clear();
+    XSync(x_, False);
+
+    const WindowHandle h = ForeignHandle(win);
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(P().GetWindowStyle(h), 0u);
+    EXPECT_EQ(P().GetWindowExStyle(h), 0u);
+    EXPECT_FALSE(P().IsMinimized(h));
+    EXPECT_EQ(P().GetWindowRect(h), PixelRect{});
+    const WindowPlacement placement = P().GetWindowPlacement(h);
+    EXPECT_EQ(placement.showCmd, 0);
+    EXPECT_EQ(placement.normalPosition, PixelRect{});
+    EXPECT_EQ(P().GetSystemMetric(Metric::SizingFrameY, h), 4);
+    // No handle at all reads the same way.
+    EXPECT_EQ(P().GetWindowPlacement(0).showCmd, 0);
+    EXPECT_EQ(P().GetWindowStyle(0), 0u);
+    XSync(fl_display, False);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+}
+
+int g_earlierErrors = 0;
+int CountEarlierError(Display*, XErrorEvent*) {
+    ++g_earlierErrors;
+    return 0;
+}
+
+TEST_F(ForeignWindowsTest, ErrorTrapTakesOnlyErrorsOfItsOwnRequests) {
+    fl_open_display();
+    const XErrorHandler fltk = XSetErrorHandler(&CountEarlierError);
+    g_earlierErrors = 0;
+    const Window gone = 0x1FFFFFF0;
+    XMapWindow(fl_display, gone);  // one-way: its error arrives later, within the trap
+    {
+        x11::XErrorTrap trap;
+        XWindowAttributes a;
+        XGetWindowAttributes(fl_display, DefaultRootWindow(fl_display), &a);
+        EXPECT_FALSE(trap.Caught());
+        EXPECT_EQ(g_earlierErrors, 1);
+        {
+            x11::XErrorTrap inner;
+            XGetWindowAttributes(fl_display, gone, &a);
+            EXPECT_TRUE(inner.Caught());
+        }
+        EXPECT_FALSE(trap.Caught());
+        XMapWindow(fl_display, gone);
+        trap.Sync();
+        EXPECT_TRUE(trap.Caught());
+    }
+    // The previous handler is back once the trap is gone.
+    XMapWindow(fl_display, gone);
+    XSync(fl_display, False);
+    EXPECT_EQ(g_earlierErrors, 2);
+    XSetErrorHandler(fltk);
+}
+
+TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
+    // The test writes the root's active window itself, which is a live manager's property.
+    if (x11::WmSupports("_NET_ACTIVE_WINDOW"))
+        GTEST_SKIP() << "a window manager runs on this display";
+    const Window root = DefaultRootWindow(x_);
+    XDeleteProperty(x_, root, Intern("_NET_ACTIVE_WINDOW"));
+    XSync(x_, False);
+    EXPECT_EQ(P().GetForegroundWindow(), 0u);
+    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {0});
+    EXPECT_EQ(P().GetForegroundWindow(), 0u);
+
+    const Window other = CreateForeign(0, 0, 10, 10);
+    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(other)});
+    const WindowHandle foreign = P().GetForegroundWindow();
+    EXPECT_EQ(foreign, ForeignHandle(other));
+    EXPECT_NE(foreign & x11::kForeignTag, 0u);
+
+    Painted painted;
+    const WindowHandle ours = P().CreateFormWindow({"vigilon-test", 60, 20, WindowFrame::None, {0, 0, 0}}, painted);
+    P().MoveWindow(ours, 30, 40);
+    P().SetVisible(ours, true);
+    ASSERT_TRUE(PumpUntil([&] { return painted.paints > 0 && Fl::first_window() && fl_xid(Fl::first_window()); }));
+    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(fl_xid(Fl::first_window()))});
+    EXPECT_EQ(P().GetForegroundWindow(), ours);
+    // Ours has no boxes; its placement is its own rectangle.
+    EXPECT_EQ(P().GetWindowStyle(ours), 0u);
+    EXPECT_EQ(P().GetWindowPlacement(ours).normalPosition, (PixelRect{30, 40, 90, 60}));
+    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, ours), 19);
+    XDeleteProperty(x_, root, Intern("_NET_ACTIVE_WINDOW"));
+}
+
+TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {
+    Painted painted;
+    const WindowHandle owner = P().CreateFormWindow({"vigilon-test", 60, 20, WindowFrame::None, {0, 0, 0}}, painted);
+    const std::vector<std::string> captions = {"設定(&S)", "-", "バージョン情報(&A)", "終了(&X)"};
+    // Keys go to the menu window from a timer, which also shows that timers tick while it is open.
+    PixelRect menu;
+    std::vector<KeySym> keys;
+    int ticks = 0;
+    const TimerId timer = P().StartTimer(50, [&] {
+        ++ticks;
+        Fl_Window* shown = Fl::grab();
+        if (!shown || keys.empty())
+            return;
+        menu = {shown->x(), shown->y(), shown->x() + shown->w(), shown->y() + shown->h()};
+        XEvent e{};
+        e.xkey.type = KeyPress;
+        e.xkey.window = fl_xid(shown);
+        e.xkey.root = DefaultRootWindow(x_);
+        e.xkey.same_screen = True;
+        e.xkey.keycode = XKeysymToKeycode(x_, keys.front());
+        keys.erase(keys.begin());
+        XSendEvent(x_, e.xkey.window, True, KeyPressMask, &e);
+        XFlush(x_);
+    });
+
+    keys = {XK_Escape};
+    EXPECT_EQ(P().TrackPopupMenu(owner, captions, {400, 300}), -1);
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(menu.top, 300);
+    EXPECT_LE(std::abs((menu.left + menu.right) / 2 - 400), 1) << menu.left << ".." << menu.right;
+    EXPECT_GT(menu.Width(), 60);
+
+    // Down, down: past the divider to the second line, which is caption 2.
+    keys = {XK_Down, XK_Down, XK_Return};
+    EXPECT_EQ(P().TrackPopupMenu(owner, captions, {400, 300}), 2);
+    P().StopTimer(timer);
+    EXPECT_EQ(P().TrackPopupMenu(owner, {"-"}, {400, 300}), -1);  // nothing to show
+}
+
+}  // namespace

@@ -6,11 +6,12 @@
 
 namespace platform::x11 {
 
-std::uint32_t StyleFromActions(const WmActions& actions) {
+std::uint32_t StyleFromActions(const WmActions& actions, WindowKind kind) {
     std::uint32_t style = 0;
-    if (actions.minimize)
+    const bool boxes = kind != WindowKind::Dialog;
+    if (boxes && actions.minimize)
         style |= kStyleMinimizeBox;
-    if (actions.maximizeHorz || actions.maximizeVert)
+    if (boxes && (actions.maximizeHorz || actions.maximizeVert))
         style |= kStyleMaximizeBox;
     if (actions.resize)
         style |= kStyleThickFrame;

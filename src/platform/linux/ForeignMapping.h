@@ -23,7 +23,8 @@ constexpr XWindowId ForeignXid(WindowHandle w) {
     return (w & kForeignTag) != 0 ? static_cast<XWindowId>(w & ~kForeignTag) : 0;
 }
 
-std::uint32_t StyleFromActions(const WmActions& actions);
+// A dialog has no minimise or maximise box, as on Windows, whatever its manager draws on it.
+std::uint32_t StyleFromActions(const WmActions& actions, WindowKind kind);
 std::int32_t ShowCmdFromState(const WmState& state);
 
 // A system metric for a window with these frame extents; without extents (no window, one of ours,

@@ -37,12 +37,12 @@ WindowHandle LinuxPlatform::GetForegroundWindow() {
 // Our windows have neither boxes nor a sizing frame, as on Windows.
 std::uint32_t LinuxPlatform::GetWindowStyle(WindowHandle w) {
     const XWindowId xid = ForeignXid(w);
-    return xid ? StyleFromActions(ReadAllowedActions(xid)) : 0;
+    return xid ? StyleFromActions(ReadAllowedActions(xid), ReadWindowKind(xid)) : 0;
 }
 
 std::uint32_t LinuxPlatform::GetWindowExStyle(WindowHandle w) {
     const XWindowId xid = ForeignXid(w);
-    return xid && ReadIsToolWindow(xid) ? kExStyleToolWindow : 0;
+    return xid && ReadWindowKind(xid) == WindowKind::Tool ? kExStyleToolWindow : 0;
 }
 
 bool LinuxPlatform::IsMinimized(WindowHandle w) {

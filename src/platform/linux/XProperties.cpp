@@ -118,18 +118,20 @@ WmActions ReadAllowedActions(XWindowId w) {
             Contains(*items, kActionMaximizeVert), Contains(*items, kActionResize)};
 }
 
-bool ReadIsToolWindow(XWindowId w) {
+WindowKind ReadWindowKind(XWindowId w) {
     const auto items = Read32(w, AtomOf(kWindowType), XA_ATOM, 16);
     if (!items)
-        return false;
+        return WindowKind::Normal;
     // The list is in order of preference, private types first: the first of the types we know decides.
     for (const unsigned long type : *items) {
         if (type == AtomOf(kTypeUtility) || type == AtomOf(kTypeToolbar))
-            return true;
-        if (type == AtomOf(kTypeNormal) || type == AtomOf(kTypeDialog))
-            return false;
+            return WindowKind::Tool;
+        if (type == AtomOf(kTypeDialog))
+            return WindowKind::Dialog;
+        if (type == AtomOf(kTypeNormal))
+            return WindowKind::Normal;
     }
-    return false;
+    return WindowKind::Normal;
 }
 
 std::optional<WmState> ReadWmState(XWindowId w) {

@@ -32,8 +32,10 @@ XWindowId ReadActiveWindow();
 // All false when the window is gone or has no such property.
 WmActions ReadAllowedActions(XWindowId w);
 
-// True when the window's type (_NET_WM_WINDOW_TYPE) is a utility or toolbar window.
-bool ReadIsToolWindow(XWindowId w);
+// What a window's type (_NET_WM_WINDOW_TYPE) makes of it: utility and toolbar windows are tool
+// windows, dialogs are dialogs, anything else (or no type) an ordinary window.
+enum class WindowKind { Normal, Tool, Dialog };
+WindowKind ReadWindowKind(XWindowId w);
 
 // nullopt when the window is gone; a window without the property has no states.
 std::optional<WmState> ReadWmState(XWindowId w);

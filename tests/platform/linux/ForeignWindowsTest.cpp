@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -117,17 +118,23 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, ForeignHandle(bare)), 19);
 }
 
-TEST_F(ForeignWindowsTest, ToolWindowTypesDecideInOrderOfPreference) {
+TEST_F(ForeignWindowsTest, WindowTypesDecideInOrderOfPreference) {
     const Window win = CreateForeign(0, 0, 10, 10);
-    const std::pair<std::vector<const char*>, std::uint32_t> cases[] = {
-        {{"_NET_WM_WINDOW_TYPE_UTILITY"}, kExStyleToolWindow},
-        {{"_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", "_NET_WM_WINDOW_TYPE_TOOLBAR"}, kExStyleToolWindow},
-        {{"_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_UTILITY"}, 0},
-        {{"_NET_WM_WINDOW_TYPE_DIALOG"}, 0},
-        {{}, 0}};
-    for (const auto& [types, exStyle] : cases) {
+    SetAtoms(win, "_NET_WM_ALLOWED_ACTIONS", {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_VERT"});
+    const std::uint32_t boxes = kStyleMinimizeBox | kStyleMaximizeBox;
+    // Tool windows keep their boxes; a dialog has none, whatever the manager allows.
+    const std::tuple<std::vector<const char*>, std::uint32_t, std::uint32_t> cases[] = {
+        {{"_NET_WM_WINDOW_TYPE_UTILITY"}, kExStyleToolWindow, boxes},
+        {{"_KDE_NET_WM_WINDOW_TYPE_OVERRIDE", "_NET_WM_WINDOW_TYPE_TOOLBAR"}, kExStyleToolWindow, boxes},
+        {{"_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_UTILITY"}, 0, boxes},
+        {{"_NET_WM_WINDOW_TYPE_DIALOG"}, 0, 0},
+        {{"_NET_WM_WINDOW_TYPE_NORMAL", "_NET_WM_WINDOW_TYPE_DIALOG"}, 0, boxes},
+        {{}, 0, boxes}};
+    for (const auto& [types, exStyle, style] : cases) {
         SetAtoms(win, "_NET_WM_WINDOW_TYPE", types);
-        EXPECT_EQ(P().GetWindowExStyle(ForeignHandle(win)), exStyle) << (types.empty() ? "none" : types.front());
+        const char* what = types.empty() ? "none" : types.back();
+        EXPECT_EQ(P().GetWindowExStyle(ForeignHandle(win)), exStyle) << what;
+        EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), style) << what;
     }
 }
 

@@ -11,8 +11,10 @@ namespace platform::x11 {
 namespace {
 
 // FLTK's Xft names start with a style letter: ' ' regular, 'B' bold. Without it a family name that
-// starts with 'I' would be read as italic.
-constexpr const char* kRegisteredNames[] = {" IPAPGothic", "BIPAPGothic", " IPAGothic", "BIPAGothic"};
+// starts with 'I' would be read as italic. The IPA faces have no bold of their own; emboldened, the
+// proportional face's digits grow wider than the Windows face's, so two-digit numbers in the narrow
+// calendar cells ran together. Bold text uses the fixed-pitch face, whose digits are half an em.
+constexpr const char* kRegisteredNames[] = {" IPAPGothic", "BIPAGothic", " IPAGothic", "BIPAGothic"};
 constexpr int kFaceCount = 4;
 
 }  // namespace

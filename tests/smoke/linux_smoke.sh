@@ -2,13 +2,15 @@
 # Smoke test of the Linux bar: starts it on its own virtual display under openbox, checks the
 # window (232 x 20, borderless, above others, no taskbar entry, the cell colours on screen), then
 # starts a second copy, which must show the "already running" box and end without a second bar.
+# Then an ordinary window becomes active and the bar must ride on its title bar; a double-click on
+# the clock opens the calendar under the bar, and Quit from the right-click menu ends the program.
 # Usage: linux_smoke.sh path/to/vigilon   (VIGILON_SHOT_DIR=dir keeps the screenshots)
 set -euo pipefail
 
 exe=$(readlink -f "$1")
 fail() { echo "smoke_linux: FAIL: $*" >&2; exit 1; }
 need() { command -v "$1" >/dev/null || fail "$1 is missing (apt-get install xvfb openbox xdotool x11-utils imagemagick)"; }
-for tool in Xvfb openbox xdotool xprop xdpyinfo import convert; do need "$tool"; done
+for tool in Xvfb openbox xdotool xprop xdpyinfo xmessage import convert; do need "$tool"; done
 
 work=$(mktemp -d)
 pids=()
@@ -110,3 +112,58 @@ kill -0 "$first" 2>/dev/null || fail "the first copy ended"
 
 [ -n "${VIGILON_SHOT_DIR:-}" ] && cp "$shot" "$VIGILON_SHOT_DIR/"
 echo "smoke_linux: bar 232x20 at $X,$Y above others, cells in their colours; second start refused"
+
+# Following: the bar's bottom edge on the bottom of the title bar (the client's top), its right edge
+# 3 title-bar heights and 50 twips left of the frame's right edge, as the follow tick computes it.
+xmessage -geometry 600x200+150+300 "Vigilon rides on this window" >/dev/null 2>&1 &
+pids+=($!)
+editor=""
+for _ in $(seq 100); do
+    editor=$(xdotool search --onlyvisible --class '^Xmessage$' 2>/dev/null | sed -n 1p || true)
+    [ -n "$editor" ] && break
+    sleep 0.1
+done
+[ -n "$editor" ] || fail "the window to follow did not appear"
+xdotool windowactivate --sync "$editor" >/dev/null 2>&1 || true
+sleep 1.5
+read -r ext_left ext_right ext_top ext_bottom <<<"$(xprop -id "$editor" _NET_FRAME_EXTENTS | tr -dc '0-9 ,' | tr ',' ' ')"
+# xwininfo, not xdotool: xdotool counts a framed window's offset in its frame twice.
+geometry() {
+    local info
+    info=$(xwininfo -id "$1")
+    X=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$info")
+    Y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$info")
+    WIDTH=$(sed -n 's/^ *Width: *//p' <<<"$info")
+}
+geometry "$editor"
+client_top=$Y
+frame_right=$((X + WIDTH + ext_right))
+want_left=$(((frame_right * 15 - 3480 - 45 * (ext_top - ext_bottom) - 50) * 2 + 15))
+want_left=$((want_left / 30))
+geometry "$bar"
+[ "$((Y + 20))" -eq "$client_top" ] || fail "bar bottom at $((Y + 20)), title bar bottom at $client_top"
+[ "$X" -eq "$want_left" ] || fail "bar left at $X, expected $want_left (frame right $frame_right, extents $ext_left,$ext_right,$ext_top,$ext_bottom)"
+bar_x=$X bar_y=$Y
+
+# The calendar: a double-click on the clock opens it right under the bar, right edges aligned.
+xdotool mousemove $((bar_x + 180)) $((bar_y + 10)) click --repeat 2 --delay 80 1
+calendar=""
+for _ in $(seq 50); do
+    calendar=$(windows_of_size 140x138 | sed -n 1p)  # 138 x 136 inside a one-pixel border
+    [ -n "$calendar" ] && break
+    sleep 0.1
+done
+[ -n "$calendar" ] || fail "a double-click on the clock opened no calendar"
+sleep 0.5
+geometry "$calendar"
+[ "$((X + 140))" -eq "$((bar_x + 232))" ] || fail "calendar's right edge at $((X + 140)), bar's at $((bar_x + 232))"
+[ "$Y" -eq "$((bar_y + 20))" ] || fail "calendar's top at $Y, bar's bottom at $((bar_y + 20))"
+[ -n "${VIGILON_SHOT_DIR:-}" ] && import -window root "$VIGILON_SHOT_DIR/linux-following.png"
+
+# Quit from the right-click menu, by its access key.
+xdotool mousemove $((bar_x + 20)) $((bar_y + 5)) click 3
+sleep 0.5
+xdotool key q
+for _ in $(seq 50); do kill -0 "$first" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$first" 2>/dev/null && fail "Quit from the menu did not end the program"
+echo "smoke_linux: the bar rode on the active window, the calendar opened under it, Quit ended it"

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Smoke test of the Windows build under Wine: the bar comes up as a 232x20 window, a second copy
 # shows the "already running" message and ends without a window, and the first copy keeps running.
+# Then Notepad becomes the active window and the bar must ride on its caption bar; a double-click on
+# the clock opens the calendar under the bar, and Quit from the right-click menu ends the program.
 #
 # Usage: wine_smoke.sh <path-to-Vigilon.exe>
 # Runs on its own Xvfb display. Uses $WINEPREFIX (default ~/.wine), creating it when missing.
@@ -58,6 +60,7 @@ stop_pid() {  # pid: TERM, a bounded wait, then KILL
 }
 
 cleanup() {
+    stop_pid "${notepad_pid:-}"
     stop_pid "$second_pid"
     stop_pid "$first_pid"
     if [ "$server_was_running" = 0 ]; then
@@ -203,7 +206,60 @@ sleep 1
 kill -0 "$first_pid" 2>/dev/null || fail "the first copy is no longer running"
 xwininfo -id "$bar_id" 2>/dev/null | grep -q 'IsViewable' || fail "the first copy's bar is gone"
 
-# --- (c) the final picture ----------------------------------------------------------------------------
 shot wine_smoke
-log "PASS"
+
+# --- (c) following, the calendar and Quit ----------------------------------------------------------------
+geometry_of() {  # id: sets x y w h from the server
+    local info
+    info=$(xwininfo -id "$1") || return 1
+    x=$(echo "$info" | awk '/Absolute upper-left X:/{print $4}')
+    y=$(echo "$info" | awk '/Absolute upper-left Y:/{print $4}')
+    w=$(echo "$info" | awk '/^ +Width:/{print $2}')
+    h=$(echo "$info" | awk '/^ +Height:/{print $2}')
+}
+before=$(viewable_windows | awk '{print $1}' | sort)
+LC_ALL=$wine_locale wine notepad >"$work/notepad.log" 2>&1 &
+notepad_pid=$!
+notepad_window() {  # its title is in the prefix's language: the first new window of some size
+    viewable_windows | while read -r id w h _; do
+        echo "$before" | grep -qx "$id" && continue
+        [ "$w" -gt 300 ] && [ "$h" -gt 100 ] && echo "$id"
+    done | head -n 1
+}
+notepad_shown() { [ -n "$(notepad_window)" ]; }
+wait_for 60 notepad_shown || fail "Notepad showed no window"
+editor=$(notepad_window)
+geometry_of "$editor"
+timeout 10 xdotool mousemove $((x + w / 2)) $((y + h / 2)) click 1
+# Without a window manager the X window is Notepad's client area and its caption bar is not drawn,
+# but Windows' geometry still has it just above: the bar's bottom edge lies near the X window's top
+# (within a caption's height either way) and its right edge short of where the caption buttons are.
+on_caption() {
+    geometry_of "$bar_id"
+    [ "$((y + 20))" -ge "$((editor_y - 40))" ] && [ "$((y + 20))" -le "$((editor_y + 40))" ] &&
+        [ "$x" -gt "$editor_x" ] && [ "$((x + 232))" -lt "$((editor_x + editor_w - 30))" ]
+}
+editor_x=$x editor_y=$y editor_w=$w
+wait_for 10 on_caption || { shot wine_smoke_follow; fail "the bar at $x,$y did not ride on Notepad's caption bar ($editor_x,$editor_y width $editor_w)"; }
+log "the bar rides on Notepad at $x,$y"
+bar_x=$x bar_y=$y
+
+timeout 10 xdotool mousemove $((bar_x + 180)) $((bar_y + 10)) click --repeat 2 --delay 80 1
+calendar_window() { viewable_windows | awk '$2 == 140 && $3 == 138 {print $1; exit}'; }
+calendar_shown() { [ -n "$(calendar_window)" ]; }
+wait_for 10 calendar_shown || fail "a double-click on the clock opened no calendar"
+geometry_of "$(calendar_window)"
+[ "$((x + 140))" -eq "$((bar_x + 232))" ] && [ "$y" -eq "$((bar_y + 20))" ] ||
+    fail "the calendar is at $x,$y, not under the bar at $bar_x,$bar_y"
+log "the calendar opened under the bar"
+shot wine_smoke_calendar
+
+timeout 10 xdotool mousemove $((bar_x + 20)) $((bar_y + 5)) click 3
+sleep 1
+timeout 10 xdotool key q
+first_gone() { ! kill -0 "$first_pid" 2>/dev/null; }
+wait_for 20 first_gone || fail "Quit from the menu did not end the program"
+first_pid=""
+stop_pid "$notepad_pid"
+shot wine_smoke_end; log "PASS"
 exit 0

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Runs the Linux bar (release build) for a fixed time on a virtual display and prints what it cost:
+# Runs the Linux bar (release build) for a fixed time on a virtual display, riding on an ordinary
+# window under openbox, and prints what it cost:
 # CPU time, peak resident memory and wake-ups, beside a plain shell loop that reads the same
 # counters at the same pace as a reference.
 # Usage: tools/bench.sh [seconds]   (default 60)
@@ -18,6 +19,9 @@ pids+=($!)
 export DISPLAY=$display XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work"
 for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 openbox >/dev/null 2>&1 &
+pids+=($!)
+# A window to follow, so every follow tick reads its properties as on a desktop.
+xmessage -geometry 600x200+100+100 "followed" >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 

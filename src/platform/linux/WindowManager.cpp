@@ -1,5 +1,7 @@
 // EWMH properties and client messages for our windows, plus frame-extent queries.
 #include "platform/linux/WindowManager.h"
+// Before the X11 headers, whose macros (None, Status) clash with the platform's names.
+#include "platform/linux/XProperties.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Window.H>
@@ -25,7 +27,6 @@ struct Atoms {
     Atom opacity;
     Atom frameExtents;
     Atom requestFrameExtents;
-    Atom supportingWmCheck;
     Atom activeWindow;
     Atom moveResize;
 };
@@ -41,7 +42,6 @@ const Atoms& WmAtoms() {
                      intern("_NET_WM_WINDOW_OPACITY"),
                      intern("_NET_FRAME_EXTENTS"),
                      intern("_NET_REQUEST_FRAME_EXTENTS"),
-                     intern("_NET_SUPPORTING_WM_CHECK"),
                      intern("_NET_ACTIVE_WINDOW"),
                      intern("_NET_WM_MOVERESIZE")};
     }();
@@ -77,39 +77,6 @@ void SetOpacityOn(Window xid, std::uint8_t alpha) {
     const unsigned long value = alpha * 0x01010101UL;
     XChangeProperty(fl_display, xid, WmAtoms().opacity, XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&value), 1);
-}
-
-std::optional<FrameExtents> ReadExtentsOf(Window xid) {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(fl_display, xid, WmAtoms().frameExtents, 0, 4, False, XA_CARDINAL, &type,
-                                          &format, &count, &remaining, &data);
-    std::optional<FrameExtents> extents;
-    if (status == Success && data && format == 32 && count == 4) {
-        const long* v = reinterpret_cast<const long*>(data);
-        extents = FrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]),
-                               static_cast<int>(v[3])};
-    }
-    if (data)
-        XFree(data);
-    return extents;
-}
-
-bool HasWindowManager() {
-    Atom type = 0;
-    int format = 0;
-    unsigned long count = 0;
-    unsigned long remaining = 0;
-    unsigned char* data = nullptr;
-    XGetWindowProperty(fl_display, RootOf(), WmAtoms().supportingWmCheck, 0, 1, False, XA_WINDOW, &type, &format,
-                       &count, &remaining, &data);
-    const bool found = data && count == 1;
-    if (data)
-        XFree(data);
-    return found;
 }
 
 }  // namespace
@@ -216,7 +183,7 @@ std::optional<FrameExtents> ReadFrameExtents(Fl_Window& window) {
     const Window xid = fl_xid(&window);
     if (!xid)
         return std::nullopt;
-    return ReadExtentsOf(xid);
+    return ReadExtents(xid);
 }
 
 ScreenPoint ClientOrigin(Fl_Window& window) {
@@ -246,7 +213,7 @@ void NoteDecoratedExtents(const FrameExtents& extents) {
 
 FrameExtents ProbeDecoratedExtents(int timeoutMs) {
     const Atoms& atoms = WmAtoms();
-    if (!HasWindowManager())
+    if (!WmRunning())
         return {};
     const Window probe = XCreateSimpleWindow(fl_display, RootOf(), 0, 0, 100, 100, 0, 0, 0);
     // Fixed size like our dialogs: a resizable window would get a taller frame (a grip at the bottom).
@@ -270,7 +237,7 @@ FrameExtents ProbeDecoratedExtents(int timeoutMs) {
                 answered = true;
         }
         if (answered) {
-            result = ReadExtentsOf(probe).value_or(FrameExtents{});
+            result = ReadExtents(probe).value_or(FrameExtents{});
             break;
         }
         const auto left =

@@ -168,13 +168,16 @@ std::optional<PixelRect> ReadOuterRect(XWindowId w) {
                      y + a.height + border + e.bottom};
 }
 
-bool WmSupports(const char* atomName) {
-    // A manager that died leaves its properties behind; a live one's check window names itself.
+bool WmRunning() {
     const auto check = Read32(Root(), AtomOf(kSupportingWmCheck), XA_WINDOW, 1);
     if (!check || check->size() != 1)
         return false;
     const auto self = Read32(check->front(), AtomOf(kSupportingWmCheck), XA_WINDOW, 1);
-    if (!self || self->size() != 1 || self->front() != check->front())
+    return self && self->size() == 1 && self->front() == check->front();
+}
+
+bool WmSupports(const char* atomName) {
+    if (!WmRunning())
         return false;
     const auto supported = Read32(Root(), AtomOf(kSupported), XA_ATOM, 1024);
     const Atom wanted = XInternAtom(fl_display, atomName, False);

@@ -47,6 +47,10 @@ std::optional<FrameExtents> ReadExtents(XWindowId w);
 // border and by the frame extents (none when it has none). nullopt when the window is gone.
 std::optional<PixelRect> ReadOuterRect(XWindowId w);
 
+// True when an EWMH manager runs: a manager that died leaves its root properties behind, but only a
+// live one's check window names itself.
+bool WmRunning();
+
 // True when a live EWMH manager lists this atom (e.g. "_NET_WM_MOVERESIZE") in _NET_SUPPORTED.
 bool WmSupports(const char* atomName);
 

@@ -205,7 +205,6 @@ public:
     // Style and extended-style bits (the kStyle... values above); 0 for no window.
     virtual std::uint32_t GetWindowStyle(WindowHandle w) = 0;
     virtual std::uint32_t GetWindowExStyle(WindowHandle w) = 0;
-    virtual bool IsMinimized(WindowHandle w) = 0;
     virtual WindowPlacement GetWindowPlacement(WindowHandle w) = 0;
     // A system metric as it applies to window w. Windows' metrics are the same for every window;
     // on Linux the frame and caption sizes come from the frame the window manager gave w.

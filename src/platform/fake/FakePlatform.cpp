@@ -259,11 +259,6 @@ std::uint32_t FakePlatform::GetWindowExStyle(WindowHandle w) {
     return it == foreign.end() ? 0 : it->second.exStyle;
 }
 
-bool FakePlatform::IsMinimized(WindowHandle w) {
-    auto it = foreign.find(w);
-    return it != foreign.end() && it->second.placement.showCmd == kShowMinimized;
-}
-
 WindowPlacement FakePlatform::GetWindowPlacement(WindowHandle w) {
     if (auto it = foreign.find(w); it != foreign.end())
         return it->second.placement;

@@ -45,11 +45,6 @@ std::uint32_t LinuxPlatform::GetWindowExStyle(WindowHandle w) {
     return xid && ReadWindowKind(xid) == WindowKind::Tool ? kExStyleToolWindow : 0;
 }
 
-bool LinuxPlatform::IsMinimized(WindowHandle w) {
-    const std::optional<WmState> state = ReadWmState(XidFor(w));
-    return state && state->hidden;
-}
-
 // normalPosition is the frame's rectangle in screen coordinates (Windows gives work-area ones).
 WindowPlacement LinuxPlatform::GetWindowPlacement(WindowHandle w) {
     if (FormWindow* window = Find(w)) {

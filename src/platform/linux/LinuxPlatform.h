@@ -32,7 +32,6 @@ public:
     WindowHandle GetForegroundWindow() override;
     std::uint32_t GetWindowStyle(WindowHandle w) override;
     std::uint32_t GetWindowExStyle(WindowHandle w) override;
-    bool IsMinimized(WindowHandle w) override;
     WindowPlacement GetWindowPlacement(WindowHandle w) override;
     int GetSystemMetric(Metric m, WindowHandle w) override;
     void ReleaseCapture() override;

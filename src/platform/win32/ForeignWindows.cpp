@@ -29,10 +29,6 @@ std::uint32_t Win32Platform::GetWindowExStyle(WindowHandle w) {
     return w == 0 ? 0 : static_cast<std::uint32_t>(::GetWindowLongW(HwndOf(w), GWL_EXSTYLE));
 }
 
-bool Win32Platform::IsMinimized(WindowHandle w) {
-    return ::IsIconic(HwndOf(w)) != FALSE;
-}
-
 WindowPlacement Win32Platform::GetWindowPlacement(WindowHandle w) {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;  // 44 bytes on both pointer widths

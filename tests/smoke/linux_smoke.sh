@@ -50,17 +50,27 @@ windows_of_size() {
     return 0
 }
 
+# The first line the command prints, polled every 0.1 s for up to 10 s; empty when it prints none.
+first_of() {
+    local line
+    for _ in $(seq 100); do
+        line=$("$@" 2>/dev/null | sed -n 1p || true)
+        [ -n "$line" ] && { echo "$line"; return 0; }
+        sleep 0.1
+    done
+}
+# Waits up to 10 s for the process to end; fails when it does not.
+await_exit() {
+    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    fail "$2"
+}
+
 # The pointer rests in a corner, away from the bar, so no popup or tooltip opens on its own.
 xdotool mousemove 1023 767
 "$exe" >"$work/first.log" 2>&1 &
 first=$!
 pids+=("$first")
-bar=""
-for _ in $(seq 100); do
-    bar=$(windows_of_size 232x20 | sed -n 1p)
-    [ -n "$bar" ] && break
-    sleep 0.1
-done
+bar=$(first_of windows_of_size 232x20)
 [ -n "$bar" ] || fail "no 232x20 window appeared ($(cat "$work/first.log"))"
 
 state=$(xprop -id "$bar" _NET_WM_STATE)
@@ -93,18 +103,12 @@ check_pixel 228 2 "255,255,255" "clock cell"
 "$exe" >"$work/second.log" 2>&1 &
 second=$!
 pids+=("$second")
-box=""
-for _ in $(seq 100); do
-    box=$(xdotool search --onlyvisible --name '^Vigilon$' 2>/dev/null | sed -n 1p || true)
-    [ -n "$box" ] && break
-    sleep 0.1
-done
+box=$(first_of xdotool search --onlyvisible --name '^Vigilon$')
 [ -n "$box" ] || fail "the second copy showed no box titled Vigilon"
 [ -n "${VIGILON_SHOT_DIR:-}" ] && import -window root "$VIGILON_SHOT_DIR/linux-second-start.png"
 xdotool windowactivate --sync "$box" >/dev/null 2>&1 || true
 xdotool key Return
-for _ in $(seq 100); do kill -0 "$second" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$second" 2>/dev/null && fail "the second copy did not end after its box was closed"
+await_exit "$second" "the second copy did not end after its box was closed"
 sleep 0.5
 bars=$(windows_of_size 232x20 | wc -l)
 [ "$bars" -eq 1 ] || fail "expected one bar after the second start, found $bars: $(windows_of_size 232x20 | tr '\n' ' ')"
@@ -117,12 +121,7 @@ echo "smoke_linux: bar 232x20 at $X,$Y above others, cells in their colours; sec
 # 3 title-bar heights and 50 twips left of the frame's right edge, as the follow tick computes it.
 xmessage -geometry 600x200+150+300 "Vigilon rides on this window" >/dev/null 2>&1 &
 pids+=($!)
-editor=""
-for _ in $(seq 100); do
-    editor=$(xdotool search --onlyvisible --class '^Xmessage$' 2>/dev/null | sed -n 1p || true)
-    [ -n "$editor" ] && break
-    sleep 0.1
-done
+editor=$(first_of xdotool search --onlyvisible --class '^Xmessage$')
 [ -n "$editor" ] || fail "the window to follow did not appear"
 xdotool windowactivate --sync "$editor" >/dev/null 2>&1 || true
 sleep 1.5
@@ -147,12 +146,7 @@ bar_x=$X bar_y=$Y
 
 # The calendar: a double-click on the clock opens it right under the bar, right edges aligned.
 xdotool mousemove $((bar_x + 180)) $((bar_y + 10)) click --repeat 2 --delay 80 1
-calendar=""
-for _ in $(seq 50); do
-    calendar=$(windows_of_size 140x138 | sed -n 1p)  # 138 x 136 inside a one-pixel border
-    [ -n "$calendar" ] && break
-    sleep 0.1
-done
+calendar=$(first_of windows_of_size 140x138)  # 138 x 136 inside a one-pixel border
 [ -n "$calendar" ] || fail "a double-click on the clock opened no calendar"
 sleep 0.5
 geometry "$calendar"
@@ -164,6 +158,5 @@ geometry "$calendar"
 xdotool mousemove $((bar_x + 20)) $((bar_y + 5)) click 3
 sleep 0.5
 xdotool key q
-for _ in $(seq 50); do kill -0 "$first" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$first" 2>/dev/null && fail "Quit from the menu did not end the program"
+await_exit "$first" "Quit from the menu did not end the program"
 echo "smoke_linux: the bar rode on the active window, the calendar opened under it, Quit ended it"

@@ -6,14 +6,12 @@
 #include "forms/Screen.h"
 
 namespace {
-constexpr int kLeftButton = 1;
-constexpr int kRightButton = 2;
 constexpr int kKeyEnter = 13;
 }  // namespace
 
 // The system's move loop runs inside DragMove and returns when the button is released.
 void frmMain::DragBar(int Button, int Shift, forms::Twips, forms::Twips) {
-    if ((Button & kLeftButton) == 0 || Shift != 0)
+    if ((Button & platform::kLeftButton) == 0 || Shift != 0)
         return;
     DismissPopup();
     ReleaseCapture();
@@ -24,7 +22,7 @@ void frmMain::DragBar(int Button, int Shift, forms::Twips, forms::Twips) {
 
 // Only the right button alone opens the menu; the modifier keys don't matter.
 void frmMain::ShowBarMenu(int Button, int, forms::Twips, forms::Twips) {
-    if (Button != kRightButton)
+    if (Button != platform::kRightButton)
         return;
     platform::Platform& p = platform::Current();
     p.Activate(hWnd());

@@ -8,7 +8,6 @@ namespace forms {
 
 namespace {
 
-constexpr int kLeftButton = 1;
 constexpr platform::Color kHighlight{255, 255, 255};
 constexpr platform::Color kShadow{128, 128, 128};
 constexpr platform::Color kDarkShadow{0, 0, 0};
@@ -38,17 +37,13 @@ int LineHeightEstimate(const platform::Font& font) {
 }  // namespace
 
 void Button::SetCaption(std::string text) {
-    if (text == caption_)
-        return;
-    caption_ = std::move(text);
-    Invalidate();
+    if (Assign(caption_, std::move(text)))
+        Invalidate();
 }
 
 void Button::SetFont(platform::Font f) {
-    if (f == font_)
-        return;
-    font_ = std::move(f);
-    Invalidate();
+    if (Assign(font_, std::move(f)))
+        Invalidate();
 }
 
 void Button::Paint(platform::Canvas& canvas) const {
@@ -91,7 +86,7 @@ void Button::Track(bool held, bool over) {
 
 void Button::MouseDown(int button, int, Twips x, Twips y) {
     // The bits are the buttons held after the press: a right press while the left is held changes nothing.
-    if ((button & kLeftButton) && !held_)
+    if ((button & platform::kLeftButton) && !held_)
         Track(true, Over(x, y));
 }
 
@@ -100,11 +95,11 @@ void Button::MouseMove(int button, int, Twips x, Twips y) {
         return;
     // A release that went to another control (after a double-click, which the form does not route
     // here while held) shows up as a move without the left button: the press is over, no click.
-    Track((button & kLeftButton) != 0, Over(x, y));
+    Track((button & platform::kLeftButton) != 0, Over(x, y));
 }
 
 void Button::MouseUp(int button, int, Twips x, Twips y) {
-    if (!held_ || (button & kLeftButton))
+    if (!held_ || (button & platform::kLeftButton))
         return;
     const bool clicked = Over(x, y);
     Track(false, clicked);

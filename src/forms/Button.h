@@ -33,7 +33,7 @@ private:
     void Track(bool held, bool over);
 
     std::string caption_;
-    platform::Font font_{"ＭＳ Ｐゴシック", 9.0, 400};
+    platform::Font font_ = kDefaultFont;
     bool held_ = false;  // the left button went down on this button and has not come up yet
     bool over_ = false;  // the pointer was over the button at the last mouse event
 };

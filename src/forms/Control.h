@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "forms/Twips.h"
 #include "platform/Platform.h"
@@ -28,6 +29,18 @@ private:
     platform::SystemColor system_;
     platform::Color rgb_;
 };
+
+// The controls' font until one is set.
+inline const platform::Font kDefaultFont{"ＭＳ Ｐゴシック", 9.0, 400};
+
+// Stores value in field; false when the field held it already (and nothing needs repainting).
+template <class T>
+bool Assign(T& field, T value) {
+    if (field == value)
+        return false;
+    field = std::move(value);
+    return true;
+}
 
 class Control {
 public:

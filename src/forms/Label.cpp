@@ -5,16 +5,6 @@
 
 namespace forms {
 
-namespace {
-template <class T>
-bool Assign(T& field, T value) {
-    if (field == value)
-        return false;
-    field = std::move(value);
-    return true;
-}
-}  // namespace
-
 void Label::SetCaption(std::string text) {
     if (Assign(caption_, std::move(text)))
         Invalidate();

@@ -52,7 +52,7 @@ private:
     ColorRef backColor_ = ColorRef::System(platform::SystemColor::ButtonFace);
     ColorRef foreColor_ = ColorRef::System(platform::SystemColor::WindowText);
     BorderStyle borderStyle_ = BorderStyle::None;
-    platform::Font font_{"ＭＳ Ｐゴシック", 9.0, 400};
+    platform::Font font_ = kDefaultFont;
     platform::TextAlign alignment_ = platform::TextAlign::Left;
 };
 

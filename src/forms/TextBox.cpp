@@ -4,10 +4,8 @@
 namespace forms {
 
 void TextBox::SetText(std::string text) {
-    if (text == text_)
-        return;
-    text_ = std::move(text);
-    Invalidate();
+    if (Assign(text_, std::move(text)))
+        Invalidate();
 }
 
 void TextBox::Paint(platform::Canvas& canvas) const {
@@ -20,8 +18,8 @@ void TextBox::Paint(platform::Canvas& canvas) const {
     if (text_.empty())
         return;
     const platform::PixelRect inner{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
-    canvas.DrawText(inner, text_, platform::Font{"ＭＳ Ｐゴシック", 9.0, 400},
-                    p.SystemColorValue(platform::SystemColor::WindowText), platform::TextAlign::Left);
+    canvas.DrawText(inner, text_, kDefaultFont, p.SystemColorValue(platform::SystemColor::WindowText),
+                    platform::TextAlign::Left);
 }
 
 }  // namespace forms

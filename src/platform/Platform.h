@@ -55,7 +55,14 @@ public:
     virtual void DrawText(const PixelRect& r, std::string_view utf8, const Font& font, Color c, TextAlign align) = 0;
 };
 
-// Mouse button bits: 1 left, 2 right, 4 middle. Modifier bits: 1 Shift, 2 Ctrl, 4 Alt.
+// Mouse button bits and modifier bits, as a mouse event carries them.
+inline constexpr int kLeftButton = 1;
+inline constexpr int kRightButton = 2;
+inline constexpr int kMiddleButton = 4;
+inline constexpr int kShiftMask = 1;
+inline constexpr int kCtrlMask = 2;
+inline constexpr int kAltMask = 4;
+
 struct MouseEvent {
     int button = 0;
     int shift = 0;

@@ -3,6 +3,8 @@
 
 #include <FL/Enumerations.H>
 
+#include "platform/Platform.h"
+
 namespace platform::x11 {
 
 namespace {
@@ -152,11 +154,13 @@ int VirtualKeyFromFltk(int flKey) {
 }
 
 int ShiftBitsFromFltk(int flState) {
-    return ((flState & FL_SHIFT) ? 1 : 0) | ((flState & FL_CTRL) ? 2 : 0) | ((flState & FL_ALT) ? 4 : 0);
+    return ((flState & FL_SHIFT) ? kShiftMask : 0) | ((flState & FL_CTRL) ? kCtrlMask : 0) |
+           ((flState & FL_ALT) ? kAltMask : 0);
 }
 
 int ButtonBitsFromFltk(int flState) {
-    return ((flState & FL_BUTTON1) ? 1 : 0) | ((flState & FL_BUTTON3) ? 2 : 0) | ((flState & FL_BUTTON2) ? 4 : 0);
+    return ((flState & FL_BUTTON1) ? kLeftButton : 0) | ((flState & FL_BUTTON3) ? kRightButton : 0) |
+           ((flState & FL_BUTTON2) ? kMiddleButton : 0);
 }
 
 }  // namespace platform::x11

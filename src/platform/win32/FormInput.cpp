@@ -12,11 +12,13 @@ bool KeyDown(int virtualKey) {
 }  // namespace
 
 int MouseButtonsFromKeyState(WPARAM keyState) {
-    return ((keyState & MK_LBUTTON) ? 1 : 0) | ((keyState & MK_RBUTTON) ? 2 : 0) | ((keyState & MK_MBUTTON) ? 4 : 0);
+    return ((keyState & MK_LBUTTON) ? kLeftButton : 0) | ((keyState & MK_RBUTTON) ? kRightButton : 0) |
+           ((keyState & MK_MBUTTON) ? kMiddleButton : 0);
 }
 
 int MouseShiftFromKeyState(WPARAM keyState, bool altDown) {
-    return ((keyState & MK_SHIFT) ? 1 : 0) | ((keyState & MK_CONTROL) ? 2 : 0) | (altDown ? 4 : 0);
+    return ((keyState & MK_SHIFT) ? kShiftMask : 0) | ((keyState & MK_CONTROL) ? kCtrlMask : 0) |
+           (altDown ? kAltMask : 0);
 }
 
 MouseEvent MouseEventOf(WPARAM wp, LPARAM lp) {

@@ -72,7 +72,7 @@ TEST_F(BarInput, QuitClosesEveryWindowInOrderAndEndsTheLoop) {
     EXPECT_TRUE(fake.windows.empty());
 }
 
-TEST_F(BarInput, LeftButtonWithoutModifiersDragsAndClosesThePopup) {
+TEST_F(BarInput, LeftButtonWithoutModifiersDragsClosesThePopupAndCarriesTheCalendar) {
     struct Move {
         int buttons, shift;
         bool drags;
@@ -91,9 +91,8 @@ TEST_F(BarInput, LeftButtonWithoutModifiersDragsAndClosesThePopup) {
     }
     EXPECT_EQ(fake.drags.back(), bar.hWnd());
     EXPECT_GE(fake.captureReleases, 1);
-}
 
-TEST_F(BarInput, TheCalendarFollowsADrag) {
+    // An open calendar follows the drag.
     DoubleClickClock();
     fake.duringDrag = [&] { fake.MoveWindow(bar.hWnd(), 500, 40); };
     MoveMouse(kLeft, 0);

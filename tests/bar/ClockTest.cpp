@@ -3,7 +3,6 @@
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
-#include "core/AppSettings.h"
 #include "support/FakeFixture.h"
 #include "sysinfo/frmPopup.h"
 
@@ -76,19 +75,13 @@ TEST_F(Clock, NoPopupWhileTheCalendarIsOpen) {
     EXPECT_FALSE(frmPopup::IsLoaded());
 }
 
-TEST_F(Clock, KeepsTheCalendarCreatedAndFollowingOn) {
-    frmCalendar::Unload();
-    Bar().tmrCheck.SetEnabled(false);
-    fake.Advance(500);
-    EXPECT_TRUE(frmCalendar::IsLoaded());
-    EXPECT_TRUE(Bar().tmrCheck.Enabled());
-}
-
-TEST_F(Clock, ATriggerArmedWhileTheCalendarIsCreatedIsCancelledAtOnce) {
+TEST_F(Clock, RecreatesTheCalendarRestartsFollowingAndCancelsATriggerArmedMeanwhile) {
     frmCalendar::Unload();
     Bar().tmrCheck.SetEnabled(false);  // so the clock tick is the one that creates the calendar
     fake.cursor = {150, 60};
     fake.Advance(500);  // arms, then the calendar's creation cancels it
+    EXPECT_TRUE(frmCalendar::IsLoaded());
+    EXPECT_TRUE(Bar().tmrCheck.Enabled());
     EXPECT_FALSE(Bar().tmrToolTip.Running());
     fake.Advance(3000);
     EXPECT_FALSE(frmPopup::IsLoaded());

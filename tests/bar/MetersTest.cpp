@@ -4,7 +4,6 @@
 #include "bar/basCPUUsage.h"
 #include "bar/frmMain.h"
 #include "core/AppSettings.h"
-#include "core/basMain.h"
 #include "support/FakeFixture.h"
 
 namespace {
@@ -16,41 +15,40 @@ class Meters : public testsupport::FakeFixture {
 protected:
     Meters() {
         basCPUUsage::Reset();
+        fake.cpuTimes = platform::CpuTimes{1000, 10'000'000, 1};  // the sample taken at start-up
         fake.drives["C"] = {true, 10 * kGiB, 40 * kGiB, {}};
     }
     frmMain& Bar() { return frmMain::Get(); }
+    // The next reading of one sampler, then its tick.
+    void NextCpu(std::uint64_t idle, std::uint64_t time) {
+        fake.cpuTimes = platform::CpuTimes{idle, time, 1};
+        fake.Advance(500);
+    }
+    void NextMemory(std::uint64_t total, std::uint64_t available) {
+        fake.memory = {total, available};
+        fake.Advance(1000);
+    }
 };
 
-TEST_F(Meters, CpuFirstSampleShowsZeroThenTheLoad) {
-    fake.cpuTimes = platform::CpuTimes{1000, 10'000'000, 1};
+TEST_F(Meters, CpuFirstSampleShowsZeroThenTheLoadAndValuesOutsideTheCellKeepTheBarWidth) {
     frmMain& bar = Bar();  // start-up takes the first sample
     EXPECT_EQ(bar.lblCPU.Caption(), "0%");
     EXPECT_EQ(bar.lblBarCPU.Width(), 0);
 
-    fake.cpuTimes = platform::CpuTimes{1000 + 2'500'000, 15'000'000, 1};  // half idle
-    fake.Advance(500);
+    NextCpu(1000 + 2'500'000, 15'000'000);  // half idle
     EXPECT_EQ(bar.lblCPU.Caption(), "50%");
     EXPECT_EQ(bar.lblCPU.ToolTipText(), "ＣＰＵ使用率：50%");
     EXPECT_EQ(bar.lblBarCPU.ToolTipText(), "ＣＰＵ使用率：50%");
     EXPECT_EQ(bar.lblBarCPU.Width(), 500);
-}
 
-TEST_F(Meters, CpuValuesOutsideTheCellKeepTheBarWidth) {
-    fake.cpuTimes = platform::CpuTimes{1000, 10'000'000, 1};
-    frmMain& bar = Bar();
-    fake.cpuTimes = platform::CpuTimes{1000 + 1'000'000, 11'000'000, 1};  // all idle: 0 %
-    fake.Advance(500);
-    fake.cpuTimes = platform::CpuTimes{1000 + 1'000'000, 12'000'000, 1};  // none idle: 100 %
-    fake.Advance(500);
+    NextCpu(1000 + 2'500'000, 16'000'000);  // none idle: 100 %
     EXPECT_EQ(bar.lblBarCPU.Width(), 1000);
-    fake.cpuTimes = platform::CpuTimes{1000 + 2'050'000, 13'000'000, 1};  // more idle than time: -5 %
-    fake.Advance(500);
+    NextCpu(1000 + 3'550'000, 17'000'000);  // more idle than time: -5 %
     EXPECT_EQ(bar.lblCPU.Caption(), "-5%");
     EXPECT_EQ(bar.lblBarCPU.Width(), 1000);
 }
 
 TEST(CpuUsage, RoundsHalvesToEvenSpreadsIdleOverProcessorsAndSurvivesWrap) {
-    using basCPUUsage::Sample;
     using basCPUUsage::UsageBetween;
     EXPECT_EQ(UsageBetween({0, 0}, {375, 1000}, 1), 62);   // 62.5
     EXPECT_EQ(UsageBetween({0, 0}, {365, 1000}, 1), 64);   // 63.5
@@ -64,20 +62,18 @@ TEST(CpuUsage, RoundsHalvesToEvenSpreadsIdleOverProcessorsAndSurvivesWrap) {
 }
 
 TEST_F(Meters, CpuFailedQueryShowsZeroAndKeepsTheStoredSample) {
-    fake.cpuTimes = platform::CpuTimes{1000, 10'000'000, 1};
     frmMain& bar = Bar();
     fake.cpuTimes.reset();
     fake.Advance(500);
     EXPECT_EQ(bar.lblCPU.Caption(), "0%");
-    fake.cpuTimes = platform::CpuTimes{1000 + 5'000'000, 20'000'000, 1};  // measured across the failure
-    fake.Advance(500);
+    NextCpu(1000 + 5'000'000, 20'000'000);  // measured across the failure
     EXPECT_EQ(bar.lblCPU.Caption(), "50%");
     // No time elapsed: the last reading stays.
     fake.Advance(500);
     EXPECT_EQ(bar.lblCPU.Caption(), "50%");
 }
 
-TEST_F(Meters, MemoryCaptionTooltipAndUnroundedBar) {
+TEST_F(Meters, MemoryCaptionTooltipAndUnroundedBarWithFiguresBeyond4GiBAndHalfMegabytes) {
     fake.memory = {512 * kMiB, 128 * kMiB};
     frmMain& bar = Bar();
     EXPECT_EQ(bar.lblMemory.Caption(), "75%");
@@ -85,49 +81,39 @@ TEST_F(Meters, MemoryCaptionTooltipAndUnroundedBar) {
     EXPECT_EQ(bar.lblBarMemory.ToolTipText(), bar.lblMemory.ToolTipText());
     EXPECT_EQ(bar.lblBarMemory.Width(), 750);
 
-    fake.memory = {1000 * kMiB, 375 * kMiB};  // 62.5 %
-    fake.Advance(1000);
+    NextMemory(1000 * kMiB, 375 * kMiB);  // 62.5 %
     EXPECT_EQ(bar.lblMemory.Caption(), "62%");
     EXPECT_EQ(bar.lblBarMemory.Width(), 625);
-    fake.memory = {1000 * kMiB, 365 * kMiB};  // 63.5 %
-    fake.Advance(1000);
+    NextMemory(1000 * kMiB, 365 * kMiB);  // 63.5 %
     EXPECT_EQ(bar.lblMemory.Caption(), "64%");
-}
 
-TEST_F(Meters, MemoryFiguresBeyond4GiBAndHalfMegabytes) {
-    fake.memory = {64 * kGiB, 16 * kGiB};
-    frmMain& bar = Bar();
+    NextMemory(64 * kGiB, 16 * kGiB);
     EXPECT_EQ(bar.lblMemory.ToolTipText(), "メモリ使用率：75%(49152MB/65536MB)");
-    fake.memory = {1024 * kMiB, 1024 * kMiB - 383 * kMiB - kMiB / 2};  // 383.5 MB used
-    fake.Advance(1000);
+    NextMemory(1024 * kMiB, 1024 * kMiB - 383 * kMiB - kMiB / 2);  // 383.5 MB used
     EXPECT_NE(bar.lblMemory.ToolTipText().find("(384MB/"), std::string::npos);
-    fake.memory = {1024 * kMiB, 1024 * kMiB - 382 * kMiB - kMiB / 2};  // 382.5 MB used
-    fake.Advance(1000);
+    NextMemory(1024 * kMiB, 1024 * kMiB - 382 * kMiB - kMiB / 2);  // 382.5 MB used
     EXPECT_NE(bar.lblMemory.ToolTipText().find("(382MB/"), std::string::npos);
-    fake.memory = {0, 0};  // an unreadable status shows 0 rather than failing
-    fake.Advance(1000);
+    NextMemory(0, 0);  // an unreadable status shows 0 rather than failing
     EXPECT_EQ(bar.lblMemory.Caption(), "0%");
 }
 
-TEST_F(Meters, DriveUsageOverAllListedDrives) {
+TEST_F(Meters, DriveUsageOverAllListedDrivesAndTotalsBeyondTwoTebibytes) {
     frmMain& bar = Bar();
     EXPECT_EQ(bar.lblDrive.Caption(), "75%");
     EXPECT_EQ(bar.lblDrive.ToolTipText(), "Cドライブの使用率：75% (30GB/40GB)");
     EXPECT_EQ(bar.lblBarDrive.Width(), 750);
 
-    WriteSettings("[Setting]\nDrive=C,D,C\n");
-    fake.drives["D"] = {true, 2 * kGiB + kGiB / 4, 10 * kGiB + kGiB / 2, {}};
-    frmMain::Unload();
-    frmMain& again = Bar();
-    // Sizes: 40 + 10.5 + 40 = 90.5 GiB; used: 30 + 8.25 + 30 = 68.25 GiB.
-    EXPECT_EQ(again.lblDrive.ToolTipText(), "C,D,Cドライブの使用率：75% (68.25GB/90.5GB)");
-}
-
-TEST_F(Meters, DriveTotalsBeyondTwoTebibytesStayHealthy) {
     fake.drives["C"] = {true, 3000 * kGiB, 12000 * kGiB, {}};
-    frmMain& bar = Bar();
+    fake.Advance(60000);
     EXPECT_TRUE(fake.messageBoxes.empty());
     EXPECT_EQ(bar.lblDrive.ToolTipText(), "Cドライブの使用率：75% (9000GB/12000GB)");
+
+    WriteSettings("[Setting]\nDrive=C,D,C\n");
+    fake.drives["C"] = {true, 10 * kGiB, 40 * kGiB, {}};
+    fake.drives["D"] = {true, 2 * kGiB + kGiB / 4, 10 * kGiB + kGiB / 2, {}};
+    frmMain::Unload();
+    // Sizes: 40 + 10.5 + 40 = 90.5 GiB; used: 30 + 8.25 + 30 = 68.25 GiB.
+    EXPECT_EQ(Bar().lblDrive.ToolTipText(), "C,D,Cドライブの使用率：75% (68.25GB/90.5GB)");
 }
 
 TEST_F(Meters, AFailedDriveWarnsOnceThenShowsTheErrorUntilRestart) {
@@ -168,9 +154,16 @@ TEST_F(Meters, EmptyListOrSizelessDrivesShowTheErrorWithoutAWarning) {
     EXPECT_TRUE(fake.messageBoxes.empty());
 }
 
-TEST_F(Meters, PowerStates) {
-    WriteSettings("[Setting]\nBattInterval=1000\n");
+TEST_F(Meters, PowerCheckOffThenPowerStates) {
     fake.power = {0, 80};
+    EXPECT_EQ(Bar().lblBatt.Caption(), "No Check!!");  // BattInterval 0: no power check, no timer
+    EXPECT_EQ(Bar().lblBatt.ToolTipText(), "電源状態：チェックなし");
+    EXPECT_EQ(Bar().lblBarBatt.ToolTipText(), "電源状態：チェックなし");
+    EXPECT_EQ(Bar().lblBarBatt.Width(), 1000);
+    EXPECT_FALSE(Bar().tmrBatt.Running());
+
+    WriteSettings("[Setting]\nBattInterval=1000\n");
+    frmMain::Unload();
     frmMain& bar = Bar();
     EXPECT_EQ(bar.lblBatt.Caption(), "80%");
     EXPECT_EQ(bar.lblBatt.ToolTipText(), "電源状態：80%");
@@ -191,16 +184,6 @@ TEST_F(Meters, PowerStates) {
     fake.Advance(1000);
     EXPECT_EQ(bar.lblBatt.Caption(), "255%");
     EXPECT_EQ(bar.lblBarBatt.Width(), 2550);
-}
-
-TEST_F(Meters, PowerCheckOffShowsNoCheckAndStopsItsTimer) {
-    fake.power = {0, 80};
-    frmMain& bar = Bar();
-    EXPECT_EQ(bar.lblBatt.Caption(), "No Check!!");
-    EXPECT_EQ(bar.lblBatt.ToolTipText(), "電源状態：チェックなし");
-    EXPECT_EQ(bar.lblBarBatt.ToolTipText(), "電源状態：チェックなし");
-    EXPECT_EQ(bar.lblBarBatt.Width(), 1000);
-    EXPECT_FALSE(bar.tmrBatt.Running());
 }
 
 TEST_F(Meters, RefreshRunsClockCpuDriveMemoryPowerInThatOrder) {

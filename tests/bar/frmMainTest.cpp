@@ -1,11 +1,10 @@
-// The bar's start-up sequence, its window and drawing, and its re-creation.
+// The bar's start-up sequence, its window and its drawing.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
-#include "core/AppSettings.h"
 #include "core/basMain.h"
 #include "support/FakeFixture.h"
 
@@ -35,21 +34,20 @@ TEST_F(Bar, SecondInstanceShowsTheMessageAndEndsWithoutShowingAWindow) {
     EXPECT_EQ(fake.RunningTimers(), 0u);
 }
 
-TEST_F(Bar, StartsAsABorderlessWhiteTopmost232By20Window) {
+TEST_F(Bar, StartsAsABorderlessWhiteTopmostWindowTranslucentByTrans) {
+    WriteSettings("[Setting]\nTrans=180\n");
+    fake.version = {2, 5, 1};
     frmMain::Get();
     const platform::fake::FakeWindow& w = BarWindow();
     EXPECT_EQ(w.layout.frame, platform::WindowFrame::None);
-    EXPECT_EQ(w.layout.clientWidth, 232);
-    EXPECT_EQ(w.layout.clientHeight, 20);
     EXPECT_EQ(w.layout.background, (platform::Color{255, 255, 255}));
     EXPECT_TRUE(w.visible);
     EXPECT_EQ(w.topMostCalls, 1);
+    EXPECT_EQ(w.alpha, 180);
     EXPECT_TRUE(basMain::DriveCheckEnabled);
     // The follow tick created the calendar, hidden.
     ASSERT_TRUE(frmCalendar::IsLoaded());
     EXPECT_FALSE(frmCalendar::Get().Visible());
-    EXPECT_EQ(fake.Window(frmCalendar::Get().hWnd()).layout.clientWidth, 138);
-    EXPECT_EQ(fake.Window(frmCalendar::Get().hWnd()).layout.clientHeight, 136);
 }
 
 TEST_F(Bar, TimersRunWithTheirSettingsAfterStartUp) {
@@ -61,27 +59,10 @@ TEST_F(Bar, TimersRunWithTheirSettingsAfterStartUp) {
     EXPECT_EQ(bar.tmrMemory.Interval(), 2000);
     EXPECT_EQ(bar.tmrDrive.Interval(), 9000);
     EXPECT_FALSE(bar.tmrBatt.Running());  // BattInterval 0: no power check
-    EXPECT_EQ(bar.tmrTime.Interval(), 500);
     EXPECT_FALSE(bar.tmrToolTip.Running());
     std::vector<std::uint32_t> running = fake.TimerIntervals();
     std::sort(running.begin(), running.end());
     EXPECT_EQ(running, (std::vector<std::uint32_t>{300, 500, 700, 2000, 9000}));
-}
-
-TEST_F(Bar, ActiveWindowOneStopsFollowingAndTheClockLeavesItStopped) {
-    WriteSettings("[Setting]\nActiveWindow=1\n");
-    frmMain& bar = frmMain::Get();
-    EXPECT_TRUE(BarWindow().visible);  // placed and shown once all the same
-    EXPECT_FALSE(bar.tmrCheck.Running());
-    fake.Advance(5000);
-    EXPECT_FALSE(bar.tmrCheck.Running());
-}
-
-TEST_F(Bar, TranslucentByTransWhereTheFamilyAllowsIt) {
-    WriteSettings("[Setting]\nTrans=180\n");
-    fake.version = {2, 5, 1};
-    frmMain::Get();
-    EXPECT_EQ(BarWindow().alpha, 180);
 }
 
 TEST_F(Bar, DrawsTheFourCellsAndTheClockInTheirColours) {
@@ -122,17 +103,6 @@ TEST_F(Bar, DrawsTheFourCellsAndTheClockInTheirColours) {
     const auto clockFill = std::find_if(
         ops.begin(), ops.end(), [](const DrawOp& op) { return op.kind == DrawOp::Fill && op.rect.left == 133; });
     EXPECT_NE(clockFill, ops.end());
-}
-
-TEST_F(Bar, ReCreationReadsTheSettingsAgainAndKeepsPublicFlags) {
-    frmMain::Get();
-    frmMain::bCalendar = true;
-    fake.foreground = frmCalendar::Get().hWnd();  // so the new bar's follow tick keeps the calendar
-    WriteSettings("[Setting]\nCPUInterval=900\n");
-    frmMain::Unload();
-    EXPECT_EQ(frmMain::Get().tmrCPU.Interval(), 900);
-    EXPECT_TRUE(frmMain::bCalendar);
-    EXPECT_TRUE(fake.messageBoxes.empty());  // our own earlier claim passes the single-instance test
 }
 
 }  // namespace

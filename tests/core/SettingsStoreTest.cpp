@@ -13,34 +13,26 @@ namespace {
 
 using basINIFile::ParseLong;
 
-class SettingsStore : public testsupport::FakeFixture {};
+class SettingsStore : public testsupport::FakeFixture {
+protected:
+    const core::Settings& Load(const std::string& text) {
+        WriteSettings(text);
+        core::LoadSettings();
+        return core::AppSettings;
+    }
+};
 
 TEST(ParseLong, WholeTextIsOneNumberRoundedHalfToEven) {
-    const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
-        {"750", 750},
-        {"  750\t", 750},
-        {"-42", -42},
-        {"+42", 42},
-        {"750.5", 750},
-        {"751.5", 752},
-        {"-2.5", -2},
-        {".5", 0},
-        {"1e3", 1000},
-        {"2147483647", 2147483647},
-        {"-2147483648", -2147483647 - 1},
-        {"", std::nullopt},
-        {"   ", std::nullopt},
-        {"7a", std::nullopt},
-        {"12 34", std::nullopt},
-        {"- 5", std::nullopt},
-        {"inf", std::nullopt},
-        {"nan", std::nullopt},
-        {"2147483647.5", std::nullopt},  // rounds to 2^31
-        {"-2147483649", std::nullopt},
-        {"1e400", std::nullopt},
-    };
-    for (const auto& [text, expected] : cases)
+    const std::pair<const char*, std::int32_t> numbers[] = {{"750", 750}, {"  750\t", 750}, {"-42", -42},
+                                                            {"+42", 42},  {"750.5", 750},   {"751.5", 752},
+                                                            {"-2.5", -2}, {".5", 0},        {"1e3", 1000}};
+    for (const auto& [text, expected] : numbers)
         EXPECT_EQ(ParseLong(text), expected) << '"' << text << '"';
+    EXPECT_EQ(ParseLong("2147483647"), 2147483647);
+    EXPECT_EQ(ParseLong("-2147483648"), -2147483647 - 1);
+    // "2147483647.5" rounds to 2^31.
+    for (const char* text : {"", "   ", "7a", "12 34", "- 5", "inf", "nan", "2147483647.5", "-2147483649", "1e400"})
+        EXPECT_EQ(ParseLong(text), std::nullopt) << '"' << text << '"';
 }
 
 TEST_F(SettingsStore, MissingFileGivesEveryDefault) {
@@ -58,11 +50,11 @@ TEST_F(SettingsStore, MissingFileGivesEveryDefault) {
     EXPECT_EQ(s.ActiveWindow, 0);
     EXPECT_FALSE(s.McAfee);
     // Defaults are never written back.
-    EXPECT_FALSE(std::filesystem::exists(dir.Path() / "Vigilon.ini"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "Vigilon.ini"));
 }
 
 TEST_F(SettingsStore, ReadsValuesByTheirOwnRules) {
-    WriteSettings(
+    const core::Settings& s = Load(
         "[Setting]\r\n"
         "Drive=C,D\r\n"
         "Interval=0\r\n"
@@ -72,8 +64,6 @@ TEST_F(SettingsStore, ReadsValuesByTheirOwnRules) {
         "BattInterval=0\r\n"
         "Trans=12abc\r\n"
         "ActiveWindow=1\r\n");
-    core::LoadSettings();
-    const core::Settings& s = core::AppSettings;
     EXPECT_EQ(s.Drive, "C,D");
     EXPECT_EQ(s.Interval, 500);         // 0 is the same as missing
     EXPECT_EQ(s.CPUInterval, 750);      // blanks around the number
@@ -85,45 +75,28 @@ TEST_F(SettingsStore, ReadsValuesByTheirOwnRules) {
 }
 
 TEST_F(SettingsStore, SixteenBitReadsOutOfRangeBecomeZero) {
-    WriteSettings("[Setting]\nTrans=70000\nActiveWindow=-40000\n");
-    core::LoadSettings();
-    EXPECT_EQ(core::AppSettings.Trans, 255);
-    EXPECT_EQ(core::AppSettings.ActiveWindow, 0);
+    const core::Settings& s = Load("[Setting]\nTrans=70000\nActiveWindow=-40000\n");
+    EXPECT_EQ(s.Trans, 255);
+    EXPECT_EQ(s.ActiveWindow, 0);
 }
 
 TEST_F(SettingsStore, EmptyTextKeysFallBackToDefaults) {
-    WriteSettings("[Setting]\nDrive=\nCalendarHoliday1=\nCalendarHoliday2=1-1-2\n");
-    core::LoadSettings();
-    EXPECT_EQ(core::AppSettings.Drive, "C");
-    EXPECT_EQ(core::AppSettings.CalendarHoliday1, core::kDefaultHolidays1);
-    EXPECT_EQ(core::AppSettings.CalendarHoliday2, "1-1-2");
+    const core::Settings& s = Load("[Setting]\nDrive=\nCalendarHoliday1=\nCalendarHoliday2=1-1-2\n");
+    EXPECT_EQ(s.Drive, "C");
+    EXPECT_EQ(s.CalendarHoliday1, core::kDefaultHolidays1);
+    EXPECT_EQ(s.CalendarHoliday2, "1-1-2");
 }
 
 TEST_F(SettingsStore, McAfeeNeedsExactUpperCaseTrueAndOtherTextKeepsTheFlag) {
-    WriteSettings("[Setting]\nMcAfee=true\n");
-    core::LoadSettings();
-    EXPECT_FALSE(core::AppSettings.McAfee);
-
-    WriteSettings("[Setting]\nMcAfee=TRUE\n");
-    core::LoadSettings();
-    EXPECT_TRUE(core::AppSettings.McAfee);
-
-    WriteSettings("[Setting]\nMcAfee=yes\n");
-    core::LoadSettings();
-    EXPECT_TRUE(core::AppSettings.McAfee);  // unchanged
-
-    WriteSettings("[Setting]\nMcAfee=\n");
-    core::LoadSettings();
-    EXPECT_FALSE(core::AppSettings.McAfee);
+    // Loaded one after another: "yes" keeps the flag the "TRUE" before it set.
+    const std::pair<const char*, bool> values[] = {{"true", false}, {"TRUE", true}, {"yes", true}, {"", false}};
+    for (const auto& [text, on] : values)
+        EXPECT_EQ(Load(std::string("[Setting]\nMcAfee=") + text + "\n").McAfee, on) << text;
 }
 
-TEST_F(SettingsStore, LongValuesAreCutTo1023Bytes) {
-    const std::string longValue(1100, 'x');
-    basINIFile::WriteINIString("Setting", "Drive", longValue);
+TEST_F(SettingsStore, WrittenValuesAreCutTo1023BytesAndNumbersReadBackByTheirRules) {
+    basINIFile::WriteINIString("Setting", "Drive", std::string(1100, 'x'));
     EXPECT_EQ(basINIFile::ReadINIString("Setting", "Drive"), std::string(1023, 'x'));
-}
-
-TEST_F(SettingsStore, NumbersWrittenAsTextReadBackByTheirRules) {
     basINIFile::WriteINIString("Setting", "BattInterval", "1500.5");
     basINIFile::WriteINIString("Setting", "Trans", "200");
     EXPECT_EQ(basINIFile::ReadINILong("setting", "battinterval"), 1500);
@@ -131,11 +104,9 @@ TEST_F(SettingsStore, NumbersWrittenAsTextReadBackByTheirRules) {
 }
 
 TEST_F(SettingsStore, HandEditedIntervalsOutsideTheTimerRangeAreBroughtIn) {
-    WriteSettings(
+    const core::Settings& s = Load(
         "[Setting]\nInterval=-1\nCPUInterval=-500\nMemoryInterval=100000\n"
         "DriveInterval=2147483647\nBattInterval=-60000\nTrans=-5\n");
-    core::LoadSettings();
-    const core::Settings& s = core::AppSettings;
     EXPECT_EQ(s.Interval, 500);
     EXPECT_EQ(s.CPUInterval, 500);
     EXPECT_EQ(s.MemoryInterval, 65535);

@@ -1,4 +1,4 @@
-// Fonts standing in for the Windows faces, the tooltip regions' hit rules and the message boxes' wrapping.
+// Pixel sizes of the forms' fonts, the tooltip regions' hit rules and the message boxes' wrapping.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,11 +17,7 @@ int Characters(std::string_view s) {
     return static_cast<int>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-TEST(Fonts, WindowsFacesAndSizes) {
-    EXPECT_EQ(SubstituteFace("ＭＳ Ｐゴシック"), "IPAPGothic");
-    EXPECT_EQ(SubstituteFace("ＭＳ ゴシック"), "IPAGothic");
-    EXPECT_EQ(SubstituteFace("ＭＳ 明朝"), "IPAPGothic");
-    EXPECT_EQ(SubstituteFace(""), "IPAPGothic");
+TEST(Fonts, SizesOfTheFormsFonts) {
     // Points are pixels at 96 dpi; the baseline follows the Windows Gothic ascent.
     const std::tuple<double, int, int> sizes[] = {{8.25, 11, 9}, {9.0, 12, 10}, {14.25, 19, 16}};
     for (const auto& [points, pixels, ascent] : sizes) {

@@ -1,52 +1,31 @@
 // Other programs' windows read through the Linux platform on a real X server, without a window
 // manager: the test plays the manager's part by setting the EWMH properties itself, from a second
 // X connection. Also the X error trap, and the popup menu driven by keys. Skipped without $DISPLAY.
-#include <gtest/gtest.h>
-
-#include <chrono>
-#include <functional>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "platform/Platform.h"
 #include "platform/linux/ForeignMapping.h"
 #include "platform/linux/XErrorTrap.h"
 #include "platform/linux/XProperties.h"
+#include "platform/linux/XServerFixture.h"
 
-#include <FL/Fl.H>
-#include <FL/x.H>
 #include <X11/Xatom.h>
 #include <X11/keysym.h>
-#undef None
 
 namespace {
 
 using namespace platform;
 using platform::x11::ForeignHandle;
+using xtest::Recorder;
 
-struct Painted : WindowListener {
-    int paints = 0;
-    void OnPaint(Canvas&) override { ++paints; }
-};
-
-class ForeignWindowsTest : public ::testing::Test {
+class ForeignWindowsTest : public xtest::XServerTest {
 protected:
-    void SetUp() override {
-        if (!(x_ = XOpenDisplay(nullptr)))
-            GTEST_SKIP() << "no X display";
-        platform_ = CreatePlatform();
-        Install(platform_.get());
-    }
     void TearDown() override {
         for (const Window w : created_)
             XDestroyWindow(x_, w);
-        if (x_)
-            XCloseDisplay(x_);
-        platform_.reset();
+        XServerTest::TearDown();
     }
-    Platform& P() { return *platform_; }
     ::Atom Intern(const char* name) { return XInternAtom(x_, name, False); }
 
     // Another program's window: client area at (x, y) of the root, never mapped (no manager needed).
@@ -69,17 +48,7 @@ protected:
                         reinterpret_cast<unsigned char*>(values.data()), static_cast<int>(values.size()));
         XSync(x_, False);
     }
-    static bool PumpUntil(const std::function<bool()>& done) {
-        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(3);
-        while (!done())
-            if (Fl::wait(0.01) < 0 || std::chrono::steady_clock::now() > end)
-                return false;
-        return true;
-    }
-
-    Display* x_ = nullptr;  // the test's own connection, standing in for other programs and the manager
     std::vector<Window> created_;
-    std::unique_ptr<Platform> platform_;
 };
 
 TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
@@ -211,12 +180,10 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     EXPECT_EQ(foreign, ForeignHandle(other));
     EXPECT_NE(foreign & x11::kForeignTag, 0u);
 
-    Painted painted;
-    const WindowHandle ours = P().CreateFormWindow({"vigilon-test", 60, 20, WindowFrame::None, {0, 0, 0}}, painted);
-    P().MoveWindow(ours, 30, 40);
-    P().SetVisible(ours, true);
-    ASSERT_TRUE(PumpUntil([&] { return painted.paints > 0 && Fl::first_window() && fl_xid(Fl::first_window()); }));
-    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(fl_xid(Fl::first_window()))});
+    Recorder painted;
+    const WindowHandle ours = Create(60, 20, 30, 40, painted);
+    ASSERT_TRUE(Show(ours, painted));
+    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(XWindow())});
     EXPECT_EQ(P().GetForegroundWindow(), ours);
     // Ours has no boxes; its placement is its own rectangle.
     EXPECT_EQ(P().GetWindowStyle(ours), 0u);
@@ -226,8 +193,8 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
 }
 
 TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {
-    Painted painted;
-    const WindowHandle owner = P().CreateFormWindow({"vigilon-test", 60, 20, WindowFrame::None, {0, 0, 0}}, painted);
+    Recorder painted;
+    const WindowHandle owner = Create(60, 20, 0, 0, painted);
     const std::vector<std::string> captions = {"設定(&S)", "-", "バージョン情報(&A)", "終了(&X)"};
     // Keys go to the menu window from a timer, which also shows that timers tick while it is open.
     PixelRect menu;

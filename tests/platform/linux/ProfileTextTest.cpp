@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <limits>
 #include <tuple>
 
 namespace {
@@ -80,15 +79,10 @@ TEST(ProfileText, BufferCutDefaultAndLeadingNumber) {
     EXPECT_EQ(TrimDefault("   "), "");
 
     // Digits accumulate modulo 2^32, as in the Windows conversion.
-    const std::pair<const char*, std::int32_t> numbers[] = {{"+7", 7},
-                                                            {" \t-12x", -12},
-                                                            {"-", 0},
-                                                            {"0x10", 0},
-                                                            {"1 2", 1},
-                                                            {"4294967297", 1},
-                                                            {"-4294967295", 1},
-                                                            {"2147483647", std::numeric_limits<std::int32_t>::max()},
-                                                            {"2147483648", std::numeric_limits<std::int32_t>::min()}};
+    const std::int32_t max = INT32_MAX, min = INT32_MIN;
+    const std::pair<const char*, std::int32_t> numbers[] = {
+        {"+7", 7},          {" \t-12x", -12},    {"-", 0},           {"0x10", 0}, {"1 2", 1}, {"4294967297", 1},
+        {"-4294967295", 1}, {"2147483647", max}, {"2147483648", min}};
     for (const auto& [text, number] : numbers)
         EXPECT_EQ(LeadingInt(text), number) << text;
 }

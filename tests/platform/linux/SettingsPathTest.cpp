@@ -11,33 +11,21 @@ namespace {
 using platform::posix::ChooseSettingsPath;
 using platform::posix::SettingsPlace;
 
-SettingsPlace Place(bool writable, bool fileThere) {
-    SettingsPlace p;
-    p.exeFolder = "/opt/vigilon";
-    p.exeFolderWritable = writable;
-    p.fileInExeFolder = fileThere;
-    p.xdgConfigHome = "/home/u/.xdg";
-    p.home = "/home/u";
-    return p;
-}
-
-TEST(SettingsPath, BesideTheExecutableWhenWritableOrAlreadyThere) {
-    EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", Place(true, false)), "/opt/vigilon/Vigilon.ini");
-    EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", Place(false, true)), "/opt/vigilon/Vigilon.ini");
-}
-
-TEST(SettingsPath, OtherwiseTheXdgConfigFolder) {
-    EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", Place(false, false)), "/home/u/.xdg/vigilon/Vigilon.ini");
-
-    SettingsPlace noXdg = Place(false, false);
-    noXdg.xdgConfigHome = "";
-    EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", noXdg), "/home/u/.config/vigilon/Vigilon.ini");
-    noXdg.xdgConfigHome = "relative/dir";  // not absolute: ignored, as the XDG rules say
-    EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", noXdg), "/home/u/.config/vigilon/Vigilon.ini");
-
-    SettingsPlace unknownExe = Place(true, true);
-    unknownExe.exeFolder = "";
-    EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", unknownExe), "/home/u/.xdg/vigilon/Vigilon.ini");
+TEST(SettingsPath, BesideTheExecutableWhenWritableOrAlreadyThereOtherwiseTheXdgConfigFolder) {
+    const auto place = [](bool writable, bool fileThere, const char* exeFolder, const char* xdg) {
+        return SettingsPlace{exeFolder, writable, fileThere, xdg, "/home/u"};
+    };
+    const std::pair<SettingsPlace, const char*> cases[] = {
+        {place(true, false, "/opt/vigilon", "/home/u/.xdg"), "/opt/vigilon/Vigilon.ini"},
+        {place(false, true, "/opt/vigilon", "/home/u/.xdg"), "/opt/vigilon/Vigilon.ini"},
+        {place(false, false, "/opt/vigilon", "/home/u/.xdg"), "/home/u/.xdg/vigilon/Vigilon.ini"},
+        {place(false, false, "/opt/vigilon", ""), "/home/u/.config/vigilon/Vigilon.ini"},
+        // Not absolute: ignored, as the XDG rules say.
+        {place(false, false, "/opt/vigilon", "relative/dir"), "/home/u/.config/vigilon/Vigilon.ini"},
+        {place(true, true, "", "/home/u/.xdg"), "/home/u/.xdg/vigilon/Vigilon.ini"},  // the executable's folder unknown
+    };
+    for (const auto& [where, path] : cases)
+        EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", where), path) << where.exeFolder << " " << where.xdgConfigHome;
 }
 
 TEST(SettingsPath, ThisProcessUsesItsOwnFolderWhenWritable) {

@@ -62,8 +62,6 @@ TEST_F(FormWindowTest, TranslucentThenTopMostBarKeepsItsSize) {
     EXPECT_EQ(::GetWindowLongW(bar, GWL_EXSTYLE), WS_EX_LAYERED | WS_EX_TOPMOST);
     platform->MoveWindow(w, 300, -2);
     EXPECT_EQ(platform->GetWindowRect(w), (platform::PixelRect{300, -2, 532, 18}));
-    platform->SetVisible(w, true);
-    EXPECT_TRUE(platform->IsVisible(w));
 }
 
 TEST_F(FormWindowTest, MouseAndKeysReachTheListenerWithCapture) {

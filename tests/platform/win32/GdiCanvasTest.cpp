@@ -16,7 +16,6 @@ const Font kGothic{"ＭＳ Ｐゴシック", 8.25, 400};
 
 TEST(FontCache, OneFontPerFaceSizeAndWeightWithFractionalPoints) {
     EXPECT_EQ(FontCache::HeightForPoints(8.25, 96), -11);
-    EXPECT_EQ(FontCache::HeightForPoints(9.75, 96), -13);
     EXPECT_EQ(FontCache::HeightForPoints(8.25, 120), -14);  // 13.75 rounds up
     FontCache fonts;
     HFONT regular = fonts.Get(kGothic);

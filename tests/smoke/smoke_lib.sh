@@ -1,0 +1,150 @@
+# Helpers of the smoke tests, sourced by linux_smoke.sh and wine_smoke.sh: a private Xvfb, polling,
+# window look-up and geometry, screenshots, and the checks both make the same way (a refused second
+# copy, the calendar under the bar, Quit from the menu). The script sets tag (its log prefix) and
+# class (the WM_CLASS of Vigilon's windows) first. Every process added to pids is ended on exit.
+# shellcheck shell=bash disable=SC2034,SC2154,SC2317
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/vigilon-$tag.XXXXXX")
+pids=()
+
+log() { printf '[%s] %s\n' "$tag" "$*"; }
+fail() {
+    local f
+    printf '[%s] FAIL: %s\n' "$tag" "$*" >&2
+    for f in "$work"/*.log; do
+        [ -s "$f" ] && { printf -- '--- %s\n' "${f##*/}" && tail -n 20 "$f"; } >&2
+    done
+    exit 1
+}
+need() {
+    local tool
+    for tool; do command -v "$tool" >/dev/null || fail "$tool is not installed"; done
+}
+need Xvfb xdotool xwininfo import timeout
+
+alive() { kill -0 "$1" 2>/dev/null; }
+gone() { ! alive "$1"; }
+stop_pid() {  # TERM, up to 5 s to end, then KILL
+    alive "$1" || return 0
+    kill -TERM "$1" 2>/dev/null || true
+    wait_for 5 gone "$1" || kill -KILL "$1" 2>/dev/null || true
+}
+cleanup() {  # the last started first, so the display goes last
+    local i
+    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop_pid "${pids[i]}"; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM HUP
+
+# wait_for seconds command...: true as soon as the command is, polled every 0.1 s.
+wait_for() {
+    local tries=$(($1 * 10))
+    shift
+    until "$@"; do
+        ((--tries > 0)) || return 1
+        sleep 0.1
+    done
+}
+# first_of seconds command...: the first line the command prints, polled likewise; empty if none.
+first_of() {
+    local line=""
+    wait_for "$1" first_line "${@:2}" || true
+    echo "$line"
+}
+first_line() { line=$("$@" 2>/dev/null | sed -n 1p) && [ -n "$line" ]; }
+
+# start_xvfb first: Xvfb on the first free display from :first, DISPLAY exported. Xvfb writes the number
+# to the -displayfd pipe once it takes clients; a number lost to a racing server is skipped.
+start_xvfb() {
+    local n pid
+    for n in $(seq "$1" $(($1 + 59))); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        : >"$work/display"
+        Xvfb ":$n" -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+        pid=$!
+        pids+=("$pid")
+        if wait_for 15 xvfb_settled "$pid" && alive "$pid"; then
+            export DISPLAY=":$n"
+            log "display $DISPLAY"
+            return 0
+        fi
+        stop_pid "$pid"
+    done
+    fail "Xvfb did not start on any display from :$1"
+}
+xvfb_settled() { [ -s "$work/display" ] || gone "$1"; }
+
+# vigilon_windows WxH: Vigilon's visible windows of that size, one id per line.
+vigilon_windows() {
+    local id
+    for id in $(xdotool search --onlyvisible --class "$class" 2>/dev/null); do
+        [ "$(xdotool getwindowgeometry "$id" 2>/dev/null | sed -n 's/^ *Geometry: //p')" = "$1" ] && echo "$id"
+    done
+    return 0
+}
+bars() { vigilon_windows 232x20; }
+
+# geometry_of id: X Y W H of the window, from xwininfo (xdotool counts a framed window's offset twice).
+geometry_of() {
+    read -r X Y W H < <(xwininfo -id "$1" 2>/dev/null | awk '/Absolute upper-left X:/ {x = $4}
+        /Absolute upper-left Y:/ {y = $4} /^ +Width:/ {w = $2} /^ +Height:/ {h = $2} END {print x, y, w, h}')
+    [ -n "$H" ] || fail "window $1 is gone"
+}
+
+xdo() { timeout 10 xdotool "$@" || fail "xdotool $* failed"; }
+focus() {  # through the window manager when there is one, else the X input focus directly
+    timeout 10 xdotool windowactivate --sync "$1" >/dev/null 2>&1 ||
+        timeout 10 xdotool windowfocus --sync "$1" >/dev/null 2>&1 || true
+}
+
+shot() {  # name: the whole display into $VIGILON_SHOT_DIR, when it is set
+    [ -n "${VIGILON_SHOT_DIR:-}" ] || return 0
+    mkdir -p "$VIGILON_SHOT_DIR"
+    if timeout 20 import -window root "$VIGILON_SHOT_DIR/$tag-$1.png"; then log "screenshot $tag-$1.png"; fi
+}
+
+# check_second_copy_refused first-pid command...: the command, a second copy, shows the "already
+# running" box (titled Vigilon) and ends when Enter closes it; the first copy runs on with its one bar.
+check_second_copy_refused() {
+    local first=$1 second box _
+    shift
+    "$@" >"$work/second.log" 2>&1 &
+    second=$!
+    pids+=("$second")
+    box=$(first_of 60 xdotool search --onlyvisible --name '^Vigilon$')
+    [ -n "$box" ] || fail "the second copy showed no box titled Vigilon"
+    shot second-start
+    [ "$(bars | wc -l)" -eq 1 ] || fail "a second bar appeared while the box was shown"
+    for _ in 1 2; do  # once more, should the key go astray
+        focus "$box"
+        sleep 0.5
+        xdo key --clearmodifiers Return
+        wait_for 15 gone "$second" && break
+    done
+    gone "$second" || fail "the second copy did not end after Enter on its box"
+    sleep 1
+    [ "$(bars | wc -l)" -eq 1 ] || fail "expected one bar after the second start, found: $(bars | tr '\n' ' ')"
+    alive "$first" || fail "the first copy ended"
+    log "a second copy was refused with a box"
+}
+
+# check_calendar_and_quit pid bar_x bar_y: a double-click on the clock opens the calendar right under
+# the bar, right edges aligned; Quit from the right-click menu, by its access key, ends the program.
+check_calendar_and_quit() {
+    local bar_x=$2 bar_y=$3 calendar
+    xdo mousemove $((bar_x + 180)) $((bar_y + 10)) click --repeat 2 --delay 80 1
+    calendar=$(first_of 10 vigilon_windows 140x138)  # 138 x 136 inside a one-pixel border
+    [ -n "$calendar" ] || fail "a double-click on the clock opened no calendar"
+    sleep 0.5
+    geometry_of "$calendar"
+    [ "$((X + 140))" -eq "$((bar_x + 232))" ] || fail "calendar's right edge at $((X + 140)), bar's at $((bar_x + 232))"
+    [ "$Y" -eq "$((bar_y + 20))" ] || fail "calendar's top at $Y, bar's bottom at $((bar_y + 20))"
+    log "the calendar opened under the bar"
+    shot calendar
+    xdo mousemove $((bar_x + 20)) $((bar_y + 5)) click 3
+    sleep 1
+    xdo key q
+    wait_for 20 gone "$1" || fail "Quit from the menu did not end the program"
+    log "Quit from the menu ended the program"
+}

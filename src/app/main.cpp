@@ -1,9 +1,9 @@
 // Linux entry point: the X11 platform, then the bar.
-#include "core/basMain.h"
+#include "app/AppWiring.h"
 #include "platform/Platform.h"
 
 int main() {
     const auto platform = platform::CreatePlatform();
     platform::Install(platform.get());
-    return basMain::Main();
+    return app::Main();
 }

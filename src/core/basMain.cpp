@@ -1,47 +1,32 @@
-// Process start, single instance and shutdown.
+// Process-wide start-up state, the single-instance test, and the installed window wiring.
 #include "core/basMain.h"
 
-#include "bar/frmHidden.h"
-#include "bar/frmMain.h"
-#include "calendar/frmCalendar.h"
 #include "platform/Platform.h"
-#include "sysinfo/frmPopup.h"
 
 namespace basMain {
 
 bool DriveCheckEnabled = false;
 
 namespace {
-template <class F>
-bool Shown() {
-    return F::IsLoaded() && F::Get().Visible();
-}
+Wiring installed;
 }  // namespace
-
-int Main() {
-    frmMain::Get();
-    if (forms::registry::LoadedCount() > 0)
-        platform::Current().RunLoop();
-    forms::registry::FreeUnloaded();
-    return 0;
-}
 
 bool AnotherInstanceRunning() {
     return !platform::Current().AcquireSingleInstance("Vigilon");
 }
 
+void Install(const Wiring& wiring) {
+    installed = wiring;
+}
+
 void Shutdown() {
-    // The settings and about dialogs take their places in this order when they exist:
-    // frmSetting first, frmAbout after frmMain.
-    frmCalendar::Unload();
-    frmMain::Unload();
-    frmPopup::Unload();
-    frmHidden::Unload();
+    if (installed.shutdown)
+        installed.shutdown();
 }
 
 void EndIfNothingShown() {
-    if (!Shown<frmMain>() && !Shown<frmCalendar>() && !Shown<frmPopup>())
-        Shutdown();
+    if (installed.endIfNothingShown)
+        installed.endIfNothingShown();
 }
 
 }  // namespace basMain

@@ -1,4 +1,5 @@
-// Process start, single instance and shutdown.
+// Process-wide start-up state, the single-instance test, and the hooks through which the program's
+// wiring (app/) closes its windows. The core knows no form: the wiring above it installs the order.
 #pragma once
 
 namespace basMain {
@@ -6,12 +7,15 @@ namespace basMain {
 // Set at every start-up of the bar; the drive meter clears it after a failed measurement.
 extern bool DriveCheckEnabled;
 
-// Creates the bar (its load runs the start-up sequence) and runs the message loop until the
-// last window is gone. Returns the process exit code.
-int Main();
-
 // True when another process of the program runs; the bar's re-creation in this process passes.
 bool AnotherInstanceRunning();
+
+// What the wiring does for the windows: installed once at start (app::InstallWiring).
+struct Wiring {
+    void (*shutdown)() = nullptr;           // close every window in the fixed order
+    void (*endIfNothingShown)() = nullptr;  // shut down when no window of ours is shown
+};
+void Install(const Wiring& wiring);
 
 // Closes every window in the fixed order; the process ends because none remains.
 void Shutdown();

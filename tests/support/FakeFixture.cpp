@@ -5,6 +5,7 @@
 #include <chrono>
 #include <fstream>
 
+#include "app/AppWiring.h"
 #include "bar/frmMain.h"
 #include "core/AppSettings.h"
 #include "core/basMain.h"
@@ -23,6 +24,7 @@ FakeFixture::FakeFixture() {
     core::AppSettings = {};
     frmMain::bCalendar = false;
     basMain::DriveCheckEnabled = false;
+    app::InstallWiring();
 }
 
 FakeFixture::~FakeFixture() {

@@ -1,51 +1,97 @@
 #!/usr/bin/env bash
-# Runs the Linux bar (release build) for a fixed time on a virtual display, riding on an ordinary
-# window under openbox, and prints what it cost:
-# CPU time, peak resident memory and wake-ups, beside a plain shell loop that reads the same
-# counters at the same pace as a reference.
-# Usage: tools/bench.sh [seconds]   (default 60)
+# Measures what the Linux bar costs beside the least an FLTK program can do (tools/bare_fltk.cpp),
+# on one virtual display under openbox, both riding the same ordinary window, in interleaved rounds
+# (bar, reference, nothing) so that drift in the machine touches all three alike.
+# Per program: own CPU (schedstat, every thread), context switches per second, the X server's CPU
+# above the idle round, resident memory at the end and the time to the first mapped window; then
+# the bar's figures as ratios of the reference's.
+# Usage: tools/bench.sh [seconds per round] [rounds]   (default 30 and 3)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-seconds=${1:-60}
-exe=build/linux-release/vigilon
-[ -x "$exe" ] || { cmake --preset linux-release >/dev/null && cmake --build --preset linux-release; }
+seconds=${1:-30}
+rounds=${2:-3}
+cmake --preset linux-release >/dev/null
+cmake --build --preset linux-release --target vigilon bench_reference >/dev/null
 
 work=$(mktemp -d)
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; wait 2>/dev/null; rm -rf "$work"' EXIT
-display=:$(( 200 + RANDOM % 50 ))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY=$display XDG_RUNTIME_DIR="$work" XDG_CONFIG_HOME="$work"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# The bar reads its settings beside its executable: a copy of its own, with the power meter on.
+mkdir -p "$work/bin" "$work/run" && chmod 700 "$work/run"
+cp build/linux-release/vigilon "$work/bin/"
+printf '[Setting]\nBattInterval=1000\n' >"$work/bin/Vigilon.ini"
+reference=build/linux-release/tools/bench_reference
+
+source scripts/display.sh
+start_xvfb 400
+pids+=("$xvfb_pid")
+export XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
 openbox >/dev/null 2>&1 &
 pids+=($!)
-# A window to follow, so every follow tick reads its properties as on a desktop.
+sleep 1
 xmessage -geometry 600x200+100+100 "followed" >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
 
-ticks=$(getconf CLK_TCK)
-cpu_ms() { awk -v t="$ticks" '{ print int(($14 + $15) * 1000 / t) }' "/proc/$1/stat"; }
-switches() { awk '/ctxt_switches/ { n += $2 } END { print n }' "/proc/$1/status"; }
+# Nanoseconds on a CPU and context switches, summed over every thread of a process.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ n += $1 } END { printf "%d", n }'; }
+switches() { cat /proc/"$1"/task/*/status 2>/dev/null | awk '/ctxt_switches/ { n += $2 } END { printf "%d", n }'; }
+now_ns() { date +%s%N; }
 
-"$exe" &
-app=$!
-pids+=("$app")
-sleep 2  # start-up is not part of the steady state
-cpu0=$(cpu_ms "$app"); sw0=$(switches "$app")
-sleep "$seconds"
-cpu1=$(cpu_ms "$app"); sw1=$(switches "$app")
-hwm=$(awk '/VmHWM/ { print $2 }' "/proc/$app/status")
-rss=$(awk '/VmRSS/ { print $2 }' "/proc/$app/status")
+declare -A sum_cpu sum_sw sum_x sum_rss sum_map
+measure() {  # measure name command... : one round of one program (name "idle" runs nothing)
+    local name=$1 pid="" map_ms=0 t0
+    shift
+    if [ "$name" != idle ]; then
+        t0=$(now_ns)
+        "$@" &
+        pid=$!
+        until xdotool search --onlyvisible --class "^$2\$" >/dev/null 2>&1; do
+            [ $(( $(now_ns) - t0 )) -lt 10000000000 ] || { echo "$name mapped no window in 10 s" >&2; exit 1; }
+            sleep 0.005
+        done
+        map_ms=$(( ($(now_ns) - t0) / 1000000 ))
+        # Ride the ordinary window: it is the active one, as on a desktop.
+        xdotool search --class '^Xmessage$' windowactivate 2>/dev/null || true
+    fi
+    sleep 2  # start-up is not part of the steady state
+    local c0=0 s0=0 x0 c1=0 s1=0 x1 rss=0
+    [ -n "$pid" ] && { c0=$(cpu_ns "$pid"); s0=$(switches "$pid"); }
+    x0=$(cpu_ns "$xvfb_pid")
+    sleep "$seconds"
+    [ -n "$pid" ] && { c1=$(cpu_ns "$pid"); s1=$(switches "$pid"); rss=$(awk '/VmRSS/ { print $2 }' /proc/"$pid"/status); }
+    x1=$(cpu_ns "$xvfb_pid")
+    [ -n "$pid" ] && { kill "$pid"; wait "$pid" 2>/dev/null || true; }
+    sum_cpu[$name]=$(( ${sum_cpu[$name]:-0} + c1 - c0 ))
+    sum_sw[$name]=$(( ${sum_sw[$name]:-0} + s1 - s0 ))
+    sum_x[$name]=$(( ${sum_x[$name]:-0} + x1 - x0 ))
+    sum_rss[$name]=$(( ${sum_rss[$name]:-0} + rss ))
+    sum_map[$name]=$(( ${sum_map[$name]:-0} + map_ms ))
+}
 
-# Reference: a shell loop reading /proc/stat and /proc/meminfo every 500 ms, and statvfs every minute.
-( while :; do cat /proc/stat /proc/meminfo >/dev/null; sleep 0.5; done ) &
-ref=$!
-pids+=("$ref")
-sleep "$seconds"
-ref_cpu=$(cpu_ms "$ref")
+for r in $(seq "$rounds"); do
+    echo "round $r of $rounds (${seconds} s each)" >&2
+    measure vigilon "$work/bin/vigilon" Vigilon
+    measure reference "$reference" VigilonReference
+    measure idle
+done
 
-echo "Vigilon over ${seconds} s: CPU $((cpu1 - cpu0)) ms ($(awk -v c=$((cpu1 - cpu0)) -v s="$seconds" 'BEGIN { printf "%.3f", c / (s * 10) }') %)," \
-     "context switches $((sw1 - sw0)), peak RSS ${hwm} kB, RSS now ${rss} kB"
-echo "Reference shell reader over ${seconds} s (its own loop only, not its children): CPU ${ref_cpu} ms"
+total_s=$(( seconds * rounds ))
+row() {  # row name: the averaged figures of one program
+    awk -v n="$1" -v cpu="${sum_cpu[$1]}" -v sw="${sum_sw[$1]}" -v x="${sum_x[$1]}" -v xi="${sum_x[idle]}" \
+        -v rss="${sum_rss[$1]}" -v map="${sum_map[$1]}" -v s="$total_s" -v r="$rounds" 'BEGIN {
+        xc = (x - xi) / (s * 1e7); if (xc < 0) xc = 0
+        printf "%-10s %10.3f %10.1f %10.3f %9.1f %9.0f\n", n, cpu / (s * 1e7), sw / s, xc, rss / r / 1024, map / r }'
+}
+printf '%-10s %10s %10s %10s %9s %9s\n' program "CPU %" "switch/s" "X CPU %" "RSS MiB" "map ms"
+row vigilon
+row reference
+awk -v vc="${sum_cpu[vigilon]}" -v rc="${sum_cpu[reference]}" -v vs="${sum_sw[vigilon]}" -v s="$total_s" \
+    -v vx="${sum_x[vigilon]}" -v rx="${sum_x[reference]}" -v xi="${sum_x[idle]}" \
+    -v vm="${sum_map[vigilon]}" -v rm="${sum_map[reference]}" 'BEGIN {
+    dx = rx - xi; if (dx <= 0) dx = 1
+    printf "ratios to the reference: own CPU %.2fx, X server CPU %.2fx, first map %.2fx; bar switches %.1f/s\n",
+        (rc > 0 ? vc / rc : 0), (vx - xi) / dx, (rm > 0 ? vm / rm : 0), vs / s }'
+size=$(stat -c %s "$work/bin/vigilon")
+strip -o "$work/stripped" "$work/bin/vigilon"
+echo "release executable: $size bytes, stripped $(stat -c %s "$work/stripped") bytes"

@@ -1,8 +1,11 @@
 // The settings file on Linux: our own private-profile functions with the Windows rules (ProfileText)
-// over a UTF-8 file that is replaced atomically on every write (AtomicFile).
+// over a file that is replaced atomically on every write (AtomicFile). The parsed file is kept while
+// it is unchanged, so the settings load and the drive map's look-ups parse it once per change.
 #include "platform/PrivateProfile.h"
 
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <optional>
 #include <system_error>
 
@@ -13,11 +16,42 @@ namespace platform::profile {
 
 namespace {
 
+struct ParsedFile {
+    std::string path;
+    posix::FileIdentity identity;
+    std::shared_ptr<const posix::ProfileIndex> index;
+};
+
+std::mutex cacheMutex;
+ParsedFile cache;
+
+// The parsed file at path; null when it cannot be read (which reads as a missing file).
+std::shared_ptr<const posix::ProfileIndex> Parsed(const std::string& path) {
+    const std::lock_guard lock(cacheMutex);
+    const std::optional<posix::FileIdentity> now = posix::IdentityOf(path);
+    if (!now)
+        return nullptr;
+    if (cache.index && cache.path == path && cache.identity == *now)
+        return cache.index;
+    posix::FileIdentity identity;
+    const std::optional<std::string> bytes = posix::ReadWholeFile(path, &identity);
+    if (!bytes)
+        return nullptr;
+    cache = {path, identity, std::make_shared<const posix::ProfileIndex>(posix::DecodeProfileText(*bytes).text)};
+    return cache.index;
+}
+
+void Forget(const std::string& path) {
+    const std::lock_guard lock(cacheMutex);
+    if (cache.path == path)
+        cache = {};
+}
+
 std::optional<std::string> Lookup(std::string_view path, std::string_view section, std::string_view key) {
-    const std::optional<std::string> text = posix::ReadWholeFile(std::string(path));
-    if (!text)
+    const std::shared_ptr<const posix::ProfileIndex> index = Parsed(std::string(path));
+    if (!index)
         return std::nullopt;
-    return posix::FindProfileValue(*text, section, key);
+    return index->Find(section, key);
 }
 
 }  // namespace
@@ -43,15 +77,18 @@ bool WriteString(std::string_view path, std::string_view section, std::string_vi
     if (path.empty() || !posix::IsWritableEntry(section, key, value))
         return false;
     const std::string file(path);
-    std::optional<std::string> text = posix::ReadWholeFile(file);
-    if (!text) {
+    Forget(file);
+    posix::ProfileText text;
+    if (const std::optional<std::string> bytes = posix::ReadWholeFile(file)) {
+        text = posix::DecodeProfileText(*bytes);
+    } else {
         // Only a missing file starts empty; one that exists but cannot be read must not be replaced.
         std::error_code ec;
         if (std::filesystem::exists(file, ec) || ec)
             return false;
-        text.emplace();
     }
-    return posix::ReplaceFile(file, posix::SetProfileValue(*text, section, key, value));
+    const std::string updated = posix::SetProfileValue(text.text, section, key, value);
+    return posix::ReplaceFile(file, posix::EncodeProfileText(updated, text.encoding));
 }
 
 }  // namespace platform::profile

@@ -2,6 +2,7 @@
 #include "platform/linux/ProfileText.h"
 #include "platform/linux/TextTrim.h"
 
+#include <utility>
 #include <vector>
 
 namespace platform::posix {
@@ -20,6 +21,13 @@ std::string_view Trim(std::string_view s) {
 
 char AsciiLower(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string Lower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        c = AsciiLower(c);
+    return out;
 }
 
 bool SameName(std::string_view a, std::string_view b) {
@@ -123,20 +131,138 @@ std::size_t SequenceLength(unsigned char lead) {
 }  // namespace
 
 std::optional<std::string> FindProfileValue(std::string_view text, std::string_view section, std::string_view key) {
-    section = Trim(section);
-    key = Trim(key);
-    bool inSection = false;
+    return ProfileIndex(text).Find(section, key);
+}
+
+ProfileIndex::ProfileIndex(std::string_view text) {
+    std::unordered_map<std::string, std::string>* keys = nullptr;  // of the section being read, if it counts
     for (const Line& line : SplitLines(text)) {
         const Parsed p = ParseLine(Content(text, line));
         if (p.kind == Kind::Section) {
-            if (inSection)
-                return std::nullopt;  // only the first section of that name counts
-            inSection = SameName(p.name, section);
-        } else if (p.kind == Kind::Key && inSection && SameName(p.name, key)) {
-            return std::string(Unquote(p.value));
+            const auto [it, isNew] = sections_.try_emplace(Lower(p.name));
+            keys = isNew ? &it->second : nullptr;
+        } else if (p.kind == Kind::Key && keys) {
+            keys->try_emplace(Lower(p.name), Unquote(p.value));
         }
     }
-    return std::nullopt;
+}
+
+std::optional<std::string> ProfileIndex::Find(std::string_view section, std::string_view key) const {
+    const auto s = sections_.find(Lower(Trim(section)));
+    if (s == sections_.end())
+        return std::nullopt;
+    const auto k = s->second.find(Lower(Trim(key)));
+    if (k == s->second.end())
+        return std::nullopt;
+    return k->second;
+}
+
+namespace {
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+    if (cp < 0x80) {
+        out.push_back(static_cast<char>(cp));
+    } else if (cp < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else if (cp < 0x10000) {
+        out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+    }
+}
+
+void AppendUtf16(std::string& out, std::uint32_t unit, ProfileEncoding encoding) {
+    const char hi = static_cast<char>(unit >> 8);
+    const char lo = static_cast<char>(unit & 0xFF);
+    if (encoding == ProfileEncoding::Utf16LE) {
+        out.push_back(lo);
+        out.push_back(hi);
+    } else {
+        out.push_back(hi);
+        out.push_back(lo);
+    }
+}
+
+// The code point at the front of s and the bytes it takes; U+FFFD and one byte for anything invalid.
+std::pair<std::uint32_t, std::size_t> NextCodePoint(std::string_view s) {
+    constexpr std::pair<std::uint32_t, std::size_t> kInvalid{0xFFFD, 1};
+    const auto lead = static_cast<unsigned char>(s[0]);
+    const std::size_t length = SequenceLength(lead);
+    if (length == 0 || length > s.size())
+        return kInvalid;
+    if (length == 1)
+        return {lead, 1};
+    std::uint32_t cp = lead & (0xFF >> (length + 1));
+    for (std::size_t i = 1; i < length; ++i) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        if ((c & 0xC0) != 0x80)
+            return kInvalid;
+        cp = (cp << 6) | (c & 0x3F);
+    }
+    constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (cp < kSmallest[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return kInvalid;
+    return {cp, length};
+}
+
+}  // namespace
+
+ProfileText DecodeProfileText(std::string_view bytes) {
+    ProfileText out;
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
+        out.encoding = ProfileEncoding::Utf16LE;
+    else if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
+             static_cast<unsigned char>(bytes[1]) == 0xFF)
+        out.encoding = ProfileEncoding::Utf16BE;
+    if (out.encoding == ProfileEncoding::Bytes) {
+        out.text = bytes;
+        return out;
+    }
+    const bool little = out.encoding == ProfileEncoding::Utf16LE;
+    const auto unitAt = [&](std::size_t i) -> std::uint32_t {
+        const auto a = static_cast<unsigned char>(bytes[i]);
+        const auto b = static_cast<unsigned char>(bytes[i + 1]);
+        return little ? (static_cast<std::uint32_t>(b) << 8) | a : (static_cast<std::uint32_t>(a) << 8) | b;
+    };
+    out.text.reserve(bytes.size());
+    for (std::size_t i = 2; i + 1 < bytes.size(); i += 2) {
+        const std::uint32_t unit = unitAt(i);
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 3 < bytes.size()) {
+            const std::uint32_t low = unitAt(i + 2);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                AppendUtf8(out.text, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        AppendUtf8(out.text, (unit >= 0xD800 && unit <= 0xDFFF) ? 0xFFFD : unit);
+    }
+    return out;
+}
+
+std::string EncodeProfileText(std::string_view utf8, ProfileEncoding encoding) {
+    if (encoding == ProfileEncoding::Bytes)
+        return std::string(utf8);
+    std::string out;
+    out.reserve(utf8.size() * 2 + 2);
+    AppendUtf16(out, 0xFEFF, encoding);
+    while (!utf8.empty()) {
+        const auto [cp, length] = NextCodePoint(utf8);
+        utf8.remove_prefix(length);
+        if (cp >= 0x10000) {
+            AppendUtf16(out, 0xD800 + ((cp - 0x10000) >> 10), encoding);
+            AppendUtf16(out, 0xDC00 + ((cp - 0x10000) & 0x3FF), encoding);
+        } else {
+            AppendUtf16(out, cp, encoding);
+        }
+    }
+    return out;
 }
 
 std::string SetProfileValue(std::string_view text,

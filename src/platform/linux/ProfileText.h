@@ -7,8 +7,36 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace platform::posix {
+
+// How the file's bytes encode its text. Windows reads a file that starts with a UTF-16 byte-order
+// mark as UTF-16 and keeps that encoding when it writes; anything else is taken as bytes (UTF-8 here).
+enum class ProfileEncoding { Bytes, Utf16LE, Utf16BE };
+
+struct ProfileText {
+    std::string text;  // UTF-8, without the UTF-16 mark
+    ProfileEncoding encoding = ProfileEncoding::Bytes;
+};
+
+// The file's text; unpaired UTF-16 halves become U+FFFD and an odd last byte is dropped.
+ProfileText DecodeProfileText(std::string_view bytes);
+// The bytes to store for text in that encoding (with the mark for UTF-16); invalid UTF-8 bytes
+// become U+FFFD there.
+std::string EncodeProfileText(std::string_view utf8, ProfileEncoding encoding);
+
+// Every section's keys as FindProfileValue finds them, parsed once, for repeated look-ups in one
+// unchanged file.
+class ProfileIndex {
+public:
+    explicit ProfileIndex(std::string_view text);
+    std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+
+private:
+    // Names in ASCII lower case; the first section of a name and the first key in it win.
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> sections_;
+};
 
 // The value of key in the first section named section (names compare ASCII case-insensitively and
 // without surrounding blanks); the first matching key line wins. Blanks around the value are trimmed

@@ -117,6 +117,9 @@ void frmMain::Form_Load() {
     SetToolTipText();
     SetTopMost();
     tmrCheck_Timer();
+    // The bar is whole now: the clock and the following keep running while a drive warning of the
+    // first refresh is open.
+    StartTimers();
     CallTime_Timer();
 }
 

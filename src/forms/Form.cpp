@@ -23,12 +23,18 @@ void Form::Load(Unloader unloader) {
     ws.frame = layout_.frame;
     ws.background = layout_.backColor.Resolve();
     hwnd_ = platform::Current().CreateFormWindow(ws, *this);
+    timersStarted_ = false;
     Form_Load();
-    // Timers start once loading is over, so none ticks into a half-made form.
-    if (hwnd_ != 0) {
-        for (Timer* t : timers_)
-            t->Start();
-    }
+    // Timers start once loading is over (or when the form said so), so none ticks into a half-made form.
+    StartTimers();
+}
+
+void Form::StartTimers() {
+    if (hwnd_ == 0 || timersStarted_)
+        return;
+    timersStarted_ = true;
+    for (Timer* t : timers_)
+        t->Start();
 }
 
 void Form::Destroy() {
@@ -36,6 +42,7 @@ void Form::Destroy() {
         return;
     for (Timer* t : timers_)
         t->Stop();
+    timersStarted_ = false;
     Form_Unload();
     platform::Current().DestroyWindow(hwnd_);
     hwnd_ = 0;

@@ -62,6 +62,9 @@ protected:
     virtual void Form_KeyUp(int /*keyCode*/, int /*shift*/) {}
     // The system asks the window to close; the default unloads the form.
     virtual void Form_CloseRequest();
+    // Starts the form's timers now, from inside Form_Load, once the form is whole enough for a tick:
+    // a message box later in Form_Load then lets them tick. Otherwise they start when Form_Load returns.
+    void StartTimers();
 
 private:
     template <class T>
@@ -91,6 +94,7 @@ private:
     std::vector<Control*> controls_;  // bottom-most first
     std::vector<Timer*> timers_;
     Control* pressed_ = nullptr;  // receives the mouse while a button is held
+    bool timersStarted_ = false;
 };
 
 }  // namespace forms

@@ -150,6 +150,10 @@ struct LocalTime {
 
 enum class MessageIcon { None, Exclamation, Information, Critical };
 
+// --- drive queries ---
+// How long the user-interface thread waits for one drive's sizes before counting the drive as failed.
+inline constexpr std::uint32_t kDriveAnswerMs = 1000;
+
 // Window style bits, as Windows reports them for any window; the Linux backend derives the same
 // bits from what the window manager allows.
 inline constexpr std::uint32_t kStyleMaximizeBox = 0x10000;
@@ -255,7 +259,9 @@ public:
     // Nothing when the counters cannot be read.
     virtual std::optional<CpuTimes> QueryCpuTimes() = 0;
     virtual MemoryStatus QueryMemoryStatus() = 0;
-    // The drive named by one element of the Drive setting, exactly as the user wrote it.
+    // The drive named by one element of the Drive setting, exactly as the user wrote it. Answers
+    // within about kDriveAnswerMs: a drive that does not (a dead network drive) fails with the
+    // system's timeout description, and fails at once until its stalled query has come back.
     virtual DriveSpace QueryDriveSpace(std::string_view element) = 0;
     virtual PowerStatus QueryPowerStatus() = 0;
 

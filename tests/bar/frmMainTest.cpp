@@ -65,6 +65,33 @@ TEST_F(Bar, TimersRunWithTheirSettingsAfterStartUp) {
     EXPECT_EQ(running, (std::vector<std::uint32_t>{300, 500, 700, 2000, 9000}));
 }
 
+// The start-up refresh warns of a missing drive; while that box is open the clock ticks and the bar
+// keeps following the active window.
+TEST_F(Bar, TimersTickWhileAStartUpWarningIsOpen) {
+    WriteSettings("[Setting]\nDrive=C,Q\n");
+    constexpr platform::WindowHandle kEditor = 0x9000;
+    const platform::PixelRect before{100, 50, 900, 400};
+    const platform::PixelRect after{300, 150, 1100, 500};
+    fake.foreign[kEditor] = {platform::kStyleMinimizeBox, 0, {platform::kShowNormal, before}, before};
+    fake.foreground = kEditor;
+    long clockTicks = 0;
+    platform::PixelRect barInside{};
+    fake.duringMessageBox = [&](const platform::fake::RecordedMessageBox&) {
+        fake.foreign[kEditor].placement.normalPosition = fake.foreign[kEditor].rect = after;
+        const auto readings = std::count(fake.calls.begin(), fake.calls.end(), "time");
+        fake.Advance(1000);
+        clockTicks = std::count(fake.calls.begin(), fake.calls.end(), "time") - readings;
+        barInside = fake.Window(frmMain::Get().hWnd()).rect;
+    };
+    frmMain::Get();
+    ASSERT_EQ(fake.messageBoxes.size(), 1u);
+    EXPECT_EQ(fake.messageBoxes[0].text, "Qドライブの" + fake.missingDriveError);
+    EXPECT_EQ(clockTicks, 2);
+    // On the moved window's caption bar (fixed frame 3, caption 19, border 1), while the box was open.
+    EXPECT_EQ(barInside.top, 150 + 3 + 19 - 1 - 20);
+    EXPECT_EQ(frmMain::Get().lblDrive.Caption(), "ERROR!!");
+}
+
 TEST_F(Bar, DrawsTheFourCellsAndTheClockInTheirColours) {
     // Every meter full: the CPU busy, the memory and the drive used up, mains power.
     fake.cpuTimes = platform::CpuTimes{1, 1000, 1};

@@ -58,8 +58,10 @@ int FrameMetric(Metric m, const std::optional<FrameExtents>& extents, PixelPoint
                 return 0;
         }
     }
-    const FrameExtents e{std::max(extents->left, 0), std::max(extents->right, 0), std::max(extents->top, 0),
-                         std::max(extents->bottom, 0)};
+    // Extents come from other clients: kept in 0..kMaxExtent so the sums below cannot overflow.
+    const auto inRange = [](int v) { return std::clamp(v, 0, static_cast<int>(kMaxExtent)); };
+    const FrameExtents e{inRange(extents->left), inRange(extents->right), inRange(extents->top),
+                         inRange(extents->bottom)};
     switch (m) {
         case Metric::CaptionHeight:
         case Metric::SmallCaptionHeight:

@@ -2,6 +2,7 @@
 #include "platform/linux/SettingsPath.h"
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -13,14 +14,16 @@ namespace platform::posix {
 namespace fs = std::filesystem;
 
 std::string ChooseSettingsPath(std::string_view fileName, const SettingsPlace& place) {
-    if (!place.exeFolder.empty() && (place.exeFolderWritable || place.fileInExeFolder)) {
+    if (!place.exeFolder.empty() && !place.exeFolderShared && (place.exeFolderWritable || place.fileInExeFolder)) {
         return (fs::path(place.exeFolder) / fileName).string();
     }
     fs::path config;
     if (!place.xdgConfigHome.empty() && place.xdgConfigHome.front() == '/') {
         config = place.xdgConfigHome;
+    } else if (!place.home.empty() && place.home.front() == '/') {
+        config = fs::path(place.home) / ".config";
     } else {
-        config = fs::path(place.home.empty() ? std::string("/tmp") : place.home) / ".config";
+        return {};
     }
     return (config / "vigilon" / fileName).string();
 }
@@ -32,6 +35,8 @@ std::string SettingsPathForProcess(std::string_view fileName) {
     if (!ec) {
         place.exeFolder = exe.parent_path().string();
         place.exeFolderWritable = ::access(place.exeFolder.c_str(), W_OK) == 0;
+        struct stat st {};
+        place.exeFolderShared = ::stat(place.exeFolder.c_str(), &st) == 0 && (st.st_mode & S_IWOTH) != 0;
         place.fileInExeFolder = fs::exists(exe.parent_path() / fileName, ec);
     }
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"))

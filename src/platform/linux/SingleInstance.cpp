@@ -1,8 +1,10 @@
-// flock(2) on a lock file; the descriptor stays open (and out of child processes) for the process's life.
+// flock(2) on a lock file in a private folder; the descriptor stays open (and out of child processes)
+// for the process's life.
 #include "platform/linux/SingleInstance.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -11,7 +13,24 @@
 
 namespace platform::posix {
 
-std::vector<std::string> LockFileCandidates(std::string_view name, const char* runtimeDir, uid_t uid) {
+bool IsPrivateFolder(const std::string& path, uid_t uid) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid && (st.st_mode & 077) == 0;
+}
+
+std::optional<std::string> LockFolder(const char* runtimeDir, const char* tmpDir, uid_t uid) {
+    if (runtimeDir && runtimeDir[0] == '/' && IsPrivateFolder(runtimeDir, uid))
+        return std::string(runtimeDir);
+    const std::string tmp = tmpDir && tmpDir[0] == '/' ? tmpDir : "/tmp";
+    const std::string own = tmp + "/vigilon-" + std::to_string(uid);
+    if (::mkdir(own.c_str(), 0700) != 0 && errno != EEXIST)
+        return std::nullopt;
+    if (!IsPrivateFolder(own, uid))
+        return std::nullopt;
+    return own;
+}
+
+std::string LockFileName(std::string_view name) {
     std::string safe(name);
     for (char& c : safe) {
         if (c == '/' || c == '\\' || c == '\0')
@@ -19,28 +38,27 @@ std::vector<std::string> LockFileCandidates(std::string_view name, const char* r
     }
     if (safe.empty())
         safe.push_back('_');
-    std::vector<std::string> paths;
-    if (runtimeDir && runtimeDir[0] == '/')
-        paths.push_back(std::string(runtimeDir) + "/" + safe + ".lock");
-    paths.push_back("/tmp/" + safe + "-" + std::to_string(uid) + ".lock");
-    return paths;
+    return safe + ".lock";
 }
 
 bool AcquireInstanceLock(std::string_view name) {
-    for (const std::string& path : LockFileCandidates(name, std::getenv("XDG_RUNTIME_DIR"), ::getuid())) {
-        // No following of links: /tmp is shared with other users.
-        const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-        if (fd < 0)
-            continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            return true;  // fd stays open: it is the lock
-        const int error = errno;
-        ::close(fd);
-        if (error == EWOULDBLOCK)
-            return false;
+    const std::optional<std::string> folder =
+        LockFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), ::getuid());
+    if (!folder) {
+        std::fprintf(stderr, "vigilon: no private folder for the lock file; not checking for another instance\n");
+        return true;
     }
-    std::fprintf(stderr, "vigilon: no lock file could be opened; not checking for another instance\n");
-    return true;
+    const std::string path = *folder + "/" + LockFileName(name);
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0) {
+        std::fprintf(stderr, "vigilon: the lock file cannot be opened; not checking for another instance\n");
+        return true;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        return true;  // fd stays open: it is the lock
+    const bool heldElsewhere = errno == EWOULDBLOCK;
+    ::close(fd);
+    return !heldElsewhere;
 }
 
 }  // namespace platform::posix

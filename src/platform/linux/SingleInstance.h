@@ -2,19 +2,28 @@
 #pragma once
 
 #include <sys/types.h>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace platform::posix {
 
-// Where the lock of this name may live, in order: $XDG_RUNTIME_DIR/<name>.lock (when that variable is
-// an absolute path), then /tmp/<name>-<uid>.lock. Slashes in the name become underscores.
-std::vector<std::string> LockFileCandidates(std::string_view name, const char* runtimeDir, uid_t uid);
+// True when path is a real folder (not a link) owned by uid that no one else may enter or change.
+bool IsPrivateFolder(const std::string& path, uid_t uid);
+
+// The folder the lock lives in, a place no other user can reach: runtimeDir ($XDG_RUNTIME_DIR) when
+// it is an absolute path to a private folder; otherwise <tmpDir>/vigilon-<uid> (tmpDir is $TMPDIR when
+// absolute, else /tmp), made with mode 0700 when missing and used only when it is private, as it may
+// have been planted by someone else. nullopt when neither will do.
+std::optional<std::string> LockFolder(const char* runtimeDir, const char* tmpDir, uid_t uid);
+
+// The lock file's name for a lock name: slashes become underscores, ".lock" follows.
+std::string LockFileName(std::string_view name);
 
 // True when this process now holds the lock of this name; it keeps it until it ends. False when
-// another process holds it. When no lock file can be opened at all the answer is true: a missing
-// runtime folder must not stop the program from starting.
+// another process holds it. When there is no private folder for the lock the answer is true: the
+// program starts without the check (and says so on stderr) rather than let a file planted by another
+// user stop it.
 bool AcquireInstanceLock(std::string_view name);
 
 }  // namespace platform::posix

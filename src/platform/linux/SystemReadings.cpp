@@ -17,6 +17,7 @@
 #include "platform/PrivateProfile.h"
 #include "platform/linux/AtomicFile.h"
 #include "platform/linux/SettingsPath.h"
+#include "platform/linux/TimedQueries.h"
 
 namespace platform::posix {
 
@@ -132,13 +133,19 @@ DriveSpace QueryDriveSpace(std::string_view element) {
     // The settings path is worked out only for an element that needs the map.
     const std::optional<std::string> folder = DriveFolder(
         element, [](std::string_view key) { return DriveMapEntry(SettingsPathForProcess(kSettingsFileName), key); });
-    return folder ? QueryFolderSpace(*folder) : NoSuchDrive();
+    return folder ? QueryFolderSpaceWithin(*folder) : NoSuchDrive();
 }
 
 DriveSpace QueryDriveSpace(std::string_view element, std::string_view settingsPath) {
     const std::optional<std::string> folder =
         DriveFolder(element, [settingsPath](std::string_view key) { return DriveMapEntry(settingsPath, key); });
-    return folder ? QueryFolderSpace(*folder) : NoSuchDrive();
+    return folder ? QueryFolderSpaceWithin(*folder) : NoSuchDrive();
+}
+
+DriveSpace QueryFolderSpaceWithin(const std::string& folder) {
+    // statvfs on a dead network mount blocks in the kernel until the mount comes back.
+    static TimedQueries statvfsCalls(std::chrono::milliseconds(kDriveAnswerMs), ErrorText(ETIMEDOUT));
+    return statvfsCalls.Run(folder, [folder] { return QueryFolderSpace(folder); });
 }
 
 DriveSpace QueryFolderSpace(const std::string& folder) {

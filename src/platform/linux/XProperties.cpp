@@ -146,7 +146,11 @@ std::optional<FrameExtents> ReadExtents(XWindowId w) {
     const auto items = Read32(w, AtomOf(kFrameExtents), XA_CARDINAL, 4);
     if (!items || items->size() != 4)
         return std::nullopt;
+    // Any client can set the property. A frame wider than the largest X window is no frame: such a
+    // window is taken as unframed, and every later sum stays far inside int.
     const auto& v = *items;
+    if (std::any_of(v.begin(), v.end(), [](unsigned long e) { return e > kMaxExtent; }))
+        return std::nullopt;
     return FrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
 }
 

@@ -40,7 +40,11 @@ WindowKind ReadWindowKind(XWindowId w);
 // nullopt when the window is gone; a window without the property has no states.
 std::optional<WmState> ReadWmState(XWindowId w);
 
-// nullopt when the window is gone or the manager has not set _NET_FRAME_EXTENTS.
+// X geometry is 16 bits wide; no frame extent can be larger.
+inline constexpr unsigned long kMaxExtent = 32767;
+
+// nullopt when the window is gone, the manager has not set _NET_FRAME_EXTENTS, or an extent is
+// outside 0..kMaxExtent (the property is anyone's to set).
 std::optional<FrameExtents> ReadExtents(XWindowId w);
 
 // The outer rectangle of the window's frame in root coordinates: its client area grown by the X

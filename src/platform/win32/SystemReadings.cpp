@@ -2,6 +2,11 @@
 // date formats.
 #include "platform/win32/SystemReadings.h"
 
+#include <process.h>
+
+#include <map>
+#include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/TextConversion.h"
@@ -81,12 +86,8 @@ std::string SystemErrorText(DWORD code) {
     return utf8;
 }
 
-DriveSpace QueryDriveSpace(std::string_view element) {
-    // Taken as written: " C" or "CD" is no drive, and neither reaches the file system.
-    if (element.size() != 1 || !IsAsciiLetter(element[0]))
-        return DriveFailure(ERROR_INVALID_DRIVE);
-    const wchar_t root[] = {static_cast<wchar_t>(element[0]), L':', L'\\', L'\0'};
-
+DriveSpace QueryDriveNow(wchar_t letter) {
+    const wchar_t root[] = {letter, L':', L'\\', L'\0'};
     // An empty floppy or card reader would otherwise stop the bar with the system's
     // "insert a disk" box. The old mode is read by setting one (GetErrorMode is Vista and later).
     const UINT oldMode = ::SetErrorMode(SEM_FAILCRITICALERRORS);
@@ -104,6 +105,63 @@ DriveSpace QueryDriveSpace(std::string_view element) {
     space.available = available.QuadPart;
     space.total = total.QuadPart;
     return space;
+}
+
+DriveSpace QueryDriveSpace(std::string_view element) {
+    // Taken as written: " C" or "CD" is no drive, and neither reaches the file system.
+    if (element.size() != 1 || !IsAsciiLetter(element[0]))
+        return DriveFailure(ERROR_INVALID_DRIVE);
+    // A disconnected network drive can keep the query waiting for a minute.
+    return QueryDriveWithin(static_cast<wchar_t>(element[0]), kDriveAnswerMs, QueryDriveNow);
+}
+
+namespace {
+
+struct DriveCall {
+    DriveQuery query;
+    wchar_t letter;
+    DriveSpace result;  // written by the thread before it ends
+};
+
+unsigned __stdcall RunDriveCall(void* p) {
+    auto* call = static_cast<DriveCall*>(p);
+    call->result = call->query(call->letter);
+    return 0;
+}
+
+// Queries that did not answer in time, until their threads end. The user-interface thread's own.
+struct Stalled {
+    HANDLE thread;
+    DriveCall* call;
+};
+std::map<std::pair<DriveQuery, wchar_t>, Stalled>& StalledCalls() {
+    static std::map<std::pair<DriveQuery, wchar_t>, Stalled> calls;
+    return calls;
+}
+
+}  // namespace
+
+DriveSpace QueryDriveWithin(wchar_t letter, DWORD limitMs, DriveQuery query) {
+    auto& stalled = StalledCalls();
+    const auto key = std::make_pair(query, letter);
+    if (const auto it = stalled.find(key); it != stalled.end()) {
+        if (::WaitForSingleObject(it->second.thread, 0) != WAIT_OBJECT_0)
+            return DriveFailure(ERROR_TIMEOUT);
+        ::CloseHandle(it->second.thread);
+        delete it->second.call;
+        stalled.erase(it);
+    }
+    auto call = std::make_unique<DriveCall>(DriveCall{query, letter, {}});
+    const auto thread = reinterpret_cast<HANDLE>(::_beginthreadex(nullptr, 0, RunDriveCall, call.get(), 0, nullptr));
+    if (!thread)
+        return query(letter);  // no thread to be had: ask on this one
+    if (::WaitForSingleObject(thread, limitMs) == WAIT_OBJECT_0) {
+        ::CloseHandle(thread);
+        return call->result;
+    }
+    // The thread still uses the call: both stay until it ends.
+    stalled.emplace(key, Stalled{thread, call.release()});
+    return DriveFailure(ERROR_TIMEOUT);
 }
 
 PowerStatus QueryPowerStatus() {

@@ -21,8 +21,17 @@ MemoryStatus QueryMemoryStatus();
 
 // One element of the user's comma-separated drive list, exactly as written: only a single ASCII
 // letter names a drive ("C" reads "C:\"); anything else fails as ERROR_INVALID_DRIVE does.
-// A removable drive without a medium fails without the system's "insert a disk" dialog.
+// A removable drive without a medium fails without the system's "insert a disk" dialog, and a drive
+// that does not answer within kDriveAnswerMs (a disconnected network drive) fails as ERROR_TIMEOUT.
 DriveSpace QueryDriveSpace(std::string_view element);
+
+// The sizes of the drive of this letter, straight from the system (this may block for long).
+DriveSpace QueryDriveNow(wchar_t letter);
+using DriveQuery = DriveSpace (*)(wchar_t letter);
+// query(letter) on a thread of its own, waited for at most limitMs; when it does not answer in time,
+// a failure as ERROR_TIMEOUT. While that thread has not ended, the same query for the same letter
+// fails at once, without another thread that would hang the same way. Call from one thread only.
+DriveSpace QueryDriveWithin(wchar_t letter, DWORD limitMs, DriveQuery query);
 
 // The system's text for an error code in the user's language, UTF-8, without the trailing line
 // break; "エラー <code>" when the system has no text for it.

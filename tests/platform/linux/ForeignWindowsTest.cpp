@@ -86,6 +86,25 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, ForeignHandle(bare)), 19);
 }
 
+// Any client may set a window's extents: values no frame can have make it an unframed window, and
+// nothing overflows on the way (UBSan watches in the debug build).
+TEST_F(ForeignWindowsTest, ExtremeFrameExtentsReadAsNoFrame) {
+    const Window win = CreateForeign(100, 50, 300, 200);
+    const WindowHandle h = ForeignHandle(win);
+    const std::vector<long> hostile[] = {
+        {2147483647, 2147483647, 2147483647, 2147483647}, {0, 0, 2147483647, 0}, {-1, -1, -1, -1}, {40000, 0, 0, 0}};
+    for (const std::vector<long>& extents : hostile) {
+        SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, extents);
+        EXPECT_EQ(platform::x11::ReadExtents(win), std::nullopt) << extents[0];
+        EXPECT_EQ(P().GetWindowRect(h), (PixelRect{100, 50, 400, 250})) << extents[0];
+        EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, h), 19) << extents[0];
+        EXPECT_EQ(P().GetWindowPlacement(h).normalPosition, (PixelRect{100, 50, 400, 250})) << extents[0];
+    }
+    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {32767, 0, 32767, 0});  // the largest that can be
+    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, h), 32768);
+    EXPECT_EQ(P().GetWindowRect(h), (PixelRect{100 - 32767, 50 - 32767, 400, 250}));
+}
+
 TEST_F(ForeignWindowsTest, WindowTypesDecideInOrderOfPreference) {
     const Window win = CreateForeign(0, 0, 10, 10);
     SetAtoms(win, "_NET_WM_ALLOWED_ACTIONS", {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_VERT"});

@@ -1,13 +1,18 @@
 // The Linux settings file on disk: atomic replacement, what a failed write leaves, folders, links,
 // permissions, and the choices made where Windows has no single answer.
 #include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <random>
 
 #include "platform/PrivateProfile.h"
@@ -104,6 +109,175 @@ TEST_F(ProfileFileTest, FolderAndFilePermissionsAreHonoured) {
     EXPECT_FALSE(WriteString(path_, "S", "Other", "2")) << "an unreadable file is not replaced";
     fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(ReadWholeFile(path_), "[S]\nK=2\n");
+}
+
+// The user nobody, when the tests run as root: someone who cannot write into a read-only folder.
+constexpr uid_t kNobody = 65534;
+
+// Runs body in a child process for which folder refuses new files while files in it stay writable
+// (run as root, the child is nobody and owns them); true when body returned true.
+bool InChildThatCannotCreateFiles(const fs::path& folder, const std::function<bool()>& body) {
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        for (const auto& e : fs::directory_iterator(folder))
+            EXPECT_EQ(::lchown(e.path().c_str(), kNobody, kNobody), 0);
+        EXPECT_EQ(::chown(folder.c_str(), kNobody, kNobody), 0);
+    }
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (root && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0))
+            ::_exit(2);
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_TRUE(WIFEXITED(status)) << "the child died of signal " << WTERMSIG(status);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// Whatever sits at the settings path reads as a missing file, and reading it neither blocks nor
+// takes more memory than a settings file's largest size.
+TEST_F(ProfileFileTest, OnlyRegularFilesOfASaneSizeAreRead) {
+    const std::pair<const char*, std::function<void()>> hostile[] = {
+        {"a FIFO without a writer", [&] { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); }},
+        {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", path_); }},
+        {"a folder", [&] { fs::create_directory(path_); }},
+        {"a 10 MB file",
+         [&] { Write(path_, "[S]\nK=big\n" + std::string(10 << 20, ';')); }},
+    };
+    for (const auto& [what, plant] : hostile) {
+        plant();
+        EXPECT_EQ(ReadString(path_, "S", "K", "none", 64), "none") << what;
+        EXPECT_EQ(ReadInt(path_, "S", "K", 7), 7) << what;
+        EXPECT_FALSE(WriteString(path_, "S", "K", "v")) << what;
+        fs::remove_all(path_);
+    }
+}
+
+// The writer writes regular files only, and only those it may write; a link stays a link.
+TEST_F(ProfileFileTest, WritesGoIntoWritableRegularFilesOnly) {
+    const fs::path other = dir_ / "other";
+    const bool root = ::geteuid() == 0;
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+        fs::file_type typeAfter;  // of other
+    };
+    const Case refused[] = {
+        {"a link to a FIFO", [&] { ASSERT_EQ(::mkfifo(other.c_str(), 0600), 0); }, fs::file_type::fifo},
+        {"a link to a device node",
+         [&] {
+             // A node of our own (the null device's numbers) stands for any device; only root can make one.
+             if (root)
+                 ASSERT_EQ(::mknod(other.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
+             else
+                 ASSERT_EQ(::mkfifo(other.c_str(), 0600), 0);
+         },
+         root ? fs::file_type::character : fs::file_type::fifo},
+        {"a link to a folder", [&] { fs::create_directory(other); }, fs::file_type::directory},
+        {"a link to a read-only file",
+         [&] {
+             Write(other.string(), "[S]\nK=1\n");
+             fs::permissions(other, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+         },
+         fs::file_type::regular},
+    };
+    for (const Case& c : refused) {
+        c.plant();
+        fs::create_symlink(other, path_);
+        EXPECT_FALSE(WriteString(path_, "S", "K", "2")) << c.what;
+        EXPECT_EQ(fs::symlink_status(other).type(), c.typeAfter) << c.what;
+        EXPECT_TRUE(fs::is_symlink(path_)) << c.what;
+        fs::remove(path_);
+        fs::remove_all(other);
+    }
+
+    Write(path_, "[S]\nK=1\n");
+    fs::permissions(path_, fs::perms::owner_read);
+    EXPECT_FALSE(WriteString(path_, "S", "K", "2")) << "a read-only file, even for root";
+    EXPECT_EQ(ReadWholeFile(path_), "[S]\nK=1\n");
+    fs::remove(path_);
+
+    // A dangling link: the file it names is created, and the link stays.
+    fs::create_symlink("other", path_);
+    EXPECT_TRUE(WriteString(path_, "S", "K", "3"));
+    EXPECT_TRUE(fs::is_symlink(path_));
+    EXPECT_EQ(ReadWholeFile(other.string()), "[S]\nK=3\n");
+}
+
+// In a folder that refuses new files the file is rewritten in place; a write that does not fit under
+// the file-size limit or on the disk leaves the old file whole.
+TEST_F(ProfileFileTest, InPlaceRewriteNeverCutsTheOldFile) {
+    const std::string old = "[S]\nA=1\nB=2\n";
+    Write(path_, old);
+    EXPECT_TRUE(InChildThatCannotCreateFiles(dir_, [&] {
+        const rlimit limit{1024, 1024};  // SIGXFSZ keeps its default: a write past the limit would kill
+        return ::setrlimit(RLIMIT_FSIZE, &limit) == 0 && !WriteString(path_, "S", "A", std::string(2000, 'x')) &&
+               WriteString(path_, "S", "B", "3");
+    }));
+    EXPECT_EQ(ReadWholeFile(path_), "[S]\nA=1\nB=3\n");
+    EXPECT_EQ(Entries(), justTheFile_);
+
+    // A full disk: a small file system of its own (root only).
+    const fs::path disk = dir_ / "disk";
+    fs::create_directory(disk);
+    if (::mount("vigilon-test", disk.c_str(), "tmpfs", 0, "size=64k") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here";
+    const std::string onDisk = (disk / "Vigilon.ini").string();
+    Write(onDisk, old);
+    {
+        std::ofstream filler(disk / "filler", std::ios::binary);
+        const std::string block(4096, 'f');
+        while (filler.write(block.data(), block.size()))
+            ;
+    }
+    EXPECT_TRUE(InChildThatCannotCreateFiles(disk, [&] { return !WriteString(onDisk, "S", "A", std::string(8192, 'x')); }));
+    EXPECT_EQ(ReadWholeFile(onDisk), old);
+    ::umount(disk.c_str());
+}
+
+// The parsed file serves every look-up until the file changes (device, inode, size, modification time).
+TEST_F(ProfileFileTest, TheFileIsParsedOncePerChange) {
+    std::string text = "[DriveMap]\n";
+    for (int i = 0; i < 511; ++i)
+        text += "D" + std::to_string(i) + "=/mnt/" + std::to_string(i % 10) + "\n";
+    text += std::string(3 << 20, ';') + "\n[Setting]\nDrive=C\n";
+    Write(path_, text);
+    ASSERT_EQ(ReadString(path_, "DriveMap", "D0", "", 64), "/mnt/0");
+
+    // Changed behind the reader's back with size and time kept: the parse in hand still answers.
+    struct stat before {};
+    ASSERT_EQ(::stat(path_.c_str(), &before), 0);
+    {
+        std::fstream f(path_, std::ios::in | std::ios::out | std::ios::binary);
+        f.seekp(static_cast<std::streamoff>(text.find("/mnt/0")));
+        f << "/tmp/0";
+    }
+    const timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path_.c_str(), times, 0), 0);
+    for (int i = 0; i < 511; ++i)
+        ASSERT_EQ(ReadString(path_, "DriveMap", "D" + std::to_string(i), "", 64), "/mnt/" + std::to_string(i % 10));
+    EXPECT_EQ(ReadString(path_, "Setting", "Drive", "", 64), "C");
+
+    const timespec later[2] = {before.st_atim, {before.st_mtim.tv_sec + 1, before.st_mtim.tv_nsec}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path_.c_str(), later, 0), 0);
+    EXPECT_EQ(ReadString(path_, "DriveMap", "D0", "", 64), "/tmp/0");
+    // A write of our own is seen at once, whatever the clock's resolution.
+    ASSERT_TRUE(WriteString(path_, "DriveMap", "D0", "/srv"));
+    EXPECT_EQ(ReadString(path_, "DriveMap", "D0", "", 64), "/srv");
+}
+
+// A file with a UTF-16 mark (as Windows' editors save it) is read as text and keeps its encoding.
+TEST_F(ProfileFileTest, Utf16FilesAreReadAndWrittenInTheirEncoding) {
+    using namespace std::string_literals;
+    Write(path_, "\xFF\xFE"s + "[\0S\0]\0\r\0\n\0K\0=\0"s + "B0"s + "\r\0\n\0"s);
+    EXPECT_EQ(ReadString(path_, "S", "K", "", 64), "あ");
+    ASSERT_TRUE(WriteString(path_, "S", "N", "7"));
+    EXPECT_EQ(ReadWholeFile(path_),
+              "\xFF\xFE"s + "[\0S\0]\0\r\0\n\0K\0=\0"s + "B0"s + "\r\0\n\0N\0=\0007\0\r\0\n\0"s);
+    EXPECT_EQ(ReadInt(path_, "S", "N", 0), 7);
 }
 
 // Where Windows gives no single answer, these are the Linux choices.

@@ -87,4 +87,21 @@ TEST(ProfileText, BufferCutDefaultAndLeadingNumber) {
         EXPECT_EQ(LeadingInt(text), number) << text;
 }
 
+// A file with a UTF-16 mark reads as Windows reads it and is written back in its own encoding.
+TEST(ProfileText, Utf16FilesWithAMarkDecodeAndEncodeBothWays) {
+    using namespace std::string_literals;  // K=あ😀: one BMP character and one surrogate pair
+    const std::string le = "\xFF\xFE"s + "[\0S\0]\0\n\0K\0=\0"s + "B0"s + "\x3D\xD8\x00\xDE"s + "\n\0"s;
+    const std::string be = "\xFE\xFF"s + "\0[\0S\0]\0\n\0K\0="s + "0B"s + "\xD8\x3D\xDE\x00"s + "\0\n"s;
+    for (const auto& [bytes, encoding] : {std::pair{le, ProfileEncoding::Utf16LE}, {be, ProfileEncoding::Utf16BE}}) {
+        const ProfileText decoded = DecodeProfileText(bytes);
+        EXPECT_EQ(decoded.encoding, encoding);
+        EXPECT_EQ(decoded.text, "[S]\nK=あ😀\n");
+        EXPECT_EQ(EncodeProfileText(decoded.text, encoding), bytes);
+    }
+    // Unpaired halves and an odd last byte; text without a mark is taken byte for byte.
+    EXPECT_EQ(DecodeProfileText("\xFF\xFE\x00\xD8"s + "K\0="s).text, "\xEF\xBF\xBDK");
+    EXPECT_EQ(DecodeProfileText("\xEF\xBB\xBF[S]\n").encoding, ProfileEncoding::Bytes);
+    EXPECT_EQ(EncodeProfileText("a\xFF", ProfileEncoding::Utf16LE), "\xFF\xFE"s + "a\0"s + "\xFD\xFF"s);
+}
+
 }  // namespace

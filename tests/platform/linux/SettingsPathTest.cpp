@@ -11,9 +11,10 @@ namespace {
 using platform::posix::ChooseSettingsPath;
 using platform::posix::SettingsPlace;
 
-TEST(SettingsPath, BesideTheExecutableWhenWritableOrAlreadyThereOtherwiseTheXdgConfigFolder) {
-    const auto place = [](bool writable, bool fileThere, const char* exeFolder, const char* xdg) {
-        return SettingsPlace{exeFolder, writable, fileThere, xdg, "/home/u"};
+TEST(SettingsPath, BesideTheExecutableWhenWritableOrAlreadyThereOtherwiseAPrivateConfigFolder) {
+    const auto place = [](bool writable, bool fileThere, const char* exeFolder, const char* xdg,
+                          const char* home = "/home/u", bool shared = false) {
+        return SettingsPlace{exeFolder, writable, shared, fileThere, xdg, home};
     };
     const std::pair<SettingsPlace, const char*> cases[] = {
         {place(true, false, "/opt/vigilon", "/home/u/.xdg"), "/opt/vigilon/Vigilon.ini"},
@@ -23,9 +24,16 @@ TEST(SettingsPath, BesideTheExecutableWhenWritableOrAlreadyThereOtherwiseTheXdgC
         // Not absolute: ignored, as the XDG rules say.
         {place(false, false, "/opt/vigilon", "relative/dir"), "/home/u/.config/vigilon/Vigilon.ini"},
         {place(true, true, "", "/home/u/.xdg"), "/home/u/.xdg/vigilon/Vigilon.ini"},  // the executable's folder unknown
+        // A folder anyone may write to is no place for settings, even with a file there already.
+        {place(true, true, "/tmp", "", "/home/u", true), "/home/u/.config/vigilon/Vigilon.ini"},
+        // No home at all (or a relative one): no settings file rather than one in a shared folder.
+        {place(false, false, "/opt/vigilon", "", ""), ""},
+        {place(false, false, "/opt/vigilon", "", "home/u"), ""},
+        {place(true, true, "/tmp", "", "", true), ""},
     };
     for (const auto& [where, path] : cases)
-        EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", where), path) << where.exeFolder << " " << where.xdgConfigHome;
+        EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", where), path)
+            << where.exeFolder << " " << where.xdgConfigHome << " " << where.home;
 }
 
 TEST(SettingsPath, ThisProcessUsesItsOwnFolderWhenWritable) {

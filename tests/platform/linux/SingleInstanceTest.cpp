@@ -2,19 +2,23 @@
 #include "platform/linux/SingleInstance.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <fstream>
+#include <functional>
 #include <random>
 
 namespace {
 
 namespace fs = std::filesystem;
 using platform::posix::AcquireInstanceLock;
-using platform::posix::LockFileCandidates;
+using platform::posix::LockFileName;
+using platform::posix::LockFolder;
 
 // Runs AcquireInstanceLock(name) in a child process; true when the child got the lock.
 bool ChildAcquires(const std::string& name) {
@@ -26,7 +30,7 @@ bool ChildAcquires(const std::string& name) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-// Points XDG_RUNTIME_DIR at a fresh folder while it lives.
+// Points XDG_RUNTIME_DIR at a fresh private folder while it lives.
 struct RuntimeFolder {
     const fs::path path = fs::temp_directory_path() / ("vigilon-run-" + std::to_string(std::random_device{}()));
     std::optional<std::string> saved;
@@ -34,6 +38,7 @@ struct RuntimeFolder {
         if (const char* old = std::getenv("XDG_RUNTIME_DIR"))
             saved = old;
         fs::create_directories(path);
+        fs::permissions(path, fs::perms::owner_all);  // a runtime folder is its user's alone
         ::setenv("XDG_RUNTIME_DIR", path.c_str(), 1);
     }
     ~RuntimeFolder() {
@@ -43,9 +48,49 @@ struct RuntimeFolder {
     }
 };
 
-TEST(SingleInstance, LockFileNamesOfOddNamesAndRuntimeFolders) {
-    EXPECT_EQ(LockFileCandidates("a/b\\c", nullptr, 5), std::vector<std::string>{"/tmp/a_b_c-5.lock"});
-    EXPECT_EQ(LockFileCandidates("V", "relative", 5), std::vector<std::string>{"/tmp/V-5.lock"});
+TEST(SingleInstance, LockFileNamesOfOddNames) {
+    EXPECT_EQ(LockFileName("a/b\\c"), "a_b_c.lock");
+    EXPECT_EQ(LockFileName(""), "_.lock");
+}
+
+// The lock lives where no other user can reach: the runtime folder, else a private folder of our own
+// under the temporary folder. Whatever another user planted at that name is not used.
+TEST(SingleInstance, LockFolderIsPrivateOrNone) {
+    const RuntimeFolder tmp;  // stands for /tmp
+    const uid_t uid = ::getuid();
+    const fs::path own = tmp.path / ("vigilon-" + std::to_string(uid));
+    fs::permissions(tmp.path, fs::perms::owner_all);
+    const std::string runtime = tmp.path.string();
+
+    EXPECT_EQ(LockFolder(runtime.c_str(), "/unused", uid), runtime);
+    EXPECT_EQ(LockFolder(nullptr, runtime.c_str(), uid), own.string());
+    struct stat st {};
+    ASSERT_EQ(::lstat(own.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u);
+    fs::remove(own);
+
+    // A runtime folder others may enter, or a relative one, is passed over for our own folder.
+    fs::permissions(tmp.path, fs::perms::owner_all | fs::perms::others_exec);
+    EXPECT_EQ(LockFolder(runtime.c_str(), runtime.c_str(), uid), own.string());
+    EXPECT_EQ(LockFolder("relative", runtime.c_str(), uid), own.string());
+    fs::remove(own);
+
+    const std::pair<const char*, std::function<void()>> planted[] = {
+        {"a link to a folder", [&] { fs::create_directory_symlink(tmp.path, own); }},
+        {"a link to nowhere", [&] { fs::create_symlink(tmp.path / "nowhere", own); }},
+        {"a file", [&] { std::ofstream(own) << "x"; }},
+        {"a folder others may write to",
+         [&] {
+             fs::create_directory(own);
+             fs::permissions(own, fs::perms::all);
+         }},
+    };
+    for (const auto& [what, plant] : planted) {
+        plant();
+        EXPECT_EQ(LockFolder(nullptr, runtime.c_str(), uid), std::nullopt) << what;
+        EXPECT_EQ(LockFolder(nullptr, runtime.c_str(), uid + 1), std::nullopt) << "another user's view: " << what;
+        fs::remove(own);
+    }
 }
 
 TEST(SingleInstance, HeldWhileItsProcessLivesElsewhereRefused) {
@@ -58,13 +103,14 @@ TEST(SingleInstance, HeldWhileItsProcessLivesElsewhereRefused) {
     EXPECT_FALSE(AcquireInstanceLock(name));  // a second acquire in the same process is refused too
     EXPECT_TRUE(ChildAcquires(name + "-other"));
 
-    // Without the runtime folder the lock lives in /tmp, named with the user's id.
+    // Without the runtime folder the lock lives in a private folder under $TMPDIR.
+    const RuntimeFolder tmp;
+    ::setenv("TMPDIR", tmp.path.c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", (runtime.path / "gone").c_str(), 1);
     ASSERT_TRUE(AcquireInstanceLock(name + "-tmp"));
-    const std::string tmpLock = "/tmp/" + name + "-tmp-" + std::to_string(::getuid()) + ".lock";
-    EXPECT_TRUE(fs::exists(tmpLock));
+    EXPECT_TRUE(fs::exists(tmp.path / ("vigilon-" + std::to_string(::getuid())) / (name + "-tmp.lock")));
     EXPECT_FALSE(ChildAcquires(name + "-tmp"));
-    fs::remove(tmpLock);
+    ::unsetenv("TMPDIR");
 }
 
 }  // namespace

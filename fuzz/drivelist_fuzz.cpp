@@ -11,8 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view drives = fields.Next();
     const platform::posix::ProfileIndex map(fields.Rest());
     for (const std::string& element : basDiskSpace::SplitDriveList(drives)) {
-        const auto folder = platform::posix::DriveFolder(
-            element, [&map](std::string_view key) { return map.Find("DriveMap", key); });
+        const auto folder =
+            platform::posix::DriveFolder(element, [&map](std::string_view key) { return map.Find("DriveMap", key); });
         if (folder && (folder->empty() || folder->front() != '/'))
             std::abort();
     }

@@ -28,7 +28,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         SupplyFiles s;
         s.name = fields.Next();
         for (std::optional<std::string>* file : {&s.type, &s.scope, &s.online, &s.present, &s.status, &s.capacity,
-                                                  &s.energyNow, &s.energyFull, &s.chargeNow, &s.chargeFull})
+                                                 &s.energyNow, &s.energyFull, &s.chargeNow, &s.chargeFull})
             *file = Optional(fields.Next());
         IsSystemSupply(s);
         supplies.push_back(std::move(s));

@@ -4,3 +4,5 @@
 BUILD_PACKAGES=(cmake ninja-build g++ libfltk1.3-dev libx11-dev libxext-dev fonts-ipafont-gothic)
 DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
 TEST_PACKAGES=(libgtest-dev googletest locales-all g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64)
+# The fuzz targets: clang with libFuzzer, AddressSanitizer and UBSan.
+FUZZ_PACKAGES=(clang)

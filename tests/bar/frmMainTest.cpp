@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
@@ -74,7 +75,7 @@ TEST_F(Bar, TimersTickWhileAStartUpWarningIsOpen) {
     const platform::PixelRect after{300, 150, 1100, 500};
     fake.foreign[kEditor] = {platform::kStyleMinimizeBox, 0, {platform::kShowNormal, before}, before};
     fake.foreground = kEditor;
-    long clockTicks = 0;
+    std::ptrdiff_t clockTicks = 0;
     platform::PixelRect barInside{};
     fake.duringMessageBox = [&](const platform::fake::RecordedMessageBox&) {
         fake.foreign[kEditor].placement.normalPosition = fake.foreign[kEditor].rect = after;

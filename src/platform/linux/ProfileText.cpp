@@ -215,7 +215,8 @@ std::pair<std::uint32_t, std::size_t> NextCodePoint(std::string_view s) {
 
 ProfileText DecodeProfileText(std::string_view bytes) {
     ProfileText out;
-    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF && static_cast<unsigned char>(bytes[1]) == 0xFE)
+    if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
+        static_cast<unsigned char>(bytes[1]) == 0xFE)
         out.encoding = ProfileEncoding::Utf16LE;
     else if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFE &&
              static_cast<unsigned char>(bytes[1]) == 0xFF)

@@ -50,8 +50,9 @@ TEST(ForeignMapping, FrameMetricsPutTheCaptionOnTheTitleBar) {
 
     // A frame without a title bar (or none at all) gives an empty caption, never a negative one.
     // Nor does any value overflow the caption arithmetic.
-    for (const FrameExtents e : {FrameExtents{0, 0, 0, 0}, FrameExtents{2, 2, 2, 8}, FrameExtents{-1, 0, -3, 0},
-                                 FrameExtents{INT_MAX, INT_MAX, INT_MAX, INT_MIN}, FrameExtents{INT_MIN, 0, INT_MAX, 0}}) {
+    for (const FrameExtents e :
+         {FrameExtents{0, 0, 0, 0}, FrameExtents{2, 2, 2, 8}, FrameExtents{-1, 0, -3, 0},
+          FrameExtents{INT_MAX, INT_MAX, INT_MAX, INT_MIN}, FrameExtents{INT_MIN, 0, INT_MAX, 0}}) {
         EXPECT_GE(FrameMetric(Metric::CaptionHeight, e, screen), 1);
         const Caption c = CaptionFor(e, true, false);
         EXPECT_GE(c.top, 0);

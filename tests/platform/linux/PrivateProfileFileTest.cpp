@@ -1,7 +1,7 @@
 // The Linux settings file on disk: atomic replacement, what a failed write leaves, folders, links,
 // permissions, and the choices made where Windows has no single answer.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -144,8 +144,7 @@ TEST_F(ProfileFileTest, OnlyRegularFilesOfASaneSizeAreRead) {
         {"a FIFO without a writer", [&] { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); }},
         {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", path_); }},
         {"a folder", [&] { fs::create_directory(path_); }},
-        {"a 10 MB file",
-         [&] { Write(path_, "[S]\nK=big\n" + std::string(10 << 20, ';')); }},
+        {"a 10 MB file", [&] { Write(path_, "[S]\nK=big\n" + std::string(10 << 20, ';')); }},
     };
     for (const auto& [what, plant] : hostile) {
         plant();
@@ -233,7 +232,8 @@ TEST_F(ProfileFileTest, InPlaceRewriteNeverCutsTheOldFile) {
         while (filler.write(block.data(), block.size()))
             ;
     }
-    EXPECT_TRUE(InChildThatCannotCreateFiles(disk, [&] { return !WriteString(onDisk, "S", "A", std::string(8192, 'x')); }));
+    EXPECT_TRUE(
+        InChildThatCannotCreateFiles(disk, [&] { return !WriteString(onDisk, "S", "A", std::string(8192, 'x')); }));
     EXPECT_EQ(ReadWholeFile(onDisk), old);
     ::umount(disk.c_str());
 }
@@ -275,8 +275,7 @@ TEST_F(ProfileFileTest, Utf16FilesAreReadAndWrittenInTheirEncoding) {
     Write(path_, "\xFF\xFE"s + "[\0S\0]\0\r\0\n\0K\0=\0"s + "B0"s + "\r\0\n\0"s);
     EXPECT_EQ(ReadString(path_, "S", "K", "", 64), "あ");
     ASSERT_TRUE(WriteString(path_, "S", "N", "7"));
-    EXPECT_EQ(ReadWholeFile(path_),
-              "\xFF\xFE"s + "[\0S\0]\0\r\0\n\0K\0=\0"s + "B0"s + "\r\0\n\0N\0=\0007\0\r\0\n\0"s);
+    EXPECT_EQ(ReadWholeFile(path_), "\xFF\xFE"s + "[\0S\0]\0\r\0\n\0K\0=\0"s + "B0"s + "\r\0\n\0N\0=\0007\0\r\0\n\0"s);
     EXPECT_EQ(ReadInt(path_, "S", "N", 0), 7);
 }
 

@@ -8,9 +8,9 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <optional>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <random>
 
 namespace {

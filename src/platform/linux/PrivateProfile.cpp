@@ -2,6 +2,10 @@
 // over a UTF-8 file that is replaced atomically on every write (AtomicFile).
 #include "platform/PrivateProfile.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -39,19 +43,37 @@ std::int32_t ReadInt(std::string_view path, std::string_view section, std::strin
     return posix::LeadingInt(*value);
 }
 
-bool WriteString(std::string_view path, std::string_view section, std::string_view key, std::string_view value) {
-    if (path.empty() || !posix::IsWritableEntry(section, key, value))
+bool WriteString(std::string_view path,
+                 std::string_view section,
+                 std::string_view key,
+                 std::string_view value,
+                 std::string* error) {
+    const auto refuse = [error](int code) {
+        if (error)
+            *error = std::strerror(code);
         return false;
+    };
+    if (path.empty() || !posix::IsWritableEntry(section, key, value))
+        return refuse(EINVAL);
     const std::string file(path);
+    // A file without any write permission is read-only, as Windows' read-only attribute is even to
+    // an administrator: it is not replaced, whoever runs the program.
+    struct stat st {};
+    if (::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0)
+        return refuse(EACCES);
     std::optional<std::string> text = posix::ReadWholeFile(file);
     if (!text) {
         // Only a missing file starts empty; one that exists but cannot be read must not be replaced.
+        const int readError = errno;
         std::error_code ec;
         if (std::filesystem::exists(file, ec) || ec)
-            return false;
+            return refuse(readError != 0 ? readError : EIO);
         text.emplace();
     }
-    return posix::ReplaceFile(file, posix::SetProfileValue(*text, section, key, value));
+    errno = 0;
+    if (posix::ReplaceFile(file, posix::SetProfileValue(*text, section, key, value)))
+        return true;
+    return refuse(errno != 0 ? errno : EIO);
 }
 
 }  // namespace platform::profile

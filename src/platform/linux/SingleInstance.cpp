@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 
 namespace platform::posix {
 
@@ -27,13 +28,26 @@ std::vector<std::string> LockFileCandidates(std::string_view name, const char* r
 }
 
 bool AcquireInstanceLock(std::string_view name) {
+    // flock belongs to the open file, so a second open by this process would be refused by its own
+    // lock: the names this process holds are remembered, and asking again answers yes.
+    // A forked child starts with its parent's memory but holds nothing of its own.
+    static std::set<std::string> held;
+    static pid_t holder = ::getpid();
+    if (holder != ::getpid()) {
+        held.clear();
+        holder = ::getpid();
+    }
+    if (held.count(std::string(name)) != 0)
+        return true;
     for (const std::string& path : LockFileCandidates(name, std::getenv("XDG_RUNTIME_DIR"), ::getuid())) {
         // No following of links: /tmp is shared with other users.
         const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
         if (fd < 0)
             continue;
-        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+            held.emplace(name);
             return true;  // fd stays open: it is the lock
+        }
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK)

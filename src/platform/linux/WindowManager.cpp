@@ -113,6 +113,11 @@ void ShowWithWmState(Fl_Window& window, const MapOptions& options) {
         }
         if (options.alpha)
             SetOpacityOn(xid, *options.alpha);
+        if (options.dialogType) {
+            const Atom dialog = XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+            XChangeProperty(fl_display, xid, XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE", False), XA_ATOM, 32,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(&dialog), 1);
+        }
         if (options.frameAtPosition) {
             XSizeHints* hints = XAllocSizeHints();
             long supplied = 0;

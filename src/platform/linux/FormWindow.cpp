@@ -240,6 +240,11 @@ int FormWindow::HandleKey(int event) {
 }
 
 void FormWindow::draw() {
+    // Only native controls asked to be redrawn: the rest of the back buffer is still right.
+    if ((damage() & ~FL_DAMAGE_CHILD) == 0) {
+        draw_children();
+        return;
+    }
     // FLTK has clipped to the damaged area; only that part is filled and painted.
     fl_color(background_.r, background_.g, background_.b);
     fl_rectf(0, 0, w(), h());

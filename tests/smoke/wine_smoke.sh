@@ -47,6 +47,13 @@ if [ ! -d "$WINEPREFIX" ]; then
     timeout 60 wineserver -w
 fi
 
+# A Japanese Windows has its Gothic faces, which the dialogs' layouts were made for; the IPA faces
+# stand in for them (proportional for proportional), as on the Linux build.
+for face in 'ＭＳ Ｐゴシック=IPAPGothic' 'ＭＳ ゴシック=IPAGothic'; do
+    LC_ALL=$wine_locale timeout 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" \
+        /d "${face#*=}" /f >"$work/reg.log" 2>&1 || fail "could not register the font stand-ins"
+done
+
 # --- the first copy shows its bar; a second one is refused ----------------------------------------
 LC_ALL=$wine_locale wine "$exe" >"$work/first.log" 2>&1 &
 first=$!

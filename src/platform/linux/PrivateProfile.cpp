@@ -59,8 +59,12 @@ bool WriteString(std::string_view path,
     // A file without any write permission is read-only, as Windows' read-only attribute is even to
     // an administrator: it is not replaced, whoever runs the program.
     struct stat st {};
-    if (::stat(file.c_str(), &st) == 0 && S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0)
-        return refuse(EACCES);
+    if (::stat(file.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return refuse(EISDIR);
+        if (S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0)
+            return refuse(EACCES);
+    }
     std::optional<std::string> text = posix::ReadWholeFile(file);
     if (!text) {
         // Only a missing file starts empty; one that exists but cannot be read must not be replaced.

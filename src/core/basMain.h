@@ -20,9 +20,9 @@ struct BarPosition {
 
 // What the wiring does for the windows: installed once at start (app::InstallWiring).
 struct Wiring {
-    void (*shutdown)() = nullptr;           // close every window in the fixed order
-    void (*endIfNothingShown)() = nullptr;  // shut down when no window of ours is shown
-    BarPosition (*closeBar)() = nullptr;    // note the bar's position, close it and the calendar
+    void (*shutdown)() = nullptr;                // close every window in the fixed order
+    void (*endIfNothingShown)() = nullptr;       // shut down when no window of ours is shown
+    BarPosition (*closeBar)() = nullptr;         // note the bar's position, close it and the calendar
     void (*recreateBar)(BarPosition) = nullptr;  // start the bar afresh at a position and show it
 };
 void Install(const Wiring& wiring);

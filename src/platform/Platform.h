@@ -197,8 +197,8 @@ enum class ControlKind {
 
 struct ControlSpec {
     ControlKind kind = ControlKind::TextBox;
-    PixelRect bounds;   // client pixels of the form window
-    std::string text;   // caption of a check box or button, initial text of a text box
+    PixelRect bounds;  // client pixels of the form window
+    std::string text;  // caption of a check box or button, initial text of a text box
     Font font;
     int maxLength = 0;  // TextBox
     int minimum = 0;    // Slider

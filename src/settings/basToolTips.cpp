@@ -15,14 +15,17 @@ constexpr platform::Color kDarkRed{94, 0, 0};
 }  // namespace
 
 const std::array<HelpEntry, 15> kHelp{{
-    {"txtCheckDrive", "チェックするドライブ", "ドライブの使用率をチェックするドライブを\r\nカンマ区切りで入力してください", 23},
+    {"txtCheckDrive", "チェックするドライブ",
+     "ドライブの使用率をチェックするドライブを\r\nカンマ区切りで入力してください", 23},
     {"txtInterval", "アクティブウィンドウ",
      "アクティブなウィンドウを追いかける間隔を入力して下さい\r\n500ms位がちょうどいいと思います", 23},
     {"txtCPU", "ＣＰＵ使用率", "ＣＰＵ使用率をチェックする間隔を入力して下さい\r\n500ms位がちょうどいいと思います", 21},
-    {"txtMemory", "メモリ使用率", "メモリ使用率をチェックする間隔を入力して下さい\r\n500ms位がちょうどいいと思います", 21},
+    {"txtMemory", "メモリ使用率", "メモリ使用率をチェックする間隔を入力して下さい\r\n500ms位がちょうどいいと思います",
+     21},
     {"txtDrive", "ハードディスクの空き容量",
      "ハードディスクの空き容量をチェックする間隔を入力して下さい\r\n60000ms(１分)位がちょうどいいと思います", 26},
-    {"txtBatt", "電源状態", "電源状態をチェックする間隔を入力して下さい\r\n60000ms(１分)位がちょうどいいと思います", 20},
+    {"txtBatt", "電源状態", "電源状態をチェックする間隔を入力して下さい\r\n60000ms(１分)位がちょうどいいと思います",
+     20},
     {"sldTrans", "ウィンドウの透明度",
      "ウィンドウの透明度を入力して下さい\r\nあまり値を小さくすると見えなくなるかもしれません", 23},
     {"cmbMonth", "休祝日の月", "休祝日に設定する月を選択して下さい", 20},
@@ -52,11 +55,21 @@ std::string BalloonText(const HelpEntry& entry) {
 
 void frmSetting::SetBalloonTips() {
     const std::pair<std::string_view, const forms::NativeControl*> controls[] = {
-        {"txtCheckDrive", &txtCheckDrive}, {"txtInterval", &txtInterval}, {"txtCPU", &txtCPU},
-        {"txtMemory", &txtMemory},         {"txtDrive", &txtDrive},       {"txtBatt", &txtBatt},
-        {"sldTrans", &sldTrans},           {"cmbMonth", &cmbMonth},       {"cmbDay", &cmbDay},
-        {"cmbSyu", &cmbSyu},               {"cmbWeekday", &cmbWeekday},   {"btnAdd1", &btnAdd1},
-        {"btnDel1", &btnDel1},             {"btnAdd2", &btnAdd2},         {"btnDel2", &btnDel2},
+        {"txtCheckDrive", &txtCheckDrive},
+        {"txtInterval", &txtInterval},
+        {"txtCPU", &txtCPU},
+        {"txtMemory", &txtMemory},
+        {"txtDrive", &txtDrive},
+        {"txtBatt", &txtBatt},
+        {"sldTrans", &sldTrans},
+        {"cmbMonth", &cmbMonth},
+        {"cmbDay", &cmbDay},
+        {"cmbSyu", &cmbSyu},
+        {"cmbWeekday", &cmbWeekday},
+        {"btnAdd1", &btnAdd1},
+        {"btnDel1", &btnDel1},
+        {"btnAdd2", &btnAdd2},
+        {"btnDel2", &btnDel2},
     };
     platform::Platform& p = platform::Current();
     for (const basToolTips::HelpEntry& entry : basToolTips::kHelp) {

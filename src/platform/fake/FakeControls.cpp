@@ -22,9 +22,9 @@ ControlHandle FakePlatform::CreateControl(WindowHandle form, const ControlSpec& 
     c.spec = spec;
     c.listener = &listener;
     c.text = spec.text;
-    c.value = spec.kind == ControlKind::Slider ? spec.minimum
+    c.value = spec.kind == ControlKind::Slider                                            ? spec.minimum
               : (spec.kind == ControlKind::ComboBox || spec.kind == ControlKind::ListBox) ? -1
-                                                                                           : 0;
+                                                                                          : 0;
     return h;
 }
 

@@ -101,8 +101,8 @@ public:
     std::function<void()> duringDrag;  // runs while the move loop is "running"
 
     // --- what the program did ---
-    std::map<WindowHandle, FakeWindow> windows;  // live windows only
-    std::vector<WindowHandle> destroyed;         // in the order they went
+    std::map<WindowHandle, FakeWindow> windows;     // live windows only
+    std::vector<WindowHandle> destroyed;            // in the order they went
     std::map<ControlHandle, FakeControl> controls;  // live controls only
     std::map<WindowHandle, std::vector<ControlHandle>> tabOrders;
     ControlHandle focus = 0;

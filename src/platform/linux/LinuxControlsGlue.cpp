@@ -18,7 +18,8 @@ ControlHandle LinuxPlatform::CreateControl(WindowHandle form, const ControlSpec&
     if (!window)
         return 0;
     const ControlHandle handle = ++lastHandle_;  // one counter with the windows: no handle means both
-    controls_.emplace(handle, ControlEntry{form, std::make_unique<LinuxControl>(*window, window->Inset(), spec, listener)});
+    controls_.emplace(handle,
+                      ControlEntry{form, std::make_unique<LinuxControl>(*window, window->Inset(), spec, listener)});
     return handle;
 }
 

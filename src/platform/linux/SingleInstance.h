@@ -13,8 +13,8 @@ namespace platform::posix {
 std::vector<std::string> LockFileCandidates(std::string_view name, const char* runtimeDir, uid_t uid);
 
 // True when this process now holds the lock of this name, also when it took it before; it keeps it
-// until it ends. False when another process holds it. When no lock file can be opened at all the answer is true: a missing
-// runtime folder must not stop the program from starting.
+// until it ends. False when another process holds it. When no lock file can be opened at all the answer is true: a
+// missing runtime folder must not stop the program from starting.
 bool AcquireInstanceLock(std::string_view name);
 
 }  // namespace platform::posix

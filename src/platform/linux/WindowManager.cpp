@@ -117,9 +117,9 @@ void ShowWithWmState(Fl_Window& window, const MapOptions& options) {
             const Atom dialog = XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
             XChangeProperty(fl_display, xid, XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE", False), XA_ATOM, 32,
                             PropModeReplace, reinterpret_cast<const unsigned char*>(&dialog), 1);
-            // Motif hints, which managers read for their buttons: move and close only, and every
-            // decoration but the resize handles and the minimise and maximise buttons.
-            const long motif[5] = {1 | 2, 1 | 2 | 8 | 16, 1 | 4 | 32 | 64, 0, 0};
+            // Motif hints, which managers read for their buttons: move and close only; border, title
+            // and window menu, without resize handles and minimise and maximise buttons.
+            const long motif[5] = {1 | 2, 4 | 32, 2 | 8 | 16, 0, 0};
             const Atom hints = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
             XChangeProperty(fl_display, xid, hints, hints, 32, PropModeReplace,
                             reinterpret_cast<const unsigned char*>(motif), 5);

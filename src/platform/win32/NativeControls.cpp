@@ -65,10 +65,10 @@ HWND CreateNativeControl(HWND form, const ControlSpec& spec, ControlData* data, 
             style |= BS_PUSHBUTTON;
             break;
     }
-    const std::wstring text = spec.kind == ControlKind::TextBox || spec.kind == ControlKind::CheckBox ||
-                                      spec.kind == ControlKind::Button
-                                  ? WideFromUtf8(spec.text)
-                                  : std::wstring();
+    const std::wstring text =
+        spec.kind == ControlKind::TextBox || spec.kind == ControlKind::CheckBox || spec.kind == ControlKind::Button
+            ? WideFromUtf8(spec.text)
+            : std::wstring();
     HWND control;
     {
         const Setting quiet;
@@ -215,8 +215,8 @@ bool RouteControlNotification(UINT msg, WPARAM wp, LPARAM lp) {
 
 HWND CreateBalloonTip(HWND form, HWND control, const BalloonTip& tip) {
     // Always-tip (0x01): shown while the dialog is not the active window; balloon (0x40).
-    HWND window = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_BALLOON, 0, 0, 0, 0, form,
-                                    nullptr, ::GetModuleHandleW(nullptr), nullptr);
+    HWND window = ::CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, TTS_ALWAYSTIP | TTS_BALLOON, 0, 0, 0, 0, form, nullptr,
+                                    ::GetModuleHandleW(nullptr), nullptr);
     if (!window)
         return nullptr;
     ::SendMessageW(window, TTM_SETMAXTIPWIDTH, 0, tip.maxWidth);

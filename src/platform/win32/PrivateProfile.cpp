@@ -42,9 +42,9 @@ std::string AnsiPath(std::string_view utf8Path) {
 // The system's description of an error code, in the user's language, without the trailing line break.
 std::string SystemMessage(DWORD code) {
     wchar_t* text = nullptr;
-    const DWORD n = ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                         FORMAT_MESSAGE_IGNORE_INSERTS,
-                                     nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    const DWORD n =
+        ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring message = n > 0 && text ? std::wstring(text, n) : std::wstring();
     if (text)
         ::LocalFree(text);

@@ -62,6 +62,17 @@ TEST_F(NativeControlsTest, ControlsHoldWhatTheProgramSetsWithoutReportingIt) {
     platform->DestroyWindow(form);
 }
 
+// Stops at the first balloon tooltip window of the thread and stores it in *found.
+BOOL CALLBACK FindBalloon(HWND w, LPARAM found) {
+    wchar_t cls[64] = L"";
+    ::GetClassNameW(w, cls, 64);
+    if (std::wstring(cls) == TOOLTIPS_CLASSW && (::GetWindowLongW(w, GWL_STYLE) & TTS_BALLOON)) {
+        *reinterpret_cast<HWND*>(found) = w;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 TEST_F(NativeControlsTest, ABalloonTipIsMadeForTheControlWithItsTitle) {
     const auto form = Open(platform::WindowFrame::Dialog, 296, 364, listener);
     Counting heard;
@@ -72,18 +83,7 @@ TEST_F(NativeControlsTest, ABalloonTipIsMadeForTheControlWithItsTitle) {
     platform->AddBalloonTip(form, edit, {"ハードディスクの空き容量", "━━\r\n一行目", {94, 0, 0}, 1000});
 
     HWND tip = nullptr;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND w, LPARAM found) {
-            wchar_t cls[64] = L"";
-            ::GetClassNameW(w, cls, 64);
-            if (std::wstring(cls) == TOOLTIPS_CLASSW && (::GetWindowLongW(w, GWL_STYLE) & TTS_BALLOON)) {
-                *reinterpret_cast<HWND*>(found) = w;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tip));
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindBalloon, reinterpret_cast<LPARAM>(&tip));
     ASSERT_NE(tip, nullptr) << "no balloon tooltip window";
     EXPECT_EQ(::GetWindowLongW(tip, GWL_STYLE) & (TTS_ALWAYSTIP | TTS_BALLOON), TTS_ALWAYSTIP | TTS_BALLOON);
     EXPECT_EQ(::GetWindow(tip, GW_OWNER), Hwnd(form));

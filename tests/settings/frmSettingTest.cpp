@@ -36,9 +36,7 @@ protected:
         text << in.rdbuf();
         return text.str();
     }
-    std::vector<std::string> Shown(const forms::ListBox& list) const {
-        return fake.controls.at(list.hWnd()).items;
-    }
+    std::vector<std::string> Shown(const forms::ListBox& list) const { return fake.controls.at(list.hWnd()).items; }
     bool ApplyEnabled() const { return fake.controls.at(Dlg().btnApp.hWnd()).enabled; }
     std::vector<std::string> Messages() const {
         std::vector<std::string> texts;
@@ -49,8 +47,9 @@ protected:
 };
 
 TEST_F(Settings, OpeningClosesTheBarAndFillsTheFieldsFromTheFile) {
-    WriteSettings("[Setting]\nDrive=C,D\nCPUInterval=750\nBattInterval=0\nTrans=180\nActiveWindow=1\n"
-                  "CalendarHoliday1=12/31,1/1,,01/01\n");
+    WriteSettings(
+        "[Setting]\nDrive=C,D\nCPUInterval=750\nBattInterval=0\nTrans=180\nActiveWindow=1\n"
+        "CalendarHoliday1=12/31,1/1,,01/01\n");
     frmMain::bCalendar = true;
     frmSetting& f = Open();
     EXPECT_FALSE(frmMain::IsLoaded());
@@ -92,10 +91,10 @@ TEST_F(Settings, OpeningClosesTheBarAndFillsTheFieldsFromTheFile) {
     EXPECT_EQ(std::vector<int>({slider.minimum, slider.maximum, slider.smallStep, slider.largeStep}),
               std::vector<int>({100, 255, 1, 5}));
     const std::vector<platform::ControlHandle> tabs = {
-        f.txtCheckDrive.hWnd(), f.txtCPU.hWnd(),    f.txtDrive.hWnd(),    f.txtMemory.hWnd(),  f.txtBatt.hWnd(),
-        f.txtInterval.hWnd(),   f.sldTrans.hWnd(),  f.cmbMonth.hWnd(),    f.cmbDay.hWnd(),     f.cmbSyu.hWnd(),
-        f.cmbWeekday.hWnd(),    f.btnAdd1.hWnd(),   f.btnDel1.hWnd(),     f.btnAdd2.hWnd(),    f.btnDel2.hWnd(),
-        f.btnOK.hWnd(),         f.btnCancel.hWnd(), f.btnApp.hWnd(),      f.lstHoliday1.hWnd(), f.lstHoliday2.hWnd(),
+        f.txtCheckDrive.hWnd(),  f.txtCPU.hWnd(),    f.txtDrive.hWnd(), f.txtMemory.hWnd(),   f.txtBatt.hWnd(),
+        f.txtInterval.hWnd(),    f.sldTrans.hWnd(),  f.cmbMonth.hWnd(), f.cmbDay.hWnd(),      f.cmbSyu.hWnd(),
+        f.cmbWeekday.hWnd(),     f.btnAdd1.hWnd(),   f.btnDel1.hWnd(),  f.btnAdd2.hWnd(),     f.btnDel2.hWnd(),
+        f.btnOK.hWnd(),          f.btnCancel.hWnd(), f.btnApp.hWnd(),   f.lstHoliday1.hWnd(), f.lstHoliday2.hWnd(),
         f.chkActiveWindow.hWnd()};
     EXPECT_EQ(fake.tabOrders.at(f.hWnd()), tabs);
 }
@@ -214,7 +213,7 @@ TEST_F(Settings, SavesTextsAsTypedNumbersRoundedHalfToEvenAndListsInShownOrder) 
 TEST_F(Settings, DefaultHolidayListsGoBackUnchanged) {
     frmSetting& f = Open();
     EXPECT_EQ(Shown(f.lstHoliday1), (std::vector<std::string>{" 1/ 1", " 2/11", " 4/29", " 5/ 3", " 5/ 5", " 7/20",
-                                                               "11/ 3", "11/23", "12/29", "12/30", "12/31"}));
+                                                              "11/ 3", "11/23", "12/29", "12/30", "12/31"}));
     ASSERT_TRUE(f.CommitSetting());
     EXPECT_EQ(core::AppSettings.CalendarHoliday1, core::kDefaultHolidays1);
     EXPECT_EQ(core::AppSettings.CalendarHoliday2, core::kDefaultHolidays2);
@@ -223,8 +222,8 @@ TEST_F(Settings, DefaultHolidayListsGoBackUnchanged) {
 TEST_F(Settings, PadAndUnpadConvertBetweenStoredAndShownForms) {
     const struct {
         std::string stored, shown;
-    } dates[] = {{"1/1", " 1/ 1"}, {"2/11", " 2/11"}, {"12/3", "12/ 3"}, {"12/31", "12/31"},
-                 {"01/01", "01/01"}, {"", ""},       {"2/30", " 2/30"}};
+    } dates[] = {{"1/1", " 1/ 1"},   {"2/11", " 2/11"}, {"12/3", "12/ 3"}, {"12/31", "12/31"},
+                 {"01/01", "01/01"}, {"", ""},          {"2/30", " 2/30"}};
     for (const auto& d : dates) {
         EXPECT_EQ(frmSetting::PadHoliday1(d.stored), d.shown) << d.stored;
         EXPECT_EQ(frmSetting::UnpadHoliday1(d.shown), d.stored) << d.shown;
@@ -268,8 +267,7 @@ TEST_F(Settings, HolidayButtonsAddOnceDeleteTheSelectionAndKeepOrder) {
 
 TEST_F(Settings, EveryWayOfClosingBringsTheBarBackWithTheFileReadAgain) {
     const std::vector<std::function<void(frmSetting&)>> closes = {
-        [&](frmSetting& f) { Click(f.btnCancel); },
-        [&](frmSetting& f) { fake.PressKey(f.hWnd(), 27); },
+        [&](frmSetting& f) { Click(f.btnCancel); }, [&](frmSetting& f) { fake.PressKey(f.hWnd(), 27); },
         [&](frmSetting& f) { fake.Window(f.hWnd()).listener->OnCloseRequest(); },
         [&](frmSetting& f) { fake.PressKey(f.hWnd(), 13); },  // Enter is OK
     };
@@ -343,14 +341,16 @@ TEST_F(Settings, BalloonsExplainTheFieldsPickersAndHolidayButtons) {
     std::string rule;
     for (int i = 0; i < 24; ++i)
         rule += "━";
-    EXPECT_EQ(drive.text, rule + "\r\nハードディスクの空き容量をチェックする間隔を入力して下さい\r\n60000ms(１分)位がちょうどいいと思います");
+    EXPECT_EQ(drive.text, rule +
+                              "\r\nハードディスクの空き容量をチェックする間隔を入力して下さい\r\n60000ms(１分)"
+                              "位がちょうどいいと思います");
     EXPECT_EQ(drive.textColor, (platform::Color{94, 0, 0}));
     const platform::BalloonTip& add1 = *fake.controls.at(f.btnAdd1.hWnd()).balloon;
     const platform::BalloonTip& add2 = *fake.controls.at(f.btnAdd2.hWnd()).balloon;
     EXPECT_EQ(add1.title + add1.text, add2.title + add2.text);
-    for (const forms::NativeControl* none : {static_cast<forms::NativeControl*>(&f.lstHoliday1),
-                                             static_cast<forms::NativeControl*>(&f.btnOK),
-                                             static_cast<forms::NativeControl*>(&f.chkActiveWindow)})
+    for (const forms::NativeControl* none :
+         {static_cast<forms::NativeControl*>(&f.lstHoliday1), static_cast<forms::NativeControl*>(&f.btnOK),
+          static_cast<forms::NativeControl*>(&f.chkActiveWindow)})
         EXPECT_FALSE(fake.controls.at(none->hWnd()).balloon);
 }
 

@@ -164,6 +164,8 @@ open_settings() {  # bar: the dialog's id in $dialog, its client corner in $DX $
     xdo key s
     dialog=$(settings_dialog 20)
     [ -n "$dialog" ] || fail "設定 opened no dialog titled Vigilonの設定"
+    LC_ALL=C.UTF-8 xprop -id "$dialog" _NET_WM_NAME | grep -q '"Vigilonの設定"' ||
+        fail "the dialog's title is $(LC_ALL=C.UTF-8 xprop -id "$dialog" _NET_WM_NAME)"
     sleep 1
     geometry_of "$dialog"
     DX=$X DY=$Y

@@ -3,6 +3,7 @@
 
 #include "bar/frmMain.h"
 #include "core/basMain.h"
+#include "settings/frmSetting.h"
 
 namespace {
 forms::FormSpec HiddenSpec() {
@@ -31,8 +32,9 @@ void frmHidden::menuIPReload_Click() {
     frmMain::Get().SetToolTipText();
 }
 
-// The settings dialog is not part of the program yet; the item stays in its place in the menu.
-void frmHidden::menuSetting_Click() {}
+void frmHidden::menuSetting_Click() {
+    frmSetting::InitSetting();
+}
 
 // Likewise the about dialog.
 void frmHidden::menuVersion_Click() {}

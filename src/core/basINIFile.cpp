@@ -13,6 +13,7 @@ namespace basINIFile {
 
 namespace {
 constexpr std::size_t kBufferBytes = 1024;
+std::string lastWriteError;
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t';
@@ -31,8 +32,13 @@ std::string SettingsFilePath() {
     return platform::Current().SettingsFilePath(kFileName);
 }
 
-void WriteINIString(std::string_view section, std::string_view key, std::string_view value) {
-    platform::profile::WriteString(SettingsFilePath(), section, key, value);
+bool WriteINIString(std::string_view section, std::string_view key, std::string_view value) {
+    lastWriteError.clear();
+    return platform::profile::WriteString(SettingsFilePath(), section, key, value, &lastWriteError);
+}
+
+std::string LastWriteError() {
+    return lastWriteError;
 }
 
 std::string ReadINIString(std::string_view section, std::string_view key) {

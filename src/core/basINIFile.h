@@ -14,8 +14,10 @@ inline constexpr std::string_view kSection = "Setting";
 // Built anew on every call: the platform decides the folder (Windows: beside the executable).
 std::string SettingsFilePath();
 
-// Creates the file, section or key as needed; a failed write goes unnoticed.
-void WriteINIString(std::string_view section, std::string_view key, std::string_view value);
+// Creates the file, section or key as needed. True when the value reached the file; after a false,
+// LastWriteError holds the system's reason.
+bool WriteINIString(std::string_view section, std::string_view key, std::string_view value);
+std::string LastWriteError();
 // "" for a missing or empty key; values longer than 1023 bytes are cut.
 std::string ReadINIString(std::string_view section, std::string_view key);
 // The whole value as a number, rounded half to even; 0 when missing, not a number or out of range.

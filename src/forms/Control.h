@@ -72,6 +72,11 @@ public:
     virtual void MouseMove(int /*button*/, int /*shift*/, Twips /*x*/, Twips /*y*/) {}
     virtual void MouseUp(int /*button*/, int /*shift*/, Twips /*x*/, Twips /*y*/) {}
     virtual void DoubleClick() {}
+    // The form's window was created, or is about to go; controls with a native part follow it.
+    virtual void WindowCreated(platform::WindowHandle /*form*/) {}
+    virtual void WindowDestroying() {}
+    // The position in the tab order of a control that takes the focus; -1 for the others.
+    virtual int TabOrder() const { return -1; }
 
 protected:
     Form& Owner() const { return owner_; }

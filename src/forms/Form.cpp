@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "forms/Label.h"
+#include "forms/NativeControl.h"
 #include "forms/Timer.h"
 
 namespace forms {
@@ -24,6 +25,8 @@ void Form::Load(Unloader unloader) {
     ws.background = layout_.backColor.Resolve();
     hwnd_ = platform::Current().CreateFormWindow(ws, *this);
     timersStarted_ = false;
+    if (hwnd_ != 0)
+        CreateNativeControls();
     Form_Load();
     // Timers start once loading is over (or when the form said so), so none ticks into a half-made form.
     StartTimers();
@@ -37,6 +40,33 @@ void Form::StartTimers() {
         t->Start();
 }
 
+void Form::CreateNativeControls() {
+    std::vector<Control*> tabOrder;
+    for (Control* c : controls_) {
+        c->WindowCreated(hwnd_);
+        if (c->TabOrder() >= 0)
+            tabOrder.push_back(c);
+    }
+    if (tabOrder.empty())
+        return;
+    std::stable_sort(tabOrder.begin(), tabOrder.end(),
+                     [](const Control* a, const Control* b) { return a->TabOrder() < b->TabOrder(); });
+    std::vector<platform::ControlHandle> handles;
+    for (Control* c : tabOrder) {
+        if (const auto* n = dynamic_cast<NativeControl*>(c); n && n->hWnd() != 0)
+            handles.push_back(n->hWnd());
+    }
+    platform::Current().SetTabOrder(hwnd_, handles);
+}
+
+void Form::CenterOnScreen() {
+    platform::Platform& p = platform::Current();
+    const platform::PixelRect outer = OuterRect();
+    const int screenW = p.GetSystemMetric(platform::Metric::ScreenWidth, hwnd_);
+    const int screenH = p.GetSystemMetric(platform::Metric::ScreenHeight, hwnd_);
+    p.MoveWindow(hwnd_, (screenW - outer.Width()) / 2, (screenH - outer.Height()) / 2);
+}
+
 void Form::Destroy() {
     if (hwnd_ == 0)
         return;
@@ -44,6 +74,8 @@ void Form::Destroy() {
         t->Stop();
     timersStarted_ = false;
     Form_Unload();
+    for (Control* c : controls_)
+        c->WindowDestroying();
     platform::Current().DestroyWindow(hwnd_);
     hwnd_ = 0;
     pressed_ = nullptr;

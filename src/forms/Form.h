@@ -42,6 +42,8 @@ public:
 
     void Show();
     void Hide();
+    // Puts the outer window in the middle of the screen.
+    void CenterOnScreen();
     bool Visible() const;
     // Lets go of the mouse: the control it was pressed on no longer receives it, and the system's
     // capture is released (before a move loop or a menu takes the mouse over).
@@ -73,6 +75,7 @@ private:
 
     void Load(Unloader unloader);
     void Destroy();
+    void CreateNativeControls();
 
     void OnPaint(platform::Canvas& canvas) override;
     void OnMouseDown(const platform::MouseEvent& e) override;

@@ -185,6 +185,53 @@ struct WindowPlacement {
     PixelRect normalPosition;
 };
 
+// --- native controls -------------------------------------------------------------------------
+// Controls the system draws and runs itself (edit fields, check boxes, sliders, lists, buttons),
+// children of a form window. Their handles are the child HWND on Windows, a backend id elsewhere.
+using ControlHandle = std::uintptr_t;
+
+enum class ControlKind {
+    TextBox,   // one line of editable text, at most maxLength characters (0: no limit)
+    CheckBox,  // caption beside a box; value 0 unchecked, 1 checked
+    Slider,    // horizontal; value between minimum and maximum
+    ComboBox,  // drop-down list without typing; value the selected index, -1 none
+    ListBox,   // value the selected index, -1 none; items in the order given
+    Button,    // push button with a caption
+};
+
+struct ControlSpec {
+    ControlKind kind = ControlKind::TextBox;
+    PixelRect bounds;  // client pixels of the form window
+    std::string text;  // caption of a check box or button, initial text of a text box
+    Font font;
+    int maxLength = 0;  // TextBox
+    int minimum = 0;    // Slider
+    int maximum = 0;
+    int smallStep = 1;  // arrow keys
+    int largeStep = 1;  // page keys and clicks beside the thumb
+};
+
+// What a native control reports. Changes the program makes itself through the Set... calls are not
+// reported: only the user's edits, clicks and selections are.
+class ControlListener {
+public:
+    virtual ~ControlListener() = default;
+    // Text typed, check box toggled, slider moved, selection changed.
+    virtual void OnControlChanged() = 0;
+    // A push button was clicked.
+    virtual void OnControlClicked() {}
+};
+
+// A balloon help tip of one control: information icon, bold title, text in textColor with its line
+// breaks ("\r\n") kept, lines wrapped only beyond maxWidth pixels; shown while the pointer rests on
+// the control, also when its window is not the active one.
+struct BalloonTip {
+    std::string title;
+    std::string text;
+    Color textColor;
+    int maxWidth = 1000;
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -209,6 +256,29 @@ public:
     virtual Color SystemColorValue(SystemColor c) = 0;
     // Shows the window and makes it the active window with the keyboard focus.
     virtual void Activate(WindowHandle w) = 0;
+
+    // --- native controls ------------------------------------------------------------------
+    // 0 when the control cannot be made. The listener must outlive the control.
+    virtual ControlHandle CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) = 0;
+    virtual void DestroyControl(ControlHandle c) = 0;
+    virtual void MoveControl(ControlHandle c, const PixelRect& bounds) = 0;
+    virtual void ShowControl(ControlHandle c, bool visible) = 0;
+    virtual void EnableControl(ControlHandle c, bool enabled) = 0;
+    virtual void SetControlFont(ControlHandle c, const Font& font) = 0;
+    // The text of a text box, the caption of the others.
+    virtual void SetControlText(ControlHandle c, std::string_view text) = 0;
+    virtual std::string GetControlText(ControlHandle c) = 0;
+    // Check state, slider position, selected index (-1: none).
+    virtual void SetControlValue(ControlHandle c, int value) = 0;
+    virtual int GetControlValue(ControlHandle c) = 0;
+    // Items of a combo box or list box, at a position (0 is the top).
+    virtual void InsertControlItem(ControlHandle c, int index, std::string_view text) = 0;
+    virtual void RemoveControlItem(ControlHandle c, int index) = 0;
+    // Tab and Shift+Tab move through the form's controls in this order.
+    virtual void SetTabOrder(WindowHandle form, const std::vector<ControlHandle>& order) = 0;
+    virtual void FocusControl(ControlHandle c) = 0;
+    // A balloon tip for the control; it goes away with the control's window.
+    virtual void AddBalloonTip(WindowHandle form, ControlHandle c, const BalloonTip& tip) = 0;
 
     // --- other programs' windows ------------------------------------------------------------
     // The active window of the desktop (0 when there is none). For one of ours it is our own handle.

@@ -21,7 +21,12 @@ std::string ReadString(std::string_view path,
 // defaultValue when the key is missing; 0 when the value does not begin with a number.
 std::int32_t ReadInt(std::string_view path, std::string_view section, std::string_view key, std::int32_t defaultValue);
 
-// Creates the file, section or key as needed; false when the file could not be written.
-bool WriteString(std::string_view path, std::string_view section, std::string_view key, std::string_view value);
+// Creates the file, section or key as needed; false when the file could not be written, with the
+// system's reason in *error when error is given.
+bool WriteString(std::string_view path,
+                 std::string_view section,
+                 std::string_view key,
+                 std::string_view value,
+                 std::string* error = nullptr);
 
 }  // namespace platform::profile

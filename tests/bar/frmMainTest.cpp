@@ -19,7 +19,8 @@ protected:
 };
 
 TEST_F(Bar, SecondInstanceShowsTheMessageAndEndsWithoutShowingAWindow) {
-    fake.otherInstanceRunning = true;
+    platform::fake::FakePlatform otherProcess;
+    ASSERT_TRUE(otherProcess.AcquireSingleInstance("Vigilon"));
     try {
         frmMain::Get();
         FAIL() << "the process should have ended";

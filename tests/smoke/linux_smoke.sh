@@ -2,14 +2,17 @@
 # Smoke test of the Linux bar: starts it on its own virtual display under openbox, checks the
 # window (232 x 20, borderless, above others, no taskbar entry, the cell colours on screen), then
 # starts a second copy, which must show the "already running" box and end without a second bar.
-# Then an ordinary window becomes active and the bar must ride on its title bar; a double-click on
+# The settings dialog opens from the menu, refuses a bad interval, saves a good one and brings the bar
+# back; a read-only settings file shows the write failure. Then an ordinary window becomes active and the bar must ride on its title bar; a double-click on
 # the clock opens the calendar under the bar, and Quit from the right-click menu ends the program.
 # Usage: linux_smoke.sh path/to/vigilon   (VIGILON_SHOT_DIR=dir keeps the screenshots)
 set -euo pipefail
 
-exe=$(readlink -f "$1")
 tag=smoke_linux class='^Vigilon$'
 source "$(dirname "$0")/smoke_lib.sh"
+# A copy of its own: the settings file is written beside the executable.
+cp "$(readlink -f "$1")" "$work/vigilon"
+exe=$work/vigilon
 need openbox xprop xmessage convert
 
 start_xvfb 140
@@ -51,6 +54,7 @@ check_pixel 228 2 "255,255,255" "clock cell"
 shot bar
 log "bar 232x20 at $X,$Y above others, cells in their colours"
 check_second_copy_refused "$first" "$exe"
+check_settings_dialog "$first" "$work/Vigilon.ini"
 
 # Following: the bar's bottom edge on the bottom of the title bar (the client's top), its right edge
 # 3 title-bar heights and 50 twips left of the frame's right edge, as the follow tick computes it.

@@ -32,6 +32,7 @@ stop_pid() {  # TERM, up to 5 s to end, then KILL
 cleanup() {  # the last started first, so the display goes last
     local i
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do stop_pid "${pids[i]}"; done
+    [ ! -e "$work/Vigilon.ini" ] || chattr -i "$work/Vigilon.ini" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -147,4 +148,87 @@ check_calendar_and_quit() {
     xdo key q
     wait_for 20 gone "$1" || fail "Quit from the menu did not end the program"
     log "Quit from the menu ended the program"
+}
+
+# check_settings_dialog pid ini: 設定 from the bar's menu opens "Vigilonの設定" and closes the bar; 99
+# as the CPU interval is refused with a box and the dialog stays; 750 and Enter close it, one bar is
+# back where it was in the same process, and the file holds CPUInterval=750. Then, with the file
+# read-only, OK shows the write failure, the dialog stays open and Escape closes it.
+# The title's Japanese part is not matched: FLTK's WM_NAME is not in the locale's encoding.
+settings_dialog() { first_of "$1" xdotool search --onlyvisible --name '^Vigilon.+'; }
+message_box() { xdotool search --onlyvisible --name '^Vigilon$' 2>/dev/null | sed -n 1p; }
+open_settings() {  # bar: the dialog's id in $dialog, its client corner in $DX $DY
+    geometry_of "$1"
+    xdo mousemove $((X + 20)) $((Y + 5)) click 3
+    sleep 1
+    xdo key s
+    dialog=$(settings_dialog 20)
+    [ -n "$dialog" ] || fail "設定 opened no dialog titled Vigilonの設定"
+    LC_ALL=C.UTF-8 xprop -id "$dialog" _NET_WM_NAME | grep -q '"Vigilonの設定"' ||
+        fail "the dialog's title is $(LC_ALL=C.UTF-8 xprop -id "$dialog" _NET_WM_NAME)"
+    sleep 1
+    geometry_of "$dialog"
+    DX=$X DY=$Y
+}
+type_cpu_interval() {  # text: into txtCPU (1320, 840 twips), then Enter
+    xdo mousemove $((DX + 100)) $((DY + 62)) click 1
+    sleep 0.3
+    xdo key --clearmodifiers ctrl+a
+    xdo type "$1"
+    xdo key --clearmodifiers Return
+}
+make_read_only() {  # root writes through file modes, so the file is made immutable for it
+    chmod a-w "$1"
+    [ "$(id -u)" != 0 ] || chattr +i "$1" 2>/dev/null || true
+}
+make_writable() {
+    [ "$(id -u)" != 0 ] || chattr -i "$1" 2>/dev/null || true
+    chmod u+w "$1"
+}
+check_settings_dialog() {
+    local ini=$2 bar_x bar_y
+    bar=$(first_of 10 bars)
+    geometry_of "$bar"
+    bar_x=$X bar_y=$Y
+    open_settings "$bar"
+    [ "$(bars | wc -l)" -eq 0 ] || fail "the bar stayed while the dialog is open"
+    shot settings
+    type_cpu_interval 99
+    wait_for 10 eval '[ -n "$(message_box)" ]' || fail "99 as the CPU interval showed no box"
+    shot settings-refused
+    xdo key --clearmodifiers Return
+    wait_for 10 eval '[ -z "$(message_box)" ]' || fail "the box did not close"
+    sleep 0.5
+    [ -z "$(message_box)" ] || fail "the release of Enter on the box ran OK again"
+    [ -n "$(settings_dialog 1)" ] || fail "the dialog closed after a refused value"
+    log "99 was refused and the dialog stayed open"
+
+    type_cpu_interval 750
+    wait_for 20 eval '[ -z "$(settings_dialog 0)" ]' || fail "OK with 750 did not close the dialog"
+    bar=$(first_of 20 bars)
+    [ -n "$bar" ] || fail "no bar came back after the dialog closed"
+    sleep 1
+    [ "$(bars | wc -l)" -eq 1 ] || fail "expected one bar, found: $(bars | tr '\n' ' ')"
+    alive "$1" || fail "the program ended when the dialog closed"
+    geometry_of "$bar"
+    [ "$X,$Y" = "$bar_x,$bar_y" ] || fail "the bar came back at $X,$Y, not at $bar_x,$bar_y"
+    grep -q '^CPUInterval=750' "$ini" || fail "$ini holds no CPUInterval=750: $(cat "$ini" 2>&1)"
+    log "750 was saved, the bar is back at $X,$Y in the same process"
+
+    make_read_only "$ini"
+    open_settings "$bar"
+    type_cpu_interval 800
+    wait_for 10 eval '[ -n "$(message_box)" ]' || { make_writable "$ini"; fail "a read-only settings file showed no box"; }
+    shot settings-read-only
+    [ -n "$(settings_dialog 1)" ] || { make_writable "$ini"; fail "the dialog closed after a failed write"; }
+    xdo key --clearmodifiers Return
+    wait_for 10 eval '[ -z "$(message_box)" ]' || fail "the write failure box did not close"
+    make_writable "$ini"
+    grep -q '^CPUInterval=750' "$ini" || fail "the read-only file changed: $(cat "$ini")"
+    focus "$(settings_dialog 1)"
+    xdo key --clearmodifiers Escape
+    wait_for 20 eval '[ -z "$(settings_dialog 0)" ]' || fail "Escape did not close the dialog"
+    bar=$(first_of 20 bars)
+    [ -n "$bar" ] || fail "no bar came back after Escape"
+    log "a read-only settings file: OK showed the failure and the dialog stayed open"
 }

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Smoke test of the Windows build under Wine: the bar comes up as a 232x20 window, a second copy
 # shows the "already running" message and ends without a window, and the first copy keeps running.
+# The settings dialog opens from the menu, refuses a bad interval, saves a good one and brings the bar
+# back in the same process; a read-only settings file shows the write failure.
 # Then Notepad becomes the active window and the bar must ride on its caption bar; a double-click on
 # the clock opens the calendar under the bar, and Quit from the right-click menu ends the program.
 #
@@ -11,9 +13,11 @@
 set -euo pipefail
 
 [ -f "${1:-}" ] || { echo "usage: $0 <path-to-Vigilon.exe>" >&2; exit 2; }
-exe=$(readlink -f "$1")
 tag=wine_smoke class='^vigilon\.exe$'
 source "$(dirname "$0")/smoke_lib.sh"
+# A copy of its own: the settings file is written beside the executable.
+cp "$(readlink -f "$1")" "$work/Vigilon.exe"
+exe=$work/Vigilon.exe
 need wine wineserver
 
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine} WINEDEBUG=-all
@@ -43,6 +47,13 @@ if [ ! -d "$WINEPREFIX" ]; then
     timeout 60 wineserver -w
 fi
 
+# A Japanese Windows has its Gothic faces, which the dialogs' layouts were made for; the IPA faces
+# stand in for them (proportional for proportional), as on the Linux build.
+for face in 'ＭＳ Ｐゴシック=IPAPGothic' 'ＭＳ ゴシック=IPAGothic'; do
+    LC_ALL=$wine_locale timeout 60 wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "${face%%=*}" \
+        /d "${face#*=}" /f >"$work/reg.log" 2>&1 || fail "could not register the font stand-ins"
+done
+
 # --- the first copy shows its bar; a second one is refused ----------------------------------------
 LC_ALL=$wine_locale wine "$exe" >"$work/first.log" 2>&1 &
 first=$!
@@ -53,6 +64,7 @@ log "bar window $bar is 232x20"
 sleep 1
 shot bar
 check_second_copy_refused "$first" env LC_ALL=$wine_locale wine "$exe"
+check_settings_dialog "$first" "$work/Vigilon.ini"
 
 # --- following Notepad, the calendar and Quit -----------------------------------------------------------
 LC_ALL=$wine_locale wine notepad >"$work/notepad.log" 2>&1 &

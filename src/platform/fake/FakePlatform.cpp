@@ -175,8 +175,26 @@ void FakePlatform::ShowMessageBox(std::string_view text, std::string_view captio
         duringMessageBox(box);
 }
 
-bool FakePlatform::AcquireSingleInstance(std::string_view) {
-    return !otherInstanceRunning;
+namespace {
+// Single-instance locks by name and the platform holding each. Every FakePlatform stands for one
+// process: a second one is refused a lock the first holds, and its locks go when it does.
+std::map<std::string, const FakePlatform*, std::less<>>& Locks() {
+    static std::map<std::string, const FakePlatform*, std::less<>> locks;
+    return locks;
+}
+}  // namespace
+
+FakePlatform::~FakePlatform() {
+    std::erase_if(Locks(), [this](const auto& entry) { return entry.second == this; });
+}
+
+bool FakePlatform::AcquireSingleInstance(std::string_view name) {
+    auto& locks = Locks();
+    const auto it = locks.find(name);
+    if (it != locks.end())
+        return it->second == this;
+    locks.emplace(std::string(name), this);
+    return true;
 }
 
 std::string FakePlatform::SettingsFilePath(std::string_view fileName) {

@@ -24,6 +24,19 @@ struct FakeWindow {
     std::map<int, std::pair<PixelRect, std::string>> toolTips;
 };
 
+// A native control, as the program made and set it.
+struct FakeControl {
+    WindowHandle form = 0;
+    ControlSpec spec;
+    ControlListener* listener = nullptr;
+    std::string text;
+    int value = 0;
+    std::vector<std::string> items;
+    bool enabled = true;
+    bool visible = true;
+    std::optional<BalloonTip> balloon;
+};
+
 // A window of another program, as the test scripts it.
 struct ForeignWindow {
     std::uint32_t style = 0;
@@ -62,10 +75,12 @@ struct DrawOp {
 class FakePlatform : public Platform {
 public:
     FakePlatform();
+    ~FakePlatform() override;
+    FakePlatform(const FakePlatform&) = delete;
+    FakePlatform& operator=(const FakePlatform&) = delete;
 
     // --- the scripted machine ---
     OsVersion version;
-    bool otherInstanceRunning = false;
     std::string settingsDir = ".";
     std::map<SystemColor, Color> systemColors;
     std::optional<CpuTimes> cpuTimes = CpuTimes{};  // nothing: the query fails
@@ -86,8 +101,11 @@ public:
     std::function<void()> duringDrag;  // runs while the move loop is "running"
 
     // --- what the program did ---
-    std::map<WindowHandle, FakeWindow> windows;  // live windows only
-    std::vector<WindowHandle> destroyed;         // in the order they went
+    std::map<WindowHandle, FakeWindow> windows;     // live windows only
+    std::vector<WindowHandle> destroyed;            // in the order they went
+    std::map<ControlHandle, FakeControl> controls;  // live controls only
+    std::map<WindowHandle, std::vector<ControlHandle>> tabOrders;
+    ControlHandle focus = 0;
     std::vector<RecordedMessageBox> messageBoxes;
     int quitRequests = 0;
     std::vector<RecordedMenu> menus;
@@ -99,6 +117,13 @@ public:
     std::vector<std::string> calls;
 
     // --- driving it ---
+    FakeControl& Control(ControlHandle c);
+    // The user types a text, picks an entry or moves a slider (value), clicks a button or a check box.
+    void Type(ControlHandle c, std::string_view text);
+    void Pick(ControlHandle c, int value);
+    void Click(ControlHandle c);
+    // A key pressed and released in the window, whatever control has the focus.
+    void PressKey(WindowHandle w, int keyCode);
     std::uint64_t NowMs() const { return now_; }
     // Moves the virtual clock, firing due timers in time order (posted tasks run after each tick).
     void Advance(std::uint64_t ms);
@@ -123,6 +148,21 @@ public:
     void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
     Color SystemColorValue(SystemColor c) override;
     void Activate(WindowHandle w) override;
+    ControlHandle CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) override;
+    void DestroyControl(ControlHandle c) override;
+    void MoveControl(ControlHandle c, const PixelRect& bounds) override;
+    void ShowControl(ControlHandle c, bool visible) override;
+    void EnableControl(ControlHandle c, bool enabled) override;
+    void SetControlFont(ControlHandle c, const Font& font) override;
+    void SetControlText(ControlHandle c, std::string_view text) override;
+    std::string GetControlText(ControlHandle c) override;
+    void SetControlValue(ControlHandle c, int value) override;
+    int GetControlValue(ControlHandle c) override;
+    void InsertControlItem(ControlHandle c, int index, std::string_view text) override;
+    void RemoveControlItem(ControlHandle c, int index) override;
+    void SetTabOrder(WindowHandle form, const std::vector<ControlHandle>& order) override;
+    void FocusControl(ControlHandle c) override;
+    void AddBalloonTip(WindowHandle form, ControlHandle c, const BalloonTip& tip) override;
     WindowHandle GetForegroundWindow() override;
     std::uint32_t GetWindowStyle(WindowHandle w) override;
     std::uint32_t GetWindowExStyle(WindowHandle w) override;

@@ -50,6 +50,7 @@ void FormWindow::Notify(Call call) {
 void FormWindow::Detach() {
     listener_ = nullptr;
     tips_.Clear();
+    balloons_.reset();
     if (shown())
         Fl_Double_Window::hide();
 }
@@ -61,6 +62,7 @@ void FormWindow::Show() {
     options.above = topMost_;
     options.alpha = alpha_;
     options.frameAtPosition = frame_ == WindowFrame::Dialog;
+    options.dialogType = frame_ == WindowFrame::Dialog;
     ShowWithWmState(*this, options);
 }
 
@@ -68,6 +70,8 @@ void FormWindow::Hide() {
     if (!shown())
         return;
     tips_.PointerLeft();
+    if (balloons_)
+        balloons_->Dismiss();
     const PixelRect outer = OuterRect();
     Fl_Double_Window::hide();
     // The next show puts it back where it was, not where the manager would place a new window.
@@ -142,6 +146,14 @@ int FormWindow::handle(int event) {
     switch (event) {
         case FL_PUSH: {
             tips_.PointerPressed();
+            if (balloons_)
+                balloons_->Dismiss();
+            // A press on a native control is the control's own.
+            for (int n = 0; n < children(); ++n) {
+                Fl_Widget* c = child(n);
+                if (c->visible() && Fl::event_inside(c))
+                    return Fl_Double_Window::handle(event);
+            }
             const MouseEvent e = MouseFromEvent();
             const auto now = std::chrono::steady_clock::now();
             // Windows' rule: the second press of a pair is the double-click, a third starts afresh.
@@ -166,6 +178,8 @@ int FormWindow::handle(int event) {
             Fl_Double_Window::handle(event);  // keeps FLTK's below-mouse bookkeeping
             const MouseEvent e = MouseFromEvent();
             tips_.PointerAt(e.x, e.y);
+            if (balloons_)
+                balloons_->PointerAt(Fl::event_x(), Fl::event_y());
             if (event == FL_MOVE)
                 Notify([&](WindowListener& l) { l.OnMouseMove(e); });
             return 1;
@@ -177,30 +191,60 @@ int FormWindow::handle(int event) {
         }
         case FL_LEAVE:
             tips_.PointerLeft();
+            if (balloons_)
+                balloons_->PointerAt(-1, -1);
+            Fl_Double_Window::handle(event);
             return 1;
         case FL_KEYDOWN:
-        case FL_KEYUP: {
-            // Every key is taken here, so FLTK never turns Escape into a close of the window.
-            const int key = VirtualKeyFromFltk(Fl::event_key());
-            const int shift = ShiftBitsFromFltk(Fl::event_state());
-            if (key == 0)
-                return 1;
-            if (event == FL_KEYDOWN) {
-                Notify([&](WindowListener& l) { l.OnKeyDown(key, shift); });
-            } else {
-                Notify([&](WindowListener& l) { l.OnKeyUp(key, shift); });
-            }
-            return 1;
-        }
+        case FL_KEYUP:
+            return HandleKey(event);
         case FL_FOCUS:
         case FL_UNFOCUS:
-            return 1;  // the window itself takes the keyboard focus
+            // With native controls the focus goes to one of them; otherwise the window takes it.
+            if (children() > 0)
+                return Fl_Double_Window::handle(event);
+            return 1;
         default:
             return Fl_Double_Window::handle(event);
     }
 }
 
+bool FormWindow::ControlHasFocus() const {
+    const Fl_Widget* focus = Fl::focus();
+    return focus && focus != this && focus->inside(this);
+}
+
+bool FormWindow::PreviewKey(int event) {
+    const int key = VirtualKeyFromFltk(Fl::event_key());
+    const int shift = ShiftBitsFromFltk(Fl::event_state());
+    if (key != 0) {
+        if (event == FL_KEYDOWN) {
+            Notify([&](WindowListener& l) { l.OnKeyDown(key, shift); });
+        } else {
+            Notify([&](WindowListener& l) { l.OnKeyUp(key, shift); });
+        }
+    }
+    return listener_ != nullptr;
+}
+
+int FormWindow::HandleKey(int event) {
+    // A control's key came to the form in its preview already; what the control left over
+    // moves the focus (Tab, arrows) as FLTK's groups do.
+    if (ControlHasFocus()) {
+        // A key nothing took goes on as a shortcut (the access keys of buttons).
+        return event == FL_KEYDOWN ? Fl_Double_Window::handle(event) : 1;
+    }
+    // Every key is taken here, so FLTK never turns Escape into a close of the window.
+    PreviewKey(event);
+    return 1;
+}
+
 void FormWindow::draw() {
+    // Only native controls asked to be redrawn: the rest of the back buffer is still right.
+    if ((damage() & ~FL_DAMAGE_CHILD) == 0) {
+        draw_children();
+        return;
+    }
     // FLTK has clipped to the damaged area; only that part is filled and painted.
     fl_color(background_.r, background_.g, background_.b);
     fl_rectf(0, 0, w(), h());
@@ -213,6 +257,13 @@ void FormWindow::draw() {
     Notify([&](WindowListener& l) { l.OnPaint(canvas); });
     if (inset_ > 0)
         fl_pop_clip();
+    draw_children();
+}
+
+Balloons& FormWindow::BalloonTips() {
+    if (!balloons_)
+        balloons_ = std::make_unique<Balloons>();
+    return *balloons_;
 }
 
 void FormWindow::OnWindowCallback(Fl_Widget* widget, void*) {

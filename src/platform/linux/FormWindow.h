@@ -6,13 +6,18 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
 #include "platform/Platform.h"
+#include "platform/linux/Balloons.h"
 #include "platform/linux/ToolTips.h"
 
 namespace platform::x11 {
+
+// FLTK's event dispatch with the key preview of form windows (installed by the platform).
+int DispatchWithKeyPreview(int event, Fl_Window* window);
 
 class FormWindow : public Fl_Double_Window {
 public:
@@ -20,6 +25,7 @@ public:
 
     // Stops all calls to the listener and hides the window; the platform deletes it later.
     void Detach();
+    bool Detached() const { return listener_ == nullptr; }
     // True while a listener call of this window is running (it must not be deleted then).
     bool Dispatching() const { return depth_ > 0; }
     // Deletion wanted while dispatching: done once the outermost listener call returns.
@@ -36,6 +42,11 @@ public:
     void MakeTopMost();
     void SetAlpha(std::uint8_t alpha);
     void SetToolTip(int id, const PixelRect& r, std::string_view text) { tips_.Set(id, r, text); }
+    int Inset() const { return inset_; }
+    Balloons& BalloonTips();
+    // A key event for a native control of this window: the form sees it first (key preview).
+    // False when the window was closed by it, so the event must go no further.
+    bool PreviewKey(int event);
 
     int handle(int event) override;
     void draw() override;
@@ -43,6 +54,9 @@ public:
 private:
     static void OnWindowCallback(Fl_Widget* widget, void* data);
     MouseEvent MouseFromEvent() const;
+    // True when one of the native controls has the keyboard focus.
+    bool ControlHasFocus() const;
+    int HandleKey(int event);
     template <class Call>
     void Notify(Call call);
 
@@ -56,6 +70,7 @@ private:
     bool deleteWhenIdle_ = false;
     std::chrono::steady_clock::time_point lastPress_{};
     WindowToolTips tips_;
+    std::unique_ptr<Balloons> balloons_;
 };
 
 }  // namespace platform::x11

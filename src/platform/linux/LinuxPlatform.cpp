@@ -12,6 +12,7 @@
 #include "platform/linux/ForeignMapping.h"
 #include "platform/linux/FormWindow.h"
 #include "platform/linux/MessageBox.h"
+#include "platform/linux/NativeControls.h"
 #include "platform/linux/SettingsPath.h"
 #include "platform/linux/SingleInstance.h"
 #include "platform/linux/SystemReadings.h"
@@ -42,9 +43,11 @@ LinuxPlatform::LinuxPlatform() {
     Fl_Tooltip::font(static_cast<Fl_Font>(FltkFontFor(kUiFont)));
     Fl_Tooltip::size(static_cast<Fl_Fontsize>(PixelsFromPoints(kUiFont.points)));
     Fl_Tooltip::delay(0.5f);
+    Fl::event_dispatch(&DispatchWithKeyPreview);
 }
 
 LinuxPlatform::~LinuxPlatform() {
+    controls_.clear();
     for (const auto& [handle, window] : windows_) {
         window->Detach();
         delete window;

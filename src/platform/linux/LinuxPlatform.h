@@ -1,6 +1,7 @@
 // The Linux platform: FLTK windows on X11, FLTK's timeouts for timers, POSIX for the rest.
 #pragma once
 
+#include <memory>
 #include <unordered_map>
 
 #include "platform/Platform.h"
@@ -9,6 +10,7 @@
 namespace platform::x11 {
 
 class FormWindow;
+class LinuxControl;
 
 class LinuxPlatform : public Platform {
 public:
@@ -29,6 +31,21 @@ public:
     void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
     Color SystemColorValue(SystemColor c) override;
     void Activate(WindowHandle w) override;
+    ControlHandle CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) override;
+    void DestroyControl(ControlHandle c) override;
+    void MoveControl(ControlHandle c, const PixelRect& bounds) override;
+    void ShowControl(ControlHandle c, bool visible) override;
+    void EnableControl(ControlHandle c, bool enabled) override;
+    void SetControlFont(ControlHandle c, const Font& font) override;
+    void SetControlText(ControlHandle c, std::string_view text) override;
+    std::string GetControlText(ControlHandle c) override;
+    void SetControlValue(ControlHandle c, int value) override;
+    int GetControlValue(ControlHandle c) override;
+    void InsertControlItem(ControlHandle c, int index, std::string_view text) override;
+    void RemoveControlItem(ControlHandle c, int index) override;
+    void SetTabOrder(WindowHandle form, const std::vector<ControlHandle>& order) override;
+    void FocusControl(ControlHandle c) override;
+    void AddBalloonTip(WindowHandle form, ControlHandle c, const BalloonTip& tip) override;
     WindowHandle GetForegroundWindow() override;
     std::uint32_t GetWindowStyle(WindowHandle w) override;
     std::uint32_t GetWindowExStyle(WindowHandle w) override;
@@ -66,7 +83,14 @@ private:
     // The X window behind one of our shown windows or a foreign handle; 0 for anything else.
     unsigned long XidFor(WindowHandle w) const;
 
+    struct ControlEntry {
+        WindowHandle form;
+        std::unique_ptr<LinuxControl> control;
+    };
+    LinuxControl* FindControl(ControlHandle c) const;
+
     EventLoop loop_;
+    std::unordered_map<ControlHandle, ControlEntry> controls_;
     // Handles are counters, never pointers: a stale handle finds nothing instead of freed memory.
     std::unordered_map<WindowHandle, FormWindow*> windows_;
     WindowHandle lastHandle_ = 0;

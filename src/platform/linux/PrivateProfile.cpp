@@ -3,6 +3,10 @@
 // it is unchanged, so the settings load and the drive map's look-ups parse it once per change.
 #include "platform/PrivateProfile.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -73,22 +77,43 @@ std::int32_t ReadInt(std::string_view path, std::string_view section, std::strin
     return posix::LeadingInt(*value);
 }
 
-bool WriteString(std::string_view path, std::string_view section, std::string_view key, std::string_view value) {
-    if (path.empty() || !posix::IsWritableEntry(section, key, value))
+bool WriteString(std::string_view path,
+                 std::string_view section,
+                 std::string_view key,
+                 std::string_view value,
+                 std::string* error) {
+    const auto refuse = [error](int code) {
+        if (error)
+            *error = std::strerror(code);
         return false;
+    };
+    if (path.empty() || !posix::IsWritableEntry(section, key, value))
+        return refuse(EINVAL);
     const std::string file(path);
     Forget(file);
+    // Named refusals first, so the user reads why; ReplaceFile refuses the same cases on its own.
+    struct stat st {};
+    if (::stat(file.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode))
+            return refuse(EISDIR);
+        if (S_ISREG(st.st_mode) && (st.st_mode & 0222) == 0)
+            return refuse(EACCES);
+    }
     posix::ProfileText text;
     if (const std::optional<std::string> bytes = posix::ReadWholeFile(file)) {
         text = posix::DecodeProfileText(*bytes);
     } else {
         // Only a missing file starts empty; one that exists but cannot be read must not be replaced.
+        const int readError = errno;
         std::error_code ec;
         if (std::filesystem::exists(file, ec) || ec)
-            return false;
+            return refuse(readError != 0 ? readError : EIO);
     }
     const std::string updated = posix::SetProfileValue(text.text, section, key, value);
-    return posix::ReplaceFile(file, posix::EncodeProfileText(updated, text.encoding));
+    errno = 0;
+    if (posix::ReplaceFile(file, posix::EncodeProfileText(updated, text.encoding)))
+        return true;
+    return refuse(errno != 0 ? errno : EIO);
 }
 
 }  // namespace platform::profile

@@ -10,6 +10,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <set>
 
 namespace platform::posix {
 
@@ -42,6 +43,17 @@ std::string LockFileName(std::string_view name) {
 }
 
 bool AcquireInstanceLock(std::string_view name) {
+    // flock belongs to the open file, so a second open by this process would be refused by its own
+    // lock: the names this process holds are remembered, and asking again answers yes.
+    // A forked child starts with its parent's memory but holds nothing of its own.
+    static std::set<std::string> held;
+    static pid_t holder = ::getpid();
+    if (holder != ::getpid()) {
+        held.clear();
+        holder = ::getpid();
+    }
+    if (held.count(std::string(name)) != 0)
+        return true;
     const std::optional<std::string> folder =
         LockFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), ::getuid());
     if (!folder) {
@@ -54,8 +66,10 @@ bool AcquireInstanceLock(std::string_view name) {
         std::fprintf(stderr, "vigilon: the lock file cannot be opened; not checking for another instance\n");
         return true;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        held.emplace(name);
         return true;  // fd stays open: it is the lock
+    }
     const bool heldElsewhere = errno == EWOULDBLOCK;
     ::close(fd);
     return !heldElsewhere;

@@ -20,10 +20,10 @@ std::optional<std::string> LockFolder(const char* runtimeDir, const char* tmpDir
 // The lock file's name for a lock name: slashes become underscores, ".lock" follows.
 std::string LockFileName(std::string_view name);
 
-// True when this process now holds the lock of this name; it keeps it until it ends. False when
-// another process holds it. When there is no private folder for the lock the answer is true: the
-// program starts without the check (and says so on stderr) rather than let a file planted by another
-// user stop it.
+// True when this process now holds the lock of this name, also when it took it before; it keeps it
+// until it ends. False when another process holds it. When there is no private folder for the lock the
+// answer is true: the program starts without the check (and says so on stderr) rather than let a file
+// planted by another user stop it.
 bool AcquireInstanceLock(std::string_view name);
 
 }  // namespace platform::posix

@@ -113,6 +113,17 @@ void ShowWithWmState(Fl_Window& window, const MapOptions& options) {
         }
         if (options.alpha)
             SetOpacityOn(xid, *options.alpha);
+        if (options.dialogType) {
+            const Atom dialog = XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
+            XChangeProperty(fl_display, xid, XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE", False), XA_ATOM, 32,
+                            PropModeReplace, reinterpret_cast<const unsigned char*>(&dialog), 1);
+            // Motif hints, which managers read for their buttons: move and close only; border, title
+            // and window menu, without resize handles and minimise and maximise buttons.
+            const long motif[5] = {1 | 2, 4 | 32, 2 | 8 | 16, 0, 0};
+            const Atom hints = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
+            XChangeProperty(fl_display, xid, hints, hints, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(motif), 5);
+        }
         if (options.frameAtPosition) {
             XSizeHints* hints = XAllocSizeHints();
             long supplied = 0;

@@ -37,6 +37,7 @@ struct MapOptions {
     bool above = false;
     std::optional<std::uint8_t> alpha;
     bool frameAtPosition = false;
+    bool dialogType = false;  // _NET_WM_WINDOW_TYPE_DIALOG
 };
 void ShowWithWmState(Fl_Window& window, const MapOptions& options);
 

@@ -6,6 +6,7 @@
 
 #include "platform/win32/FormInput.h"
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/NativeControls.h"
 #include "platform/win32/TextConversion.h"
 
 namespace platform::win32 {
@@ -58,7 +59,8 @@ HWND FormWindow::Create(const WindowSpec& desc, WindowListener& listener, HWND o
     const ATOM atom = FormClass(&FormWindow::WindowProc);
     if (!atom)
         return nullptr;
-    const DWORD style = StyleOf(desc.frame);
+    // Child controls paint themselves: the form's painting leaves them out.
+    const DWORD style = StyleOf(desc.frame) | WS_CLIPCHILDREN;
     const DWORD exStyle = 0;
     RECT outer{0, 0, desc.clientWidth, desc.clientHeight};
     ::AdjustWindowRectEx(&outer, style, FALSE, exStyle);
@@ -147,6 +149,21 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SYSKEYUP:
             listener_.OnKeyUp(static_cast<int>(wp), KeyShiftNow());
             return destroyed_ ? 0 : ::DefWindowProcW(hwnd_, msg, wp, lp);
+        case WM_COMMAND:
+        case WM_HSCROLL:
+            if (!RouteControlNotification(msg, wp, lp))
+                return ::DefWindowProcW(hwnd_, msg, wp, lp);
+            return 0;
+        case WM_ACTIVATE:
+            // The focus goes back to the control that had it, or to the first in the tab order.
+            if (LOWORD(wp) == WA_INACTIVE) {
+                HWND focus = ::GetFocus();
+                focus_ = focus && ::IsChild(hwnd_, focus) ? focus : focus_;
+            } else if (HWND first = ::GetNextDlgTabItem(hwnd_, nullptr, FALSE)) {
+                ::SetFocus(focus_ && ::IsWindow(focus_) && ::IsChild(hwnd_, focus_) ? focus_ : first);
+                return 0;
+            }
+            return ::DefWindowProcW(hwnd_, msg, wp, lp);
         case WM_CLOSE:
             listener_.OnCloseRequest();  // the program decides whether the window goes
             return 0;
@@ -157,6 +174,27 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         default:
             return ::DefWindowProcW(hwnd_, msg, wp, lp);
     }
+}
+
+bool FormWindow::PreTranslate(MSG& msg) {
+    if (!msg.hwnd || msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST)
+        return false;
+    HWND top = ::GetAncestor(msg.hwnd, GA_ROOT);
+    FormWindow* form = top != msg.hwnd ? FromHandle(top) : nullptr;
+    if (!form)
+        return false;  // the form's own keys reach it through its window procedure
+    ++form->depth_;
+    if (msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN) {
+        form->listener_.OnKeyDown(static_cast<int>(msg.wParam), KeyShiftNow());
+    } else if (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) {
+        form->listener_.OnKeyUp(static_cast<int>(msg.wParam), KeyShiftNow());
+    }
+    const bool closed = form->destroyed_;
+    if (--form->depth_ == 0 && form->destroyed_)
+        delete form;
+    if (closed)
+        return true;
+    return ::IsDialogMessageW(top, &msg) != FALSE;
 }
 
 void FormWindow::MouseDown(WPARAM wp, LPARAM lp, bool doubleClick) {

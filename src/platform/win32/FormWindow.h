@@ -27,6 +27,10 @@ public:
     static FormWindow* FromHandle(HWND hwnd);
 
     WindowFrame Frame() const { return frame_; }
+    // Key preview and dialog keys for a message bound for one of a form's child controls: the form
+    // sees the key first, then Tab, Shift+Tab and the access keys move or click as in a dialog.
+    // True when the message has been handled (or the form closed) and must not be dispatched.
+    static bool PreTranslate(MSG& msg);
     void SetToolTip(int id, const PixelRect& r, std::string_view text);
     HWND ToolTipWindow() const { return tips_.Window(); }
 
@@ -51,6 +55,7 @@ private:
     // Handlers may destroy their own window; the object outlives the outermost message of it.
     int depth_ = 0;
     bool destroyed_ = false;
+    HWND focus_ = nullptr;  // the child control that had the focus when the window was last deactivated
 };
 
 }  // namespace platform::win32

@@ -95,6 +95,8 @@ void MessageLoop::RunNextTask() {
 void MessageLoop::Run() {
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (preTranslate_ && preTranslate_(msg))
+            continue;
         ::TranslateMessage(&msg);
         ::DispatchMessageW(&msg);
     }

@@ -29,6 +29,8 @@ public:
     void Post(std::function<void()> task);
     void Run();
     void Quit();
+    // Offered every message before it is dispatched; a true answer means it was handled.
+    void SetPreTranslate(bool (*filter)(MSG&)) { preTranslate_ = filter; }
 
     HWND Window() const { return window_; }
 
@@ -48,6 +50,7 @@ private:
     std::unordered_map<TimerId, std::shared_ptr<Timer>> timers_;
     std::deque<std::function<void()>> tasks_;
     bool wakePending_ = false;
+    bool (*preTranslate_)(MSG&) = nullptr;
 };
 
 }  // namespace platform::win32

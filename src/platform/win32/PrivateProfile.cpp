@@ -39,6 +39,22 @@ std::string AnsiPath(std::string_view utf8Path) {
     return AnsiFromUtf8(utf8Path);
 }
 
+// The system's description of an error code, in the user's language, without the trailing line break.
+std::string SystemMessage(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD n =
+        ::FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring message = n > 0 && text ? std::wstring(text, n) : std::wstring();
+    if (text)
+        ::LocalFree(text);
+    while (!message.empty() && (message.back() == L'\r' || message.back() == L'\n' || message.back() == L' '))
+        message.pop_back();
+    if (message.empty())
+        message = L"error " + std::to_wstring(code);
+    return win32::Utf8FromWide(message);
+}
+
 }  // namespace
 
 std::string ReadString(std::string_view path,
@@ -64,9 +80,18 @@ std::int32_t ReadInt(std::string_view path, std::string_view section, std::strin
     return static_cast<std::int32_t>(value);
 }
 
-bool WriteString(std::string_view path, std::string_view section, std::string_view key, std::string_view value) {
-    return ::WritePrivateProfileStringA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
-                                        AnsiFromUtf8(value).c_str(), AnsiPath(path).c_str()) != FALSE;
+bool WriteString(std::string_view path,
+                 std::string_view section,
+                 std::string_view key,
+                 std::string_view value,
+                 std::string* error) {
+    if (::WritePrivateProfileStringA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
+                                     AnsiFromUtf8(value).c_str(), AnsiPath(path).c_str()) != FALSE) {
+        return true;
+    }
+    if (error)
+        *error = SystemMessage(::GetLastError());
+    return false;
 }
 
 }  // namespace platform::profile

@@ -1,13 +1,11 @@
 // Tooltip windows over the common controls (v6 through the program's manifest; v5 elsewhere).
 #include "platform/win32/ToolTips.h"
 
+#include "platform/win32/NativeControls.h"
+
 namespace platform::win32 {
 
 namespace {
-
-// The record size both comctl32 5.x and 6.x accept: 6.x takes the longer one as well, but 5.x
-// refuses any size it does not know, and the field it adds (lpReserved) is not used here.
-const UINT kToolInfoSize = TTTOOLINFOW_V2_SIZE;
 
 bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;

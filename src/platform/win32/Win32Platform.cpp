@@ -23,6 +23,7 @@ HWND HwndOf(WindowHandle w) {
 Win32Platform::Win32Platform() {
     InitCommonControlsOnce();
     owner_ = CreateFormOwner();
+    loop_.SetPreTranslate(&FormWindow::PreTranslate);
 }
 
 Win32Platform::~Win32Platform() {

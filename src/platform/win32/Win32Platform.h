@@ -4,9 +4,13 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <unordered_map>
+
 #include "platform/Platform.h"
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/MessageLoop.h"
+#include "platform/win32/NativeControls.h"
 
 namespace platform::win32 {
 
@@ -34,6 +38,22 @@ public:
     void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
     Color SystemColorValue(SystemColor c) override;
     void Activate(WindowHandle w) override;
+    ControlHandle CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) override;
+    void DestroyControl(ControlHandle c) override;
+    void MoveControl(ControlHandle c, const PixelRect& bounds) override;
+    void ShowControl(ControlHandle c, bool visible) override;
+    void EnableControl(ControlHandle c, bool enabled) override;
+    void SetControlFont(ControlHandle c, const Font& font) override;
+    void SetControlText(ControlHandle c, std::string_view text) override;
+    std::string GetControlText(ControlHandle c) override;
+    void SetControlValue(ControlHandle c, int value) override;
+    int GetControlValue(ControlHandle c) override;
+    void InsertControlItem(ControlHandle c, int index, std::string_view text) override;
+    void RemoveControlItem(ControlHandle c, int index) override;
+    // The z-order of the children is the order Tab follows.
+    void SetTabOrder(WindowHandle form, const std::vector<ControlHandle>& order) override;
+    void FocusControl(ControlHandle c) override;
+    void AddBalloonTip(WindowHandle form, ControlHandle c, const BalloonTip& tip) override;
     WindowHandle GetForegroundWindow() override;
     std::uint32_t GetWindowStyle(WindowHandle w) override;
     std::uint32_t GetWindowExStyle(WindowHandle w) override;
@@ -73,6 +93,7 @@ private:
     FontCache fonts_;
     MessageLoop loop_;
     HWND owner_ = nullptr;
+    std::unordered_map<ControlHandle, std::unique_ptr<ControlData>> controls_;
 };
 
 }  // namespace platform::win32

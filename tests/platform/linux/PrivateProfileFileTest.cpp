@@ -279,6 +279,23 @@ TEST_F(ProfileFileTest, Utf16FilesAreReadAndWrittenInTheirEncoding) {
     EXPECT_EQ(ReadInt(path_, "S", "N", 0), 7);
 }
 
+// A file nobody may write is read-only, as Windows' attribute is even to an administrator, and the
+// refusal carries the system's reason.
+TEST_F(ProfileFileTest, AReadOnlyFileOrAFolderIsNotWrittenForAnyone) {
+    Write(path_, "[S]\nK=1\n");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    std::string reason;
+    EXPECT_FALSE(WriteString(path_, "S", "K", "2", &reason));
+    EXPECT_EQ(reason, "Permission denied");
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(ReadWholeFile(path_), "[S]\nK=1\n");
+
+    const std::string folder = (dir_ / "folder.ini").string();
+    fs::create_directory(folder);
+    EXPECT_FALSE(WriteString(folder, "S", "K", "2", &reason));
+    EXPECT_EQ(reason, "Is a directory");
+}
+
 // Where Windows gives no single answer, these are the Linux choices.
 TEST_F(ProfileFileTest, LinuxChoicesForEdgeValues) {
     Write(path_, "[S]\nEmpty=\nText=\xE3\x81\x82\xE3\x81\x84\n");

@@ -1,0 +1,32 @@
+// The system's push button.
+#include "forms/CommandButton.h"
+
+namespace forms {
+
+CommandButton::CommandButton(Form& owner,
+                             std::string name,
+                             Twips left,
+                             Twips top,
+                             Twips width,
+                             Twips height,
+                             int tabIndex)
+    : NativeControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::Button) {}
+
+platform::ControlSpec CommandButton::Spec() const {
+    platform::ControlSpec spec = NativeControl::Spec();
+    spec.text = caption_;
+    return spec;
+}
+
+void CommandButton::SetCaption(std::string text) {
+    if (Assign(caption_, std::move(text)) && Native())
+        Native()->SetControlText(hWnd(), caption_);
+}
+
+void CommandButton::Click() {
+    // A disabled button does not click, whoever asks.
+    if (Enabled() && onClick)
+        onClick();
+}
+
+}  // namespace forms

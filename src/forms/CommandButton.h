@@ -1,0 +1,31 @@
+// A push button of the system's own: it takes the keyboard focus and a place in the tab order
+// (forms::Button is the windowless one a form draws itself).
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "forms/NativeControl.h"
+
+namespace forms {
+
+class CommandButton : public NativeControl {
+public:
+    CommandButton(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex);
+
+    const std::string& Caption() const { return caption_; }
+    // "&" marks the access key.
+    void SetCaption(std::string text);
+    // What a click does; also what a test calls to press it.
+    void Click();
+
+    std::function<void()> onClick;
+
+private:
+    platform::ControlSpec Spec() const override;
+    void UserClicked() override { Click(); }
+
+    std::string caption_;
+};
+
+}  // namespace forms

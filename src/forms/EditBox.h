@@ -1,0 +1,38 @@
+// A one-line text box the user types into: the system's edit field, with an optional length limit.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "forms/NativeControl.h"
+
+namespace forms {
+
+class EditBox : public NativeControl {
+public:
+    // maxLength: the most characters the user can type (0: no limit).
+    EditBox(Form& owner,
+            std::string name,
+            Twips left,
+            Twips top,
+            Twips width,
+            Twips height,
+            int tabIndex,
+            int maxLength = 0);
+
+    const std::string& Text() const { return text_; }
+    // A text that differs from the current one fires onChange, as typing does.
+    void SetText(std::string text);
+    int MaxLength() const { return maxLength_; }
+
+    std::function<void()> onChange;
+
+private:
+    platform::ControlSpec Spec() const override;
+    void UserChanged() override;
+
+    std::string text_;
+    int maxLength_;
+};
+
+}  // namespace forms

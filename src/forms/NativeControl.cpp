@@ -1,0 +1,77 @@
+// Creation of the native widget and the properties every native control shares.
+#include "forms/NativeControl.h"
+
+#include "forms/Form.h"
+
+namespace forms {
+
+NativeControl::NativeControl(Form& owner,
+                             std::string name,
+                             Twips left,
+                             Twips top,
+                             Twips width,
+                             Twips height,
+                             int tabIndex,
+                             platform::ControlKind kind)
+    : Control(owner, std::move(name), left, top, width, height), tabIndex_(tabIndex), kind_(kind) {}
+
+NativeControl::~NativeControl() {
+    Detach();
+}
+
+platform::Platform* NativeControl::Native() const {
+    return handle_ != 0 ? &platform::Current() : nullptr;
+}
+
+platform::ControlSpec NativeControl::Spec() const {
+    platform::ControlSpec spec;
+    spec.kind = kind_;
+    spec.bounds = PixelBounds();
+    spec.font = font_;
+    return spec;
+}
+
+void NativeControl::Attach(platform::WindowHandle form) {
+    if (handle_ != 0 || form == 0)
+        return;
+    platform::Platform& p = platform::Current();
+    handle_ = p.CreateControl(form, Spec(), *this);
+    if (handle_ == 0)
+        return;
+    Populated();
+    if (!enabled_)
+        p.EnableControl(handle_, false);
+    if (!Visible())
+        p.ShowControl(handle_, false);
+}
+
+void NativeControl::Detach() {
+    if (handle_ == 0)
+        return;
+    platform::Current().DestroyControl(handle_);
+    handle_ = 0;
+}
+
+void NativeControl::SetEnabled(bool enabled) {
+    if (Assign(enabled_, enabled) && Native())
+        Native()->EnableControl(handle_, enabled);
+}
+
+void NativeControl::SetFont(platform::Font f) {
+    if (Assign(font_, std::move(f)) && Native())
+        Native()->SetControlFont(handle_, font_);
+}
+
+void NativeControl::SetFocus() {
+    if (Native())
+        Native()->FocusControl(handle_);
+}
+
+void NativeControl::BoundsChanged() {
+    if (!Native())
+        return;
+    Native()->MoveControl(handle_, PixelBounds());
+    Native()->ShowControl(handle_, Visible());
+}
+
+}  // namespace forms

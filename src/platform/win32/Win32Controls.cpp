@@ -1,0 +1,90 @@
+// The Win32 platform's native-control calls: child windows of the form windows, and the balloon
+// tooltips that go with the form window.
+#include "platform/win32/Win32Platform.h"
+
+namespace platform::win32 {
+
+namespace {
+HWND HwndOf(ControlHandle c) {
+    return reinterpret_cast<HWND>(c);
+}
+}  // namespace
+
+ControlHandle Win32Platform::CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) {
+    auto data = std::make_unique<ControlData>(ControlData{spec.kind, &listener});
+    HWND control = CreateNativeControl(reinterpret_cast<HWND>(form), spec, data.get(), fonts_);
+    if (!control)
+        return 0;
+    const auto handle = reinterpret_cast<ControlHandle>(control);
+    controls_[handle] = std::move(data);
+    return handle;
+}
+
+void Win32Platform::DestroyControl(ControlHandle c) {
+    if (controls_.erase(c) != 0)
+        DestroyNativeControl(HwndOf(c));
+}
+
+void Win32Platform::MoveControl(ControlHandle c, const PixelRect& b) {
+    RECT now{};
+    ::GetWindowRect(HwndOf(c), &now);
+    int height = b.Height();
+    // A drop-down list keeps the height of its list.
+    if (const ControlData* data = DataOf(HwndOf(c)); data && data->kind == ControlKind::ComboBox)
+        height = now.bottom - now.top;
+    ::SetWindowPos(HwndOf(c), nullptr, b.left, b.top, b.Width(), height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Platform::ShowControl(ControlHandle c, bool visible) {
+    ::ShowWindow(HwndOf(c), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void Win32Platform::EnableControl(ControlHandle c, bool enabled) {
+    ::EnableWindow(HwndOf(c), enabled ? TRUE : FALSE);
+}
+
+void Win32Platform::SetControlFont(ControlHandle c, const Font& font) {
+    ::SendMessageW(HwndOf(c), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_.Get(font)), TRUE);
+}
+
+void Win32Platform::SetControlText(ControlHandle c, std::string_view text) {
+    SetNativeText(HwndOf(c), text);
+}
+
+std::string Win32Platform::GetControlText(ControlHandle c) {
+    return NativeText(HwndOf(c));
+}
+
+void Win32Platform::SetControlValue(ControlHandle c, int value) {
+    SetNativeValue(HwndOf(c), value);
+}
+
+int Win32Platform::GetControlValue(ControlHandle c) {
+    return NativeValue(HwndOf(c));
+}
+
+void Win32Platform::InsertControlItem(ControlHandle c, int index, std::string_view text) {
+    InsertNativeItem(HwndOf(c), index, text);
+}
+
+void Win32Platform::RemoveControlItem(ControlHandle c, int index) {
+    RemoveNativeItem(HwndOf(c), index);
+}
+
+void Win32Platform::SetTabOrder(WindowHandle, const std::vector<ControlHandle>& order) {
+    HWND after = HWND_TOP;
+    for (const ControlHandle c : order) {
+        ::SetWindowPos(HwndOf(c), after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        after = HwndOf(c);
+    }
+}
+
+void Win32Platform::FocusControl(ControlHandle c) {
+    ::SetFocus(HwndOf(c));
+}
+
+void Win32Platform::AddBalloonTip(WindowHandle form, ControlHandle c, const BalloonTip& tip) {
+    CreateBalloonTip(reinterpret_cast<HWND>(form), HwndOf(c), tip);
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,79 @@
+// The native controls on FLTK under a real X server: what the widgets hold, the tab order as FLTK
+// moves the focus, a form's key preview, and the balloon shown for a resting pointer.
+#include "platform/linux/NativeControls.h"
+
+#include <FL/Fl_Hold_Browser.H>
+#include <FL/Fl_Input.H>
+
+#include <string>
+#include <vector>
+
+#include "XServerFixture.h"
+#include "platform/linux/Balloons.h"
+
+namespace {
+
+struct Counting : platform::ControlListener {
+    int changes = 0;
+    void OnControlChanged() override { ++changes; }
+};
+
+struct Keys : xtest::Recorder {
+    std::vector<int> downs;
+    void OnKeyDown(int key, int) override { downs.push_back(key); }
+};
+
+class NativeControlsTest : public xtest::XServerTest {};
+
+TEST(BalloonLines, SplitAtLineBreaks) {
+    EXPECT_EQ(platform::x11::BalloonLines("━━\r\na\r\nb"), (std::vector<std::string>{"━━", "a", "b"}));
+    EXPECT_EQ(platform::x11::BalloonLines("one"), (std::vector<std::string>{"one"}));
+}
+
+TEST_F(NativeControlsTest, WidgetsHoldWhatIsSetAndTabFollowsTheGivenOrder) {
+    Keys form;
+    platform::Platform& p = P();
+    const auto w = p.CreateFormWindow({"Vigilon", 296, 364, platform::WindowFrame::Dialog}, form);
+    Counting heard;
+    platform::ControlSpec spec;
+    spec.kind = platform::ControlKind::ListBox;
+    spec.bounds = {8, 240, 81, 328};
+    const auto list = p.CreateControl(w, spec, heard);
+    for (const auto& [at, text] : std::vector<std::pair<int, std::string>>{{0, "12/31"}, {0, " 1/ 1"}, {1, "@ 2/11"}})
+        p.InsertControlItem(list, at, text);
+    spec.kind = platform::ControlKind::TextBox;
+    spec.maxLength = 5;
+    spec.bounds = {88, 56, 137, 74};
+    const auto first = p.CreateControl(w, spec, heard);
+    spec.bounds = {192, 56, 241, 74};
+    const auto second = p.CreateControl(w, spec, heard);
+    p.SetControlText(second, "500");
+    p.SetControlValue(list, 2);
+    EXPECT_EQ(p.GetControlText(second), "500");
+    EXPECT_EQ(p.GetControlValue(list), 2);
+    EXPECT_EQ(heard.changes, 0);
+
+    p.SetTabOrder(w, {first, second, list});
+    ASSERT_TRUE(Show(w, form));
+    p.FocusControl(first);
+    Fl_Window* window = Fl::first_window();
+    // Tab as FLTK receives it from the server: through the dispatch, to the focused control first.
+    const auto tab = [window] {
+        Fl::e_keysym = FL_Tab;
+        Fl::e_state = 0;
+        Fl::handle(FL_KEYDOWN, window);
+    };
+    tab();
+    auto* input = dynamic_cast<Fl_Input*>(Fl::focus());
+    ASSERT_NE(input, nullptr);
+    EXPECT_STREQ(input->value(), "500");  // the second in the tab order
+    EXPECT_EQ(input->maximum_size(), 5);
+    tab();
+    auto* browser = dynamic_cast<Fl_Hold_Browser*>(Fl::focus());
+    ASSERT_NE(browser, nullptr);
+    EXPECT_STREQ(browser->text(2), "@ 2/11");  // plain text, in the order inserted
+    EXPECT_EQ(std::vector<int>(form.downs.begin(), form.downs.end()), (std::vector<int>{9, 9}));  // key preview
+    p.DestroyWindow(w);
+}
+
+}  // namespace

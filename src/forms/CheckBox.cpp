@@ -6,10 +6,10 @@ namespace forms {
 CheckBox::CheckBox(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex)
     : NativeControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::CheckBox) {}
 
-platform::ControlSpec CheckBox::Spec() const {
-    platform::ControlSpec spec = NativeControl::Spec();
-    spec.text = caption_;
-    return spec;
+platform::ControlSpec CheckBox::Layout() const {
+    platform::ControlSpec layout = NativeControl::Layout();
+    layout.text = caption_;
+    return layout;
 }
 
 void CheckBox::Populated() {

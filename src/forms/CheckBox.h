@@ -21,7 +21,7 @@ public:
     std::function<void()> onClick;
 
 private:
-    platform::ControlSpec Spec() const override;
+    platform::ControlSpec Layout() const override;
     void Populated() override;
     void UserChanged() override;
 

@@ -12,10 +12,10 @@ CommandButton::CommandButton(Form& owner,
                              int tabIndex)
     : NativeControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::Button) {}
 
-platform::ControlSpec CommandButton::Spec() const {
-    platform::ControlSpec spec = NativeControl::Spec();
-    spec.text = caption_;
-    return spec;
+platform::ControlSpec CommandButton::Layout() const {
+    platform::ControlSpec layout = NativeControl::Layout();
+    layout.text = caption_;
+    return layout;
 }
 
 void CommandButton::SetCaption(std::string text) {

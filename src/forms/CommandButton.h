@@ -22,7 +22,7 @@ public:
     std::function<void()> onClick;
 
 private:
-    platform::ControlSpec Spec() const override;
+    platform::ControlSpec Layout() const override;
     void UserClicked() override { Click(); }
 
     std::string caption_;

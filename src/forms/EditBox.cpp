@@ -14,11 +14,11 @@ EditBox::EditBox(Form& owner,
     : NativeControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::TextBox),
       maxLength_(maxLength) {}
 
-platform::ControlSpec EditBox::Spec() const {
-    platform::ControlSpec spec = NativeControl::Spec();
-    spec.text = text_;
-    spec.maxLength = maxLength_;
-    return spec;
+platform::ControlSpec EditBox::Layout() const {
+    platform::ControlSpec layout = NativeControl::Layout();
+    layout.text = text_;
+    layout.maxLength = maxLength_;
+    return layout;
 }
 
 void EditBox::SetText(std::string text) {

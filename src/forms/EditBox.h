@@ -28,7 +28,7 @@ public:
     std::function<void()> onChange;
 
 private:
-    platform::ControlSpec Spec() const override;
+    platform::ControlSpec Layout() const override;
     void UserChanged() override;
 
     std::string text_;

@@ -23,19 +23,19 @@ platform::Platform* NativeControl::Native() const {
     return handle_ != 0 ? &platform::Current() : nullptr;
 }
 
-platform::ControlSpec NativeControl::Spec() const {
-    platform::ControlSpec spec;
-    spec.kind = kind_;
-    spec.bounds = PixelBounds();
-    spec.font = font_;
-    return spec;
+platform::ControlSpec NativeControl::Layout() const {
+    platform::ControlSpec layout;
+    layout.kind = kind_;
+    layout.bounds = PixelBounds();
+    layout.font = font_;
+    return layout;
 }
 
 void NativeControl::Attach(platform::WindowHandle form) {
     if (handle_ != 0 || form == 0)
         return;
     platform::Platform& p = platform::Current();
-    handle_ = p.CreateControl(form, Spec(), *this);
+    handle_ = p.CreateControl(form, Layout(), *this);
     if (handle_ == 0)
         return;
     Populated();

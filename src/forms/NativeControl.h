@@ -40,7 +40,7 @@ public:
 
 protected:
     // What the native control is created with; the derived control adds its own properties.
-    virtual platform::ControlSpec Spec() const;
+    virtual platform::ControlSpec Layout() const;
     // After creation: pushes the properties creation does not carry (items, value).
     virtual void Populated() {}
     // The user changed the control (typed, toggled, moved, selected).

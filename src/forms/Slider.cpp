@@ -23,13 +23,13 @@ Slider::Slider(Form& owner,
       largeChange_(largeChange),
       value_(min) {}
 
-platform::ControlSpec Slider::Spec() const {
-    platform::ControlSpec spec = NativeControl::Spec();
-    spec.minimum = min_;
-    spec.maximum = max_;
-    spec.smallStep = smallChange_;
-    spec.largeStep = largeChange_;
-    return spec;
+platform::ControlSpec Slider::Layout() const {
+    platform::ControlSpec layout = NativeControl::Layout();
+    layout.minimum = min_;
+    layout.maximum = max_;
+    layout.smallStep = smallChange_;
+    layout.largeStep = largeChange_;
+    return layout;
 }
 
 void Slider::Populated() {

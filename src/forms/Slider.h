@@ -32,7 +32,7 @@ public:
     std::function<void()> onChange;
 
 private:
-    platform::ControlSpec Spec() const override;
+    platform::ControlSpec Layout() const override;
     void Populated() override;
     void UserChanged() override;
 

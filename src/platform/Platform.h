@@ -259,7 +259,7 @@ public:
 
     // --- native controls ------------------------------------------------------------------
     // 0 when the control cannot be made. The listener must outlive the control.
-    virtual ControlHandle CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) = 0;
+    virtual ControlHandle CreateControl(WindowHandle form, const ControlSpec& layout, ControlListener& listener) = 0;
     virtual void DestroyControl(ControlHandle c) = 0;
     virtual void MoveControl(ControlHandle c, const PixelRect& bounds) = 0;
     virtual void ShowControl(ControlHandle c, bool visible) = 0;

@@ -86,8 +86,8 @@ TEST_F(Settings, OpeningClosesTheBarAndFillsTheFieldsFromTheFile) {
     EXPECT_EQ(f.cmbSyu.ListCount(), 4);
     EXPECT_EQ(f.cmbWeekday.List(f.cmbWeekday.ListIndex()), "月");
     EXPECT_EQ(f.txtCPU.MaxLength(), 5);
-    EXPECT_EQ(fake.controls.at(f.txtCPU.hWnd()).spec.maxLength, 5);
-    const platform::ControlSpec& slider = fake.controls.at(f.sldTrans.hWnd()).spec;
+    EXPECT_EQ(fake.controls.at(f.txtCPU.hWnd()).layout.maxLength, 5);
+    const platform::ControlSpec& slider = fake.controls.at(f.sldTrans.hWnd()).layout;
     EXPECT_EQ(std::vector<int>({slider.minimum, slider.maximum, slider.smallStep, slider.largeStep}),
               std::vector<int>({100, 255, 1, 5}));
     const std::vector<platform::ControlHandle> tabs = {

@@ -14,16 +14,16 @@ FakeControl& FakePlatform::Control(ControlHandle c) {
     return it->second;
 }
 
-ControlHandle FakePlatform::CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) {
+ControlHandle FakePlatform::CreateControl(WindowHandle form, const ControlSpec& layout, ControlListener& listener) {
     Window(form);  // must exist
     const ControlHandle h = nextWindow_++;
     FakeControl& c = controls[h];
     c.form = form;
-    c.spec = spec;
+    c.layout = layout;
     c.listener = &listener;
-    c.text = spec.text;
-    c.value = spec.kind == ControlKind::Slider                                            ? spec.minimum
-              : (spec.kind == ControlKind::ComboBox || spec.kind == ControlKind::ListBox) ? -1
+    c.text = layout.text;
+    c.value = layout.kind == ControlKind::Slider                                            ? layout.minimum
+              : (layout.kind == ControlKind::ComboBox || layout.kind == ControlKind::ListBox) ? -1
                                                                                           : 0;
     return h;
 }
@@ -35,7 +35,7 @@ void FakePlatform::DestroyControl(ControlHandle c) {
 }
 
 void FakePlatform::MoveControl(ControlHandle c, const PixelRect& bounds) {
-    Control(c).spec.bounds = bounds;
+    Control(c).layout.bounds = bounds;
 }
 
 void FakePlatform::ShowControl(ControlHandle c, bool visible) {
@@ -47,7 +47,7 @@ void FakePlatform::EnableControl(ControlHandle c, bool enabled) {
 }
 
 void FakePlatform::SetControlFont(ControlHandle c, const Font& font) {
-    Control(c).spec.font = font;
+    Control(c).layout.font = font;
 }
 
 void FakePlatform::SetControlText(ControlHandle c, std::string_view text) {
@@ -108,7 +108,7 @@ void FakePlatform::Click(ControlHandle c) {
     FakeControl& fc = Control(c);
     if (!fc.enabled)
         return;
-    if (fc.spec.kind == ControlKind::CheckBox) {
+    if (fc.layout.kind == ControlKind::CheckBox) {
         fc.value = fc.value == 1 ? 0 : 1;
         fc.listener->OnControlChanged();
     } else {

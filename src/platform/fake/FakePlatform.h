@@ -27,7 +27,7 @@ struct FakeWindow {
 // A native control, as the program made and set it.
 struct FakeControl {
     WindowHandle form = 0;
-    ControlSpec spec;
+    ControlSpec layout;
     ControlListener* listener = nullptr;
     std::string text;
     int value = 0;
@@ -148,7 +148,7 @@ public:
     void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
     Color SystemColorValue(SystemColor c) override;
     void Activate(WindowHandle w) override;
-    ControlHandle CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) override;
+    ControlHandle CreateControl(WindowHandle form, const ControlSpec& layout, ControlListener& listener) override;
     void DestroyControl(ControlHandle c) override;
     void MoveControl(ControlHandle c, const PixelRect& bounds) override;
     void ShowControl(ControlHandle c, bool visible) override;

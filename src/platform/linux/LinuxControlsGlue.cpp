@@ -13,13 +13,13 @@ LinuxControl* LinuxPlatform::FindControl(ControlHandle c) const {
     return it == controls_.end() ? nullptr : it->second.control.get();
 }
 
-ControlHandle LinuxPlatform::CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) {
+ControlHandle LinuxPlatform::CreateControl(WindowHandle form, const ControlSpec& layout, ControlListener& listener) {
     FormWindow* window = Find(form);
     if (!window)
         return 0;
     const ControlHandle handle = ++lastHandle_;  // one counter with the windows: no handle means both
     controls_.emplace(handle,
-                      ControlEntry{form, std::make_unique<LinuxControl>(*window, window->Inset(), spec, listener)});
+                      ControlEntry{form, std::make_unique<LinuxControl>(*window, window->Inset(), layout, listener)});
     return handle;
 }
 

@@ -31,7 +31,7 @@ public:
     void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
     Color SystemColorValue(SystemColor c) override;
     void Activate(WindowHandle w) override;
-    ControlHandle CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) override;
+    ControlHandle CreateControl(WindowHandle form, const ControlSpec& layout, ControlListener& listener) override;
     void DestroyControl(ControlHandle c) override;
     void MoveControl(ControlHandle c, const PixelRect& bounds) override;
     void ShowControl(ControlHandle c, bool visible) override;

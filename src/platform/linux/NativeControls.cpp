@@ -60,9 +60,9 @@ std::string EscapedMenuText(std::string_view text) {
     return out;
 }
 
-LinuxControl::LinuxControl(Fl_Group& window, int inset, const ControlSpec& spec, ControlListener& listener)
-    : kind_(spec.kind), listener_(&listener), inset_(inset), label_(spec.text) {
-    const PixelRect& b = spec.bounds;
+LinuxControl::LinuxControl(Fl_Group& window, int inset, const ControlSpec& layout, ControlListener& listener)
+    : kind_(layout.kind), listener_(&listener), inset_(inset), label_(layout.text) {
+    const PixelRect& b = layout.bounds;
     const int x = b.left + inset_;
     const int y = b.top + inset_;
     const int w = std::max(1, b.Width());
@@ -71,9 +71,9 @@ LinuxControl::LinuxControl(Fl_Group& window, int inset, const ControlSpec& spec,
     switch (kind_) {
         case ControlKind::TextBox: {
             auto* input = new Fl_Input(x, y, w, h);
-            if (spec.maxLength > 0)
-                input->maximum_size(spec.maxLength);
-            input->value(spec.text.c_str());
+            if (layout.maxLength > 0)
+                input->maximum_size(layout.maxLength);
+            input->value(layout.text.c_str());
             input->when(FL_WHEN_CHANGED);
             widget_ = input;
             break;
@@ -83,11 +83,11 @@ LinuxControl::LinuxControl(Fl_Group& window, int inset, const ControlSpec& spec,
             widget_->when(FL_WHEN_CHANGED);
             break;
         case ControlKind::Slider: {
-            auto* slider = new PagedSlider(x, y, w, h, spec.largeStep);
+            auto* slider = new PagedSlider(x, y, w, h, layout.largeStep);
             slider->type(FL_HOR_NICE_SLIDER);
-            slider->bounds(spec.minimum, spec.maximum);
-            slider->step(spec.smallStep > 0 ? spec.smallStep : 1);
-            slider->value(spec.minimum);
+            slider->bounds(layout.minimum, layout.maximum);
+            slider->step(layout.smallStep > 0 ? layout.smallStep : 1);
+            slider->value(layout.minimum);
             slider->when(FL_WHEN_CHANGED);
             widget_ = slider;
             break;
@@ -108,7 +108,7 @@ LinuxControl::LinuxControl(Fl_Group& window, int inset, const ControlSpec& spec,
     }
     window.end();
     widget_->callback(&LinuxControl::OnCallback, this);
-    SetFont(spec.font);
+    SetFont(layout.font);
 }
 
 LinuxControl::~LinuxControl() {

@@ -15,7 +15,7 @@ namespace platform::x11 {
 class LinuxControl {
 public:
     // The widget is added to the window and deleted with this object.
-    LinuxControl(Fl_Group& window, int inset, const ControlSpec& spec, ControlListener& listener);
+    LinuxControl(Fl_Group& window, int inset, const ControlSpec& layout, ControlListener& listener);
     ~LinuxControl();
     LinuxControl(const LinuxControl&) = delete;
     LinuxControl& operator=(const LinuxControl&) = delete;

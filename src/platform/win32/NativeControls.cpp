@@ -33,12 +33,12 @@ ControlData* DataOf(HWND control) {
     return reinterpret_cast<ControlData*>(::GetWindowLongPtrW(control, GWLP_USERDATA));
 }
 
-HWND CreateNativeControl(HWND form, const ControlSpec& spec, ControlData* data, FontCache& fonts) {
+HWND CreateNativeControl(HWND form, const ControlSpec& layout, ControlData* data, FontCache& fonts) {
     const wchar_t* cls = L"BUTTON";
     DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
     DWORD exStyle = 0;
-    int height = spec.bounds.Height();
-    switch (spec.kind) {
+    int height = layout.bounds.Height();
+    switch (layout.kind) {
         case ControlKind::TextBox:
             cls = L"EDIT";
             style |= ES_AUTOHSCROLL;
@@ -66,27 +66,27 @@ HWND CreateNativeControl(HWND form, const ControlSpec& spec, ControlData* data, 
             break;
     }
     const std::wstring text =
-        spec.kind == ControlKind::TextBox || spec.kind == ControlKind::CheckBox || spec.kind == ControlKind::Button
-            ? WideFromUtf8(spec.text)
+        layout.kind == ControlKind::TextBox || layout.kind == ControlKind::CheckBox || layout.kind == ControlKind::Button
+            ? WideFromUtf8(layout.text)
             : std::wstring();
     HWND control;
     {
         const Setting quiet;
-        control = ::CreateWindowExW(exStyle, cls, text.c_str(), style, spec.bounds.left, spec.bounds.top,
-                                    spec.bounds.Width(), height, form, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+        control = ::CreateWindowExW(exStyle, cls, text.c_str(), style, layout.bounds.left, layout.bounds.top,
+                                    layout.bounds.Width(), height, form, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     }
     if (!control)
         return nullptr;
     ::SetWindowLongPtrW(control, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(data));
-    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(spec.font)), FALSE);
-    if (spec.kind == ControlKind::TextBox && spec.maxLength > 0)
-        ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(spec.maxLength), 0);
-    if (spec.kind == ControlKind::Slider) {
-        ::SendMessageW(control, TBM_SETRANGEMIN, FALSE, spec.minimum);
-        ::SendMessageW(control, TBM_SETRANGEMAX, FALSE, spec.maximum);
-        ::SendMessageW(control, TBM_SETLINESIZE, 0, spec.smallStep);
-        ::SendMessageW(control, TBM_SETPAGESIZE, 0, spec.largeStep);
-        ::SendMessageW(control, TBM_SETPOS, TRUE, spec.minimum);
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(layout.font)), FALSE);
+    if (layout.kind == ControlKind::TextBox && layout.maxLength > 0)
+        ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(layout.maxLength), 0);
+    if (layout.kind == ControlKind::Slider) {
+        ::SendMessageW(control, TBM_SETRANGEMIN, FALSE, layout.minimum);
+        ::SendMessageW(control, TBM_SETRANGEMAX, FALSE, layout.maximum);
+        ::SendMessageW(control, TBM_SETLINESIZE, 0, layout.smallStep);
+        ::SendMessageW(control, TBM_SETPAGESIZE, 0, layout.largeStep);
+        ::SendMessageW(control, TBM_SETPOS, TRUE, layout.minimum);
     }
     return control;
 }

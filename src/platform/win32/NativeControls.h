@@ -30,7 +30,7 @@ static_assert(sizeof(void*) == 8 ? kToolInfoSize == 64 : kToolInfoSize == 44, "T
 static_assert(kToolInfoSize <= sizeof(TTTOOLINFOW), "the record passed must hold kToolInfoSize bytes");
 
 // nullptr when the system refuses the control. data lives until DestroyNativeControl.
-HWND CreateNativeControl(HWND form, const ControlSpec& spec, ControlData* data, FontCache& fonts);
+HWND CreateNativeControl(HWND form, const ControlSpec& layout, ControlData* data, FontCache& fonts);
 void DestroyNativeControl(HWND control);
 ControlData* DataOf(HWND control);
 

@@ -10,9 +10,9 @@ HWND HwndOf(ControlHandle c) {
 }
 }  // namespace
 
-ControlHandle Win32Platform::CreateControl(WindowHandle form, const ControlSpec& spec, ControlListener& listener) {
-    auto data = std::make_unique<ControlData>(ControlData{spec.kind, &listener});
-    HWND control = CreateNativeControl(reinterpret_cast<HWND>(form), spec, data.get(), fonts_);
+ControlHandle Win32Platform::CreateControl(WindowHandle form, const ControlSpec& layout, ControlListener& listener) {
+    auto data = std::make_unique<ControlData>(ControlData{layout.kind, &listener});
+    HWND control = CreateNativeControl(reinterpret_cast<HWND>(form), layout, data.get(), fonts_);
     if (!control)
         return 0;
     const auto handle = reinterpret_cast<ControlHandle>(control);

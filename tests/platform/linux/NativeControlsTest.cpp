@@ -35,18 +35,18 @@ TEST_F(NativeControlsTest, WidgetsHoldWhatIsSetAndTabFollowsTheGivenOrder) {
     platform::Platform& p = P();
     const auto w = p.CreateFormWindow({"Vigilon", 296, 364, platform::WindowFrame::Dialog}, form);
     Counting heard;
-    platform::ControlSpec spec;
-    spec.kind = platform::ControlKind::ListBox;
-    spec.bounds = {8, 240, 81, 328};
-    const auto list = p.CreateControl(w, spec, heard);
+    platform::ControlSpec layout;
+    layout.kind = platform::ControlKind::ListBox;
+    layout.bounds = {8, 240, 81, 328};
+    const auto list = p.CreateControl(w, layout, heard);
     for (const auto& [at, text] : std::vector<std::pair<int, std::string>>{{0, "12/31"}, {0, " 1/ 1"}, {1, "@ 2/11"}})
         p.InsertControlItem(list, at, text);
-    spec.kind = platform::ControlKind::TextBox;
-    spec.maxLength = 5;
-    spec.bounds = {88, 56, 137, 74};
-    const auto first = p.CreateControl(w, spec, heard);
-    spec.bounds = {192, 56, 241, 74};
-    const auto second = p.CreateControl(w, spec, heard);
+    layout.kind = platform::ControlKind::TextBox;
+    layout.maxLength = 5;
+    layout.bounds = {88, 56, 137, 74};
+    const auto first = p.CreateControl(w, layout, heard);
+    layout.bounds = {192, 56, 241, 74};
+    const auto second = p.CreateControl(w, layout, heard);
     p.SetControlText(second, "500");
     p.SetControlValue(list, 2);
     EXPECT_EQ(p.GetControlText(second), "500");

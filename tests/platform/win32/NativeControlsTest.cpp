@@ -21,14 +21,14 @@ struct Counting : platform::ControlListener {
 TEST_F(NativeControlsTest, ControlsHoldWhatTheProgramSetsWithoutReportingIt) {
     const auto form = Open(platform::WindowFrame::Dialog, 296, 364, listener);
     Counting heard;
-    platform::ControlSpec spec;
-    spec.kind = platform::ControlKind::Slider;
-    spec.bounds = {130, 167, 283, 188};
-    spec.minimum = 100;
-    spec.maximum = 255;
-    spec.smallStep = 1;
-    spec.largeStep = 5;
-    const auto slider = platform->CreateControl(form, spec, heard);
+    platform::ControlSpec layout;
+    layout.kind = platform::ControlKind::Slider;
+    layout.bounds = {130, 167, 283, 188};
+    layout.minimum = 100;
+    layout.maximum = 255;
+    layout.smallStep = 1;
+    layout.largeStep = 5;
+    const auto slider = platform->CreateControl(form, layout, heard);
     HWND track = Hwnd(slider);
     EXPECT_EQ(::SendMessageW(track, TBM_GETRANGEMIN, 0, 0), 100);
     EXPECT_EQ(::SendMessageW(track, TBM_GETRANGEMAX, 0, 0), 255);
@@ -36,17 +36,17 @@ TEST_F(NativeControlsTest, ControlsHoldWhatTheProgramSetsWithoutReportingIt) {
     platform->SetControlValue(slider, 180);
     EXPECT_EQ(platform->GetControlValue(slider), 180);
 
-    spec = {};
-    spec.kind = platform::ControlKind::TextBox;
-    spec.bounds = {88, 56, 137, 74};
-    spec.maxLength = 5;
-    const auto edit = platform->CreateControl(form, spec, heard);
+    layout = {};
+    layout.kind = platform::ControlKind::TextBox;
+    layout.bounds = {88, 56, 137, 74};
+    layout.maxLength = 5;
+    const auto edit = platform->CreateControl(form, layout, heard);
     EXPECT_EQ(::SendMessageW(Hwnd(edit), EM_GETLIMITTEXT, 0, 0), 5);
     platform->SetControlText(edit, "60000");
     EXPECT_EQ(platform->GetControlText(edit), "60000");
 
-    spec.kind = platform::ControlKind::ListBox;
-    const auto list = platform->CreateControl(form, spec, heard);
+    layout.kind = platform::ControlKind::ListBox;
+    const auto list = platform->CreateControl(form, layout, heard);
     for (const auto& [at, text] : std::vector<std::pair<int, std::string>>{{0, "12/31"}, {0, " 1/ 1"}, {1, " 2/11"}})
         platform->InsertControlItem(list, at, text);
     std::vector<std::wstring> shown;
@@ -76,10 +76,10 @@ BOOL CALLBACK FindBalloon(HWND w, LPARAM found) {
 TEST_F(NativeControlsTest, ABalloonTipIsMadeForTheControlWithItsTitle) {
     const auto form = Open(platform::WindowFrame::Dialog, 296, 364, listener);
     Counting heard;
-    platform::ControlSpec spec;
-    spec.kind = platform::ControlKind::TextBox;
-    spec.bounds = {192, 56, 241, 74};
-    const auto edit = platform->CreateControl(form, spec, heard);
+    platform::ControlSpec layout;
+    layout.kind = platform::ControlKind::TextBox;
+    layout.bounds = {192, 56, 241, 74};
+    const auto edit = platform->CreateControl(form, layout, heard);
     platform->AddBalloonTip(form, edit, {"ハードディスクの空き容量", "━━\r\n一行目", {94, 0, 0}, 1000});
 
     HWND tip = nullptr;

@@ -20,10 +20,22 @@ void LinuxPlatform::Activate(WindowHandle w) {
         return;
     window->Show();
     // Sent right after the map request, the manager reads it once it has taken the new window on.
-    RequestActivation(*window, WmSupports("_NET_ACTIVE_WINDOW"));
+    // A window no manager handles takes the focus itself.
+    RequestActivation(*window, !window->Unmanaged() && WmSupports("_NET_ACTIVE_WINDOW"));
 }
 
+// One of ours with the keyboard focus (clicked, or activated for its menu) is the foreground, as a
+// clicked window is on Windows: managers do not name override-redirect windows active. Without a live
+// manager nothing else is: a dead one's _NET_ACTIVE_WINDOW would be stale.
 WindowHandle LinuxPlatform::GetForegroundWindow() {
+    if (const XWindowId focus = InputFocusXid()) {
+        for (const auto& [handle, window] : windows_) {
+            if (XidOf(*window) == focus)
+                return handle;
+        }
+    }
+    if (!WmRunning())
+        return 0;
     const XWindowId active = ReadActiveWindow();
     if (active == 0)
         return 0;

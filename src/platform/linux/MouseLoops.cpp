@@ -36,7 +36,8 @@ void LinuxPlatform::DragMove(WindowHandle w) {
     if (!press.valid || !press.leftHeld)
         return;
     ReleasePointerGrab();
-    const bool byManager = WmSupports("_NET_WM_MOVERESIZE");
+    // The manager moves only the windows it manages; the borderless ones move themselves.
+    const bool byManager = !window->Unmanaged() && WmSupports("_NET_WM_MOVERESIZE");
     const PixelRect start = window->OuterRect();
     bool grabbed = false;
     if (byManager) {

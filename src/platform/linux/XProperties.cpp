@@ -4,6 +4,7 @@
 
 #include <FL/x.H>
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <array>
@@ -122,6 +123,13 @@ WindowKind ReadWindowKind(XWindowId w) {
     const auto items = Read32(w, AtomOf(kWindowType), XA_ATOM, 16);
     if (!items)
         return WindowKind::Normal;
+    // EWMH: a window without a type that is transient for another is a dialog.
+    if (items->empty()) {
+        XErrorTrap trap;
+        Window owner = 0;
+        const bool transient = XGetTransientForHint(fl_display, w, &owner) != 0 && !trap.Caught();
+        return transient ? WindowKind::Dialog : WindowKind::Normal;
+    }
     // The list is in order of preference, private types first: the first of the types we know decides.
     for (const unsigned long type : *items) {
         if (type == AtomOf(kTypeUtility) || type == AtomOf(kTypeToolbar))

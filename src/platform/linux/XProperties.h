@@ -33,7 +33,8 @@ XWindowId ReadActiveWindow();
 WmActions ReadAllowedActions(XWindowId w);
 
 // What a window's type (_NET_WM_WINDOW_TYPE) makes of it: utility and toolbar windows are tool
-// windows, dialogs are dialogs, anything else (or no type) an ordinary window.
+// windows, dialogs are dialogs, and so is a window without a type that is transient for another
+// (WM_TRANSIENT_FOR); anything else an ordinary window.
 enum class WindowKind { Normal, Tool, Dialog };
 WindowKind ReadWindowKind(XWindowId w);
 

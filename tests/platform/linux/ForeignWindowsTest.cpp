@@ -123,6 +123,13 @@ TEST_F(ForeignWindowsTest, WindowTypesDecideInOrderOfPreference) {
         EXPECT_EQ(P().GetWindowExStyle(ForeignHandle(win)), exStyle) << what;
         EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), style) << what;
     }
+    // Without a type, a transient window is a dialog; with one, the type decides.
+    XSetTransientForHint(x_, win, DefaultRootWindow(x_));
+    XDeleteProperty(x_, win, Intern("_NET_WM_WINDOW_TYPE"));
+    XSync(x_, False);
+    EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), 0u);
+    SetAtoms(win, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_NORMAL"});
+    EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), boxes);
 }
 
 TEST_F(ForeignWindowsTest, AVanishedWindowReadsAsNothingAndQuietly) {
@@ -183,17 +190,20 @@ TEST_F(ForeignWindowsTest, ErrorTrapTakesOnlyErrorsOfItsOwnRequests) {
 }
 
 TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
-    // The test writes the root's active window itself, which is a live manager's property.
-    if (x11::WmSupports("_NET_ACTIVE_WINDOW"))
+    // The test plays the manager: its check window and the root's active window.
+    if (x11::WmRunning())
         GTEST_SKIP() << "a window manager runs on this display";
     const Window root = DefaultRootWindow(x_);
-    XDeleteProperty(x_, root, Intern("_NET_ACTIVE_WINDOW"));
-    XSync(x_, False);
-    EXPECT_EQ(P().GetForegroundWindow(), 0u);
-    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {0});
+    const Window other = CreateForeign(0, 0, 10, 10);
+    // A manager that died left its active window behind: nothing is in the foreground.
+    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(other)});
     EXPECT_EQ(P().GetForegroundWindow(), 0u);
 
-    const Window other = CreateForeign(0, 0, 10, 10);
+    const Window check = CreateForeign(0, 0, 1, 1);
+    SetCardinals(check, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
+    SetCardinals(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
+    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {0});
+    EXPECT_EQ(P().GetForegroundWindow(), 0u);
     SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(other)});
     const WindowHandle foreign = P().GetForegroundWindow();
     EXPECT_EQ(foreign, ForeignHandle(other));
@@ -202,13 +212,18 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     Recorder painted;
     const WindowHandle ours = Create(60, 20, 30, 40, painted);
     ASSERT_TRUE(Show(ours, painted));
-    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(XWindow())});
+    // No manager names our borderless window active; holding the keyboard focus makes it the foreground.
+    XSetInputFocus(x_, XWindow(), RevertToPointerRoot, CurrentTime);
+    XSync(x_, False);
     EXPECT_EQ(P().GetForegroundWindow(), ours);
     // Ours has no boxes; its placement is its own rectangle.
     EXPECT_EQ(P().GetWindowStyle(ours), 0u);
     EXPECT_EQ(P().GetWindowPlacement(ours).normalPosition, (PixelRect{30, 40, 90, 60}));
     EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, ours), 19);
-    XDeleteProperty(x_, root, Intern("_NET_ACTIVE_WINDOW"));
+    XSetInputFocus(x_, PointerRoot, RevertToPointerRoot, CurrentTime);
+    for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK"})
+        XDeleteProperty(x_, root, Intern(name));
+    XSync(x_, False);
 }
 
 TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {

@@ -3,7 +3,6 @@
 #include "bar/frmHidden.h"
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
-#include "forms/Screen.h"
 
 namespace {
 constexpr int kKeyEnter = 13;
@@ -63,13 +62,15 @@ void frmMain::ShowCalendar() {
     frmCalendar::Get().Show();
 }
 
-// Positions are not kept on the screen: at the left edge the calendar may start left of it.
+// Positions are not kept on the screen: at the left edge the calendar may start left of it. The
+// room below is measured on the bar's own monitor.
 void frmMain::PlaceCalendar() {
     frmCalendar& calendar = frmCalendar::Get();
     const forms::Twips barBottom = Top() + Height();
     forms::Twips top = barBottom;
     const forms::Twips left = Left() + Width() - calendar.Width();
-    if (forms::Screen::Height() - barBottom < calendar.Height())
+    const forms::Twips monitorBottom = forms::ToTwips(platform::Current().GetMonitorRect(hWnd()).bottom);
+    if (monitorBottom - barBottom < calendar.Height())
         top = Top() - calendar.Height();
     calendar.Move(left, top);
 }

@@ -1,12 +1,21 @@
 // The desktop's active window and what the bar reads of it: styles, state, placement and the frame
 // metrics, from the EWMH properties the window manager keeps on it. Our own windows answer too.
+#include "platform/Monitors.h"
+#include "platform/PrivateProfile.h"
 #include "platform/linux/ForeignMapping.h"
 #include "platform/linux/FormWindow.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/SettingsPath.h"
+#include "platform/linux/TitleButtons.h"
 #include "platform/linux/WindowManager.h"
 #include "platform/linux/XProperties.h"
 
 namespace platform::x11 {
+
+namespace {
+constexpr std::string_view kSettingsFile = "Vigilon.ini";
+constexpr std::string_view kTitleButtonsSection = "TitleButtons";
+}  // namespace
 
 XWindowId LinuxPlatform::XidFor(WindowHandle w) const {
     if (FormWindow* window = Find(w))
@@ -75,8 +84,45 @@ WindowPlacement LinuxPlatform::GetWindowPlacement(WindowHandle w) {
 int LinuxPlatform::GetSystemMetric(Metric m, WindowHandle w) {
     const XWindowId xid = ForeignXid(w);
     const bool frameMetric = m != Metric::ScreenWidth && m != Metric::ScreenHeight && m != Metric::BorderHeight;
-    const std::optional<FrameExtents> extents = xid && frameMetric ? ReadExtents(xid) : std::nullopt;
+    std::optional<FrameExtents> extents = xid && frameMetric ? ReadExtents(xid) : std::nullopt;
+    // Windows puts a maximised window's frame off its monitor, so its caption ends a caption's height
+    // below the monitor's top. Managers differ (a border kept, a frame above the top, a panel above
+    // it): the metrics are laid out so that the same reckoning finds the title bar they drew.
+    if (extents && ShowCmdFromState(ReadWmState(xid).value_or(WmState{})) == kShowMaximized) {
+        if (const std::optional<PixelRect> outer = ReadOuterRect(xid))
+            extents = MaximizedExtents(*extents, *outer, GetMonitorRect(w));
+    }
     return FrameMetric(m, extents, ScreenSize());
+}
+
+// --- monitors and title-bar buttons ---
+
+PixelRect LinuxPlatform::GetMonitorRect(WindowHandle w) {
+    const PixelPoint screen = ScreenSize();
+    const std::vector<PixelRect> monitors = ReadMonitors();
+    if (w == 0)
+        return monitors.empty() ? PixelRect{0, 0, screen.x, screen.y} : monitors.front();
+    return MonitorHolding(monitors, GetWindowRect(w), {0, 0, screen.x, screen.y});
+}
+
+// Our own windows have no buttons; another program's are the running manager's, looked up once for
+// each manager that starts.
+std::optional<int> LinuxPlatform::GetCaptionButtonsWidth(WindowHandle w) {
+    const XWindowId xid = ForeignXid(w);
+    if (!xid)
+        return std::nullopt;
+    std::string manager = ReadManagerName();
+    if (manager != managerName_ || !managerLooked_) {
+        const std::string setting = profile::ReadString(posix::SettingsPathForProcess(kSettingsFile),
+                                                        kTitleButtonsSection, ManagerKey(manager), "", 64);
+        managerButtons_ = manager.empty() ? std::nullopt : TitleButtonsFor(manager, setting);
+        managerName_ = std::move(manager);
+        managerLooked_ = true;
+    }
+    if (!managerButtons_)
+        return std::nullopt;
+    const bool maximized = ShowCmdFromState(ReadWmState(xid).value_or(WmState{})) == kShowMaximized;
+    return maximized ? managerButtons_->maximized : managerButtons_->normal;
 }
 
 }  // namespace platform::x11

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/linux/WindowManager.h"
@@ -61,5 +63,11 @@ bool WmSupports(const char* atomName);
 
 // The X screen's size in pixels.
 PixelPoint ScreenSize();
+
+// The monitors of the screen, the primary one first; empty when the server tells of none.
+std::vector<PixelRect> ReadMonitors();
+
+// The live manager's name (_NET_WM_NAME of its check window); empty without one.
+std::string ReadManagerName();
 
 }  // namespace platform::x11

@@ -11,6 +11,7 @@
 #include "platform/linux/XServerFixture.h"
 
 #include <X11/Xatom.h>
+#include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -224,6 +225,50 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK"})
         XDeleteProperty(x_, root, Intern(name));
     XSync(x_, False);
+}
+
+// Two RandR monitors splitting the screen in halves, the left one primary and on the screen's output
+// (as xrandr --setmonitor makes them), the right one on none.
+TEST_F(ForeignWindowsTest, AWindowsMonitorIsTheRandrMonitorHoldingMostOfIt) {
+    int event = 0, error = 0, major = 0, minor = 0;
+    if (!XRRQueryExtension(x_, &event, &error) || !XRRQueryVersion(x_, &major, &minor) || major * 100 + minor < 105)
+        GTEST_SKIP() << "no RandR 1.5 on this display";
+    const Window root = DefaultRootWindow(x_);
+    const int width = DisplayWidth(x_, DefaultScreen(x_)), height = DisplayHeight(x_, DefaultScreen(x_));
+    XRRScreenResources* resources = XRRGetScreenResources(x_, root);
+    ASSERT_TRUE(resources && resources->noutput > 0);
+    const auto define = [&](const char* name, int left, bool onOutput) {
+        XRRMonitorInfo* m = XRRAllocateMonitor(x_, onOutput ? 1 : 0);
+        m->name = Intern(name);
+        m->primary = onOutput;
+        m->x = left;
+        m->width = width / 2;
+        m->height = height;
+        m->mwidth = 200;
+        m->mheight = 200;
+        if (onOutput)
+            m->outputs[0] = resources->outputs[0];
+        XRRSetMonitor(x_, root, m);
+        XRRFreeMonitors(m);
+    };
+    define("VIGILON-LEFT", 0, true);
+    define("VIGILON-RIGHT", width / 2, false);
+    XRRFreeScreenResources(resources);
+    XSync(x_, False);
+
+    const PixelRect left{0, 0, width / 2, height}, right{width / 2, 0, width, height};
+    const WindowHandle inRight = ForeignHandle(CreateForeign(width / 2 + 10, 40, 100, 100));
+    const WindowHandle maximizedLeft = ForeignHandle(CreateForeign(0, 20, width / 2, height - 20));
+    const WindowHandle mostlyRight = ForeignHandle(CreateForeign(width / 2 - 20, 40, 100, 100));
+    EXPECT_EQ(P().GetMonitorRect(inRight), right);
+    EXPECT_EQ(P().GetMonitorRect(maximizedLeft), left);
+    EXPECT_EQ(P().GetMonitorRect(mostlyRight), right);
+    EXPECT_EQ(P().GetMonitorRect(0), left);  // the primary
+
+    XRRDeleteMonitor(x_, root, Intern("VIGILON-RIGHT"));
+    XRRDeleteMonitor(x_, root, Intern("VIGILON-LEFT"));
+    XSync(x_, False);
+    EXPECT_EQ(P().GetMonitorRect(inRight), (PixelRect{0, 0, width, height}));
 }
 
 TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {

@@ -87,7 +87,11 @@ TEST_F(Follow, MeasuresOnTheWindowsMonitorAndFromKnownButtons) {
         {"maximised on the right", sideBySide, kShowMaximized, {1020, -4, 2308, 804}, {}, BarAt(29960, -30)},
         {"maximised on the lower", stacked, kShowMaximized, {-4, 764, 1028, 1540}, {}, BarAt(10760, 11490)},
         {"normal, buttons known", {}, platform::kShowNormal, {100, 50, 900, 600}, 100, BarAt(8470, 780)},
-        {"maximised on the right, buttons known", sideBySide, kShowMaximized, {1020, -4, 2308, 804}, 110,
+        {"maximised on the right, buttons known",
+         sideBySide,
+         kShowMaximized,
+         {1020, -4, 2308, 804},
+         110,
          BarAt(29380, -30)},
     };
     for (const Row& r : rows) {
@@ -140,7 +144,8 @@ TEST_F(Follow, AnotherWindowHidesTheCalendarAndOursKeepItUnderTheBar) {
 
     // Room below is measured on the bar's monitor, not on the primary one.
     fake.monitors = {{0, 0, 1024, 768}, {0, 768, 1024, 1536}};
-    for (const auto& [barTop, calendarTop] : {std::pair{1000, 1020}, std::pair{1400, 1400 - 138}, std::pair{650, 512}}) {
+    for (const auto& [barTop, calendarTop] :
+         {std::pair{1000, 1020}, std::pair{1400, 1400 - 138}, std::pair{650, 512}}) {
         fake.MoveWindow(bar.hWnd(), 300, barTop);
         bar.CallCheck_Timer();
         EXPECT_EQ(fake.Window(calendar.hWnd()).rect.top, calendarTop) << barTop;

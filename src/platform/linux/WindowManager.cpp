@@ -216,15 +216,16 @@ void RaiseKeptWindows(void*) {
     XFlush(fl_display);
 }
 
-// Another program's window mapped or restacked (a manager raises the window it activates): ours go
-// back on top once the events at hand are handled. Events about our own windows (the raise itself,
-// menus, tooltips) are left alone, so nothing here feeds itself.
+// A managed window mapped or restacked (a manager raises the frame of the window it activates): ours
+// go back on top once the events at hand are handled. Events about our own windows (the raise itself,
+// menus, tooltips) are left alone, so nothing here feeds itself; so are other programs' override-
+// redirect windows (their menus, tooltips, notifications), which would otherwise raise in turn.
 int OnRootEvent(void* event, void*) {
     const XEvent& e = *static_cast<const XEvent*>(event);
     Window about = 0;
-    if (e.type == ConfigureNotify && e.xconfigure.event == RootOf()) {
+    if (e.type == ConfigureNotify && e.xconfigure.event == RootOf() && !e.xconfigure.override_redirect) {
         about = e.xconfigure.window;
-    } else if (e.type == MapNotify && e.xmap.event == RootOf()) {
+    } else if (e.type == MapNotify && e.xmap.event == RootOf() && !e.xmap.override_redirect) {
         about = e.xmap.window;
     } else {
         return 0;

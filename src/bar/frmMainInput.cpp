@@ -3,6 +3,7 @@
 #include "bar/frmHidden.h"
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
+#include "forms/Screen.h"
 
 namespace {
 constexpr int kKeyEnter = 13;
@@ -69,8 +70,7 @@ void frmMain::PlaceCalendar() {
     const forms::Twips barBottom = Top() + Height();
     forms::Twips top = barBottom;
     const forms::Twips left = Left() + Width() - calendar.Width();
-    const forms::Twips monitorBottom = forms::ToTwips(platform::Current().GetMonitorRect(hWnd()).bottom);
-    if (monitorBottom - barBottom < calendar.Height())
+    if (forms::Screen::MonitorOf(hWnd()).bottom - barBottom < calendar.Height())
         top = Top() - calendar.Height();
     calendar.Move(left, top);
 }

@@ -5,7 +5,7 @@
 # typed into the terminal stays there (no calendar opens). A dragged bar stays where it is dropped, and
 # a calendar opened by a double-click stays open.
 # Usage: wm_smoke.sh path/to/vigilon manager   (openbox, xfwm4, fluxbox, icewm, i3, jwm,
-# metacity, awesome, or none)
+# metacity, marco, awesome, or none)
 # VIGILON_SHOT_DIR=dir keeps the screenshots.
 set -euo pipefail
 
@@ -24,6 +24,7 @@ fluxbox) buttons=(52 51) ;;
 icewm) buttons=(111 110) ;;
 jwm) buttons=(77 79) ;;
 metacity) buttons=(36 36) ;;
+marco) buttons=(60 57) ;;
 i3 | awesome | none) buttons=() ;;
 *) fail "no such manager in this test: $manager" ;;
 esac
@@ -34,9 +35,9 @@ start_xvfb 150 1280x800
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" && chmod 700 "$XDG_RUNTIME_DIR"
 case $manager in
-xfwm4 | metacity)
+xfwm4 | metacity | marco)
     need dbus-run-session
-    dbus-run-session -- "$manager" $([ "$manager" = metacity ] || echo --compositor=off) >"$work/wm.log" 2>&1 &
+    dbus-run-session -- "$manager" $([ "$manager" != xfwm4 ] || echo --compositor=off) >"$work/wm.log" 2>&1 &
     ;;
 i3)
     # Without a configuration of its own i3 would open its first-run wizard.

@@ -113,9 +113,10 @@ std::optional<int> LinuxPlatform::GetCaptionButtonsWidth(WindowHandle w) {
         return std::nullopt;
     std::string manager = ReadManagerName();
     if (manager != managerName_ || !managerLooked_) {
-        const std::string setting = profile::ReadString(posix::SettingsPathForProcess(kSettingsFile),
-                                                        kTitleButtonsSection, ManagerKey(manager), "", 64);
-        managerButtons_ = manager.empty() ? std::nullopt : TitleButtonsFor(manager, setting);
+        const std::string settings = posix::SettingsPathForProcess(kSettingsFile);
+        managerButtons_ = TitleButtonsFor(manager, [&](std::string_view key) {
+            return profile::ReadString(settings, kTitleButtonsSection, key, "", 64);
+        });
         managerName_ = std::move(manager);
         managerLooked_ = true;
     }

@@ -18,15 +18,16 @@ struct Entry {
     TitleButtons buttons;
 };
 
-// Managers that publish allowed actions but draw no buttons (i3) need no entry: the bar does not
-// ride on windows without boxes.
+// Managers that publish no window actions (i3, awesome) need no entry: the bar never rides on their
+// windows. Keys are whole names or first words (see ManagerKeys).
 constexpr Entry kKnown[] = {
-    {"Openbox", {49, 48}},   // minimise, maximise, close
-    {"Xfwm4", {97, 92}},     // shade, minimise, maximise, close; no border when maximised
-    {"Fluxbox", {52, 51}},   // minimise, maximise, close
-    {"IceWM", {111, 110}},   // fullscreen, roll-up, minimise, maximise, close
-    {"JWM", {77, 79}},       // minimise, maximise, close
-    {"Metacity", {36, 36}},  // close only
+    {"Openbox", {49, 48}},           // minimise, maximise, close
+    {"Xfwm4", {97, 92}},             // shade, minimise, maximise, close; no border when maximised
+    {"Fluxbox", {52, 51}},           // minimise, maximise, close
+    {"IceWM", {111, 110}},           // fullscreen, roll-up, minimise, maximise, close
+    {"JWM", {77, 79}},               // minimise, maximise, close
+    {"Metacity", {36, 36}},          // close only
+    {"Metacity (Marco)", {60, 57}},  // minimise, maximise, close
 };
 
 bool SameKey(std::string_view a, std::string_view b) {
@@ -46,18 +47,15 @@ std::optional<int> Pixels(std::string_view text) {
 
 }  // namespace
 
-std::string ManagerKey(std::string_view managerName) {
+std::vector<std::string> ManagerKeys(std::string_view managerName) {
     managerName = posix::TrimAny(managerName, " \t");
-    return std::string(managerName.substr(0, managerName.find_first_of(" \t")));
-}
-
-std::optional<TitleButtons> KnownTitleButtons(std::string_view managerName) {
-    const std::string key = ManagerKey(managerName);
-    for (const Entry& e : kKnown) {
-        if (SameKey(e.key, key))
-            return e.buttons;
-    }
-    return std::nullopt;
+    if (managerName.empty())
+        return {};
+    std::vector<std::string> keys{std::string(managerName)};
+    const std::size_t blank = managerName.find_first_of(" \t");
+    if (blank != std::string_view::npos)
+        keys.emplace_back(managerName.substr(0, blank));
+    return keys;
 }
 
 std::optional<TitleButtons> ParseTitleButtons(std::string_view value) {
@@ -71,10 +69,17 @@ std::optional<TitleButtons> ParseTitleButtons(std::string_view value) {
     return TitleButtons{*normal, maximized.value_or(*normal)};
 }
 
-std::optional<TitleButtons> TitleButtonsFor(std::string_view managerName, std::string_view settingValue) {
-    if (const std::optional<TitleButtons> own = ParseTitleButtons(settingValue))
-        return own;
-    return KnownTitleButtons(managerName);
+std::optional<TitleButtons> TitleButtonsFor(std::string_view managerName,
+                                            const std::function<std::string(std::string_view key)>& setting) {
+    for (const std::string& key : ManagerKeys(managerName)) {
+        if (const std::optional<TitleButtons> own = ParseTitleButtons(setting(key)))
+            return own;
+        for (const Entry& e : kKnown) {
+            if (SameKey(e.key, key))
+                return e.buttons;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace platform::x11

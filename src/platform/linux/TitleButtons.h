@@ -1,11 +1,13 @@
 // How far the title-bar buttons of a window manager reach in from a frame's right edge. EWMH does not
 // publish it: a table of the managers we know, in their default themes, and the user's own figures
-// in the [TitleButtons] section of the settings file, keyed like the table.
+// in the [TitleButtons] section of the settings file, keyed like the table by the manager's name.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform::x11 {
 
@@ -17,17 +19,17 @@ struct TitleButtons {
     bool operator==(const TitleButtons&) const = default;
 };
 
-// The key of a manager's name: its first word ("IceWM 3.3.1 (Linux/x86_64)" is "IceWM").
-std::string ManagerKey(std::string_view managerName);
-
-// The table's entry for this manager (by key, any case); nullopt for one not in the table.
-std::optional<TitleButtons> KnownTitleButtons(std::string_view managerName);
+// The keys a manager's name is looked up by, in order: the whole name, then its first word
+// ("Metacity (Marco)", then "Metacity"; "IceWM 3.3.1 (Linux/x86_64)", then "IceWM").
+std::vector<std::string> ManagerKeys(std::string_view managerName);
 
 // A setting "normal[,maximized]" in pixels (the maximised figure defaults to the normal one);
 // nullopt when it does not start with a number from 0 to 1000.
 std::optional<TitleButtons> ParseTitleButtons(std::string_view value);
 
-// The user's setting for this manager, else the table's entry.
-std::optional<TitleButtons> TitleButtonsFor(std::string_view managerName, std::string_view settingValue);
+// For each key in turn, the user's setting (setting(key), empty when there is none), else the table's
+// entry; nullopt for a manager neither knows.
+std::optional<TitleButtons> TitleButtonsFor(std::string_view managerName,
+                                            const std::function<std::string(std::string_view key)>& setting);
 
 }  // namespace platform::x11

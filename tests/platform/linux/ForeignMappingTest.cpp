@@ -86,28 +86,32 @@ TEST(ForeignMapping, AMaximisedCaptionReachesFromTheMonitorTopToTheDrawnTitleBar
     }
 }
 
-TEST(TitleButtons, TheUsersSettingThenTheTableByTheNamesFirstWord) {
+TEST(TitleButtons, TheUsersSettingThenTheTableByTheWholeNameThenItsFirstWord) {
     const struct {
         const char* manager;
+        const char* key;  // the one the user has a setting for
         const char* setting;
         std::optional<TitleButtons> buttons;
     } cases[] = {
-        {"Openbox", "", TitleButtons{49, 48}},
-        {"IceWM 3.3.1 (Linux/x86_64)", "", TitleButtons{111, 110}},
-        {"  xfwm4", "", TitleButtons{97, 92}},
-        {"Compiz", "", std::nullopt},
-        {"", "", std::nullopt},
-        {"Compiz", "120", TitleButtons{120, 120}},
-        {"Openbox", " 60 , 58 ", TitleButtons{60, 58}},
-        {"Openbox", "60,wide", TitleButtons{60, 60}},
-        {"Openbox", "wide", TitleButtons{49, 48}},
-        {"Openbox", "-5", TitleButtons{49, 48}},
-        {"Openbox", "99999999999", TitleButtons{49, 48}},
-        {"Openbox", "0", TitleButtons{0, 0}},
+        {"Openbox", "", "", TitleButtons{49, 48}},
+        {"IceWM 3.3.1 (Linux/x86_64)", "", "", TitleButtons{111, 110}},
+        {"  xfwm4", "", "", TitleButtons{97, 92}},
+        {"Metacity", "", "", TitleButtons{36, 36}},
+        {"Metacity (Marco)", "", "", TitleButtons{60, 57}},
+        {"Compiz", "", "", std::nullopt},
+        {"", "", "", std::nullopt},
+        {"Compiz", "Compiz", "120", TitleButtons{120, 120}},
+        {"Metacity (Marco)", "Metacity", " 60 , 58 ", TitleButtons{60, 57}},  // the whole name's entry first
+        {"IceWM 3.3.1", "IceWM", "60,wide", TitleButtons{60, 60}},
+        {"Openbox", "Openbox", "wide", TitleButtons{49, 48}},
+        {"Openbox", "Openbox", "-5", TitleButtons{49, 48}},
+        {"Openbox", "Openbox", "99999999999", TitleButtons{49, 48}},
+        {"Openbox", "Openbox", "0", TitleButtons{0, 0}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(TitleButtonsFor(c.manager, c.setting), c.buttons) << c.manager << " / " << c.setting;
-    EXPECT_EQ(ManagerKey("IceWM 3.3.1 (Linux/x86_64)"), "IceWM");
+    for (const auto& c : cases) {
+        const auto setting = [&](std::string_view key) { return key == c.key ? std::string(c.setting) : ""; };
+        EXPECT_EQ(TitleButtonsFor(c.manager, setting), c.buttons) << c.manager << " / " << c.setting;
+    }
 }
 
 TEST(PopupMenu, CaptionsBecomeLinesWithDividersAndTheirIndices) {

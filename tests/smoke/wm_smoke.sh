@@ -139,6 +139,9 @@ geometry_of "$bar"
 from_x=$X from_y=$Y
 xdo mousemove $((X + 30)) $((Y + 10)) mousedown 1
 for step in 1 2 3 4 5; do xdo mousemove $((from_x + 30 - 4 * step)) $((from_y + 10 + 12 * step)) && sleep 0.05; done
+# Held a little, as a hand does: a busy machine may deliver the first motion late, and a move that
+# starts after the release never starts.
+sleep 0.5
 xdo mouseup 1
 sleep 0.3
 geometry_of "$bar"

@@ -40,10 +40,12 @@ void frmMain::tmrCheck_Timer() {
         PlaceCalendar();
 }
 
-// Bottom edge on the bottom of the caption bar, right edge left of the three caption buttons. A
-// caption bar not more than twice the bar's width leaves the bar where it is, and so does a
-// minimised window. Top and left move separately, top first, and neither is kept on the screen.
+// Bottom edge on the bottom of the caption bar, right edge left of the caption buttons: three as wide
+// as the caption is high, unless the system knows their width. A caption bar not more than twice the
+// bar's width leaves the bar where it is, and so does a minimised window. Top and left move
+// separately, top first, and neither is kept on the screen.
 void frmMain::RideOn(platform::WindowHandle window) {
+    platform::Platform& p = platform::Current();
     platform::PixelRect normal{};
     const std::int32_t state = basProcedure::GetPlacementState(window, normal);
     if (state != platform::kShowNormal && state != platform::kShowMaximized)
@@ -53,12 +55,21 @@ void frmMain::RideOn(platform::WindowHandle window) {
     if (2 * Width() >= static_cast<forms::Twips>(caption.Width()) * kTwips)
         return;
     const forms::Twips captionHeight = static_cast<forms::Twips>(caption.Height());
+    const std::optional<int> buttons = p.GetCaptionButtonsWidth(window);
     if (state == platform::kShowNormal) {
+        const forms::Twips reserve =
+            buttons ? static_cast<forms::Twips>(*buttons) * kTwips : 3 * kTwips * captionHeight;
         SetTop(static_cast<forms::Twips>(normal.top + caption.bottom) * kTwips - Height());
-        SetLeft(static_cast<forms::Twips>(normal.right) * kTwips - Width() - 3 * kTwips * captionHeight - 50);
+        SetLeft(static_cast<forms::Twips>(normal.right) * kTwips - Width() - reserve - 50);
     } else {
-        // A maximised window's frame lies off the screen; the caption bar starts at the top.
-        SetTop(captionHeight * kTwips - Height());
-        SetLeft(forms::Screen::Width() - 4600);
+        // A maximised window's frame lies off its monitor; the caption bar starts at the monitor's top,
+        // and the buttons end at its right edge.
+        const platform::PixelRect monitor = p.GetMonitorRect(window);
+        SetTop((static_cast<forms::Twips>(monitor.top) + captionHeight) * kTwips - Height());
+        if (buttons) {
+            SetLeft(static_cast<forms::Twips>(monitor.right - *buttons) * kTwips - Width() - 50);
+        } else {
+            SetLeft(static_cast<forms::Twips>(monitor.right) * kTwips - 4600);
+        }
     }
 }

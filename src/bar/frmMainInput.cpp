@@ -63,13 +63,14 @@ void frmMain::ShowCalendar() {
     frmCalendar::Get().Show();
 }
 
-// Positions are not kept on the screen: at the left edge the calendar may start left of it.
+// Positions are not kept on the screen: at the left edge the calendar may start left of it. The
+// room below is measured on the bar's own monitor.
 void frmMain::PlaceCalendar() {
     frmCalendar& calendar = frmCalendar::Get();
     const forms::Twips barBottom = Top() + Height();
     forms::Twips top = barBottom;
     const forms::Twips left = Left() + Width() - calendar.Width();
-    if (forms::Screen::Height() - barBottom < calendar.Height())
+    if (forms::Screen::MonitorOf(hWnd()).bottom - barBottom < calendar.Height())
         top = Top() - calendar.Height();
     calendar.Move(left, top);
 }

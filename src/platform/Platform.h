@@ -342,6 +342,15 @@ public:
     // The time of day in the user's time format, and the date in the user's short date format.
     virtual std::string FormatTime(const LocalTime& t) = 0;
     virtual std::string FormatShortDate(const LocalTime& t) = 0;
+
+    // --- monitors and title-bar buttons -----------------------------------------------------------
+    // The monitor that holds the larger part of window w, in screen pixels (the primary one for
+    // window 0 or a window the system cannot place).
+    virtual PixelRect GetMonitorRect(WindowHandle w) = 0;
+    // How far window w's title-bar buttons reach in from its outer right edge, in pixels, where the
+    // system knows it better than the reckoning from the caption height (Linux: its table of window
+    // managers, or the user's setting); nullopt where that reckoning holds, as on Windows.
+    virtual std::optional<int> GetCaptionButtonsWidth(WindowHandle w) = 0;
 };
 
 // The backend chosen at build time.

@@ -68,6 +68,45 @@ TEST_F(Follow, PlacesTheBarOnTheCaptionBarOrLeavesIt) {
     }
 }
 
+// Two monitors side by side (1024 and 1280 wide) or one above the other, and title-bar buttons
+// whose width the system knows.
+TEST_F(Follow, MeasuresOnTheWindowsMonitorAndFromKnownButtons) {
+    using platform::kShowMaximized;
+    const std::vector<PixelRect> sideBySide = {{0, 0, 1024, 768}, {1024, 0, 2304, 800}};
+    const std::vector<PixelRect> stacked = {{0, 0, 1024, 768}, {0, 768, 1024, 1536}};
+    struct Row {
+        const char* what;
+        std::vector<PixelRect> monitors;
+        std::int32_t showCmd;
+        PixelRect window;
+        std::optional<int> buttons;
+        PixelRect bar;
+    };
+    const Row rows[] = {
+        {"maximised on the primary", sideBySide, kShowMaximized, {-4, -4, 1028, 772}, {}, BarAt(10760, -30)},
+        {"maximised on the right", sideBySide, kShowMaximized, {1020, -4, 2308, 804}, {}, BarAt(29960, -30)},
+        {"maximised on the lower", stacked, kShowMaximized, {-4, 764, 1028, 1540}, {}, BarAt(10760, 11490)},
+        {"normal, buttons known", {}, platform::kShowNormal, {100, 50, 900, 600}, 100, BarAt(8470, 780)},
+        {"maximised on the right, buttons known",
+         sideBySide,
+         kShowMaximized,
+         {1020, -4, 2308, 804},
+         110,
+         BarAt(29380, -30)},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        fake.monitors = r.monitors;
+        StartBar();
+        Activate(kSizable, r.showCmd, r.window);
+        fake.captionButtons.clear();
+        if (r.buttons)
+            fake.captionButtons[kEditor] = *r.buttons;
+        frmMain::Get().CallCheck_Timer();
+        EXPECT_EQ(BarRect(), r.bar);
+    }
+}
+
 TEST_F(Follow, CatchesUpOnTheNextTickAndStopsWithActiveWindowOne) {
     Activate(kSizable, platform::kShowNormal, {100, 50, 900, 600});
     frmMain::Get();
@@ -101,6 +140,15 @@ TEST_F(Follow, AnotherWindowHidesTheCalendarAndOursKeepItUnderTheBar) {
         EXPECT_TRUE(calendar.Visible());
         // Right edges aligned, directly under the bar.
         EXPECT_EQ(fake.Window(calendar.hWnd()).rect, (PixelRect{300 + 232 - 140, 220, 532, 220 + 138}));
+    }
+
+    // Room below is measured on the bar's monitor, not on the primary one.
+    fake.monitors = {{0, 0, 1024, 768}, {0, 768, 1024, 1536}};
+    for (const auto& [barTop, calendarTop] :
+         {std::pair{1000, 1020}, std::pair{1400, 1400 - 138}, std::pair{650, 512}}) {
+        fake.MoveWindow(bar.hWnd(), 300, barTop);
+        bar.CallCheck_Timer();
+        EXPECT_EQ(fake.Window(calendar.hWnd()).rect.top, calendarTop) << barTop;
     }
 
     Activate(kSizable, platform::kShowNormal, {100, 50, 900, 600});

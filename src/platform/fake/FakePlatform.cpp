@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "platform/Monitors.h"
+
 namespace platform::fake {
 
 namespace {
@@ -305,6 +307,16 @@ int FakePlatform::TrackPopupMenu(WindowHandle owner, const std::vector<std::stri
     if (duringMenu)
         duringMenu();
     return menuChoice;
+}
+
+PixelRect FakePlatform::GetMonitorRect(WindowHandle w) {
+    const PixelRect screen{0, 0, GetSystemMetric(Metric::ScreenWidth, 0), GetSystemMetric(Metric::ScreenHeight, 0)};
+    return w == 0 ? (monitors.empty() ? screen : monitors.front()) : MonitorHolding(monitors, GetWindowRect(w), screen);
+}
+
+std::optional<int> FakePlatform::GetCaptionButtonsWidth(WindowHandle w) {
+    const auto it = captionButtons.find(w);
+    return it == captionButtons.end() ? std::nullopt : std::optional<int>(it->second);
 }
 
 }  // namespace platform::fake

@@ -96,6 +96,10 @@ public:
     WindowHandle foreground = 0;
     // Classic Windows metrics on a 1024 x 768 screen; a test may change any of them.
     std::map<Metric, int> metrics;
+    // Monitors, primary first; none stands for one covering the screen of the metrics.
+    std::vector<PixelRect> monitors;
+    // Title-bar button widths the system knows, per window; others are left to the reckoning.
+    std::map<WindowHandle, int> captionButtons;
     int menuChoice = -1;               // what the next popup menu returns
     std::function<void()> duringMenu;  // runs while the menu is "open"
     std::function<void()> duringDrag;  // runs while the move loop is "running"
@@ -189,6 +193,8 @@ public:
     LocalTime Now() override;
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
+    PixelRect GetMonitorRect(WindowHandle w) override;
+    std::optional<int> GetCaptionButtonsWidth(WindowHandle w) override;
 
 private:
     struct FakeTimer {

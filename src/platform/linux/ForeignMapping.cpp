@@ -78,4 +78,8 @@ int FrameMetric(Metric m, const std::optional<FrameExtents>& extents, PixelPoint
     }
 }
 
+FrameExtents MaximizedExtents(const FrameExtents& extents, const PixelRect& outer, const PixelRect& monitor) {
+    return {extents.left, extents.right, std::max(outer.top + extents.top - monitor.top, 0), 0};
+}
+
 }  // namespace platform::x11

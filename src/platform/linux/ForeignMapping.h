@@ -31,4 +31,8 @@ std::int32_t ShowCmdFromState(const WmState& state);
 // one the manager does not frame) the classic Windows values.
 int FrameMetric(Metric m, const std::optional<FrameExtents>& extents, PixelPoint screen);
 
+// The extents that FrameMetric turns into a maximised window's metrics: no frame below the title bar,
+// and a title bar from the monitor's top down to the one drawn (outer.top + extents.top).
+FrameExtents MaximizedExtents(const FrameExtents& extents, const PixelRect& outer, const PixelRect& monitor);
+
 }  // namespace platform::x11

@@ -1,12 +1,21 @@
 // The desktop's active window and what the bar reads of it: styles, state, placement and the frame
 // metrics, from the EWMH properties the window manager keeps on it. Our own windows answer too.
+#include "platform/Monitors.h"
+#include "platform/PrivateProfile.h"
 #include "platform/linux/ForeignMapping.h"
 #include "platform/linux/FormWindow.h"
 #include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/SettingsPath.h"
+#include "platform/linux/TitleButtons.h"
 #include "platform/linux/WindowManager.h"
 #include "platform/linux/XProperties.h"
 
 namespace platform::x11 {
+
+namespace {
+constexpr std::string_view kSettingsFile = "Vigilon.ini";
+constexpr std::string_view kTitleButtonsSection = "TitleButtons";
+}  // namespace
 
 XWindowId LinuxPlatform::XidFor(WindowHandle w) const {
     if (FormWindow* window = Find(w))
@@ -20,10 +29,22 @@ void LinuxPlatform::Activate(WindowHandle w) {
         return;
     window->Show();
     // Sent right after the map request, the manager reads it once it has taken the new window on.
-    RequestActivation(*window, WmSupports("_NET_ACTIVE_WINDOW"));
+    // A window no manager handles takes the focus itself.
+    RequestActivation(*window, !window->Unmanaged() && WmSupports("_NET_ACTIVE_WINDOW"));
 }
 
+// One of ours with the keyboard focus (clicked, or activated for its menu) is the foreground, as a
+// clicked window is on Windows: managers do not name override-redirect windows active. Without a live
+// manager nothing else is: a dead one's _NET_ACTIVE_WINDOW would be stale.
 WindowHandle LinuxPlatform::GetForegroundWindow() {
+    if (const XWindowId focus = InputFocusXid()) {
+        for (const auto& [handle, window] : windows_) {
+            if (XidOf(*window) == focus)
+                return handle;
+        }
+    }
+    if (!WmRunning())
+        return 0;
     const XWindowId active = ReadActiveWindow();
     if (active == 0)
         return 0;
@@ -63,8 +84,46 @@ WindowPlacement LinuxPlatform::GetWindowPlacement(WindowHandle w) {
 int LinuxPlatform::GetSystemMetric(Metric m, WindowHandle w) {
     const XWindowId xid = ForeignXid(w);
     const bool frameMetric = m != Metric::ScreenWidth && m != Metric::ScreenHeight && m != Metric::BorderHeight;
-    const std::optional<FrameExtents> extents = xid && frameMetric ? ReadExtents(xid) : std::nullopt;
+    std::optional<FrameExtents> extents = xid && frameMetric ? ReadExtents(xid) : std::nullopt;
+    // Windows puts a maximised window's frame off its monitor, so its caption ends a caption's height
+    // below the monitor's top. Managers differ (a border kept, a frame above the top, a panel above
+    // it): the metrics are laid out so that the same reckoning finds the title bar they drew.
+    if (extents && ShowCmdFromState(ReadWmState(xid).value_or(WmState{})) == kShowMaximized) {
+        if (const std::optional<PixelRect> outer = ReadOuterRect(xid))
+            extents = MaximizedExtents(*extents, *outer, GetMonitorRect(w));
+    }
     return FrameMetric(m, extents, ScreenSize());
+}
+
+// --- monitors and title-bar buttons ---
+
+PixelRect LinuxPlatform::GetMonitorRect(WindowHandle w) {
+    const PixelPoint screen = ScreenSize();
+    const std::vector<PixelRect> monitors = ReadMonitors();
+    if (w == 0)
+        return monitors.empty() ? PixelRect{0, 0, screen.x, screen.y} : monitors.front();
+    return MonitorHolding(monitors, GetWindowRect(w), {0, 0, screen.x, screen.y});
+}
+
+// Our own windows have no buttons; another program's are the running manager's, looked up once for
+// each manager that starts.
+std::optional<int> LinuxPlatform::GetCaptionButtonsWidth(WindowHandle w) {
+    const XWindowId xid = ForeignXid(w);
+    if (!xid)
+        return std::nullopt;
+    std::string manager = ReadManagerName();
+    if (manager != managerName_ || !managerLooked_) {
+        const std::string settings = posix::SettingsPathForProcess(kSettingsFile);
+        managerButtons_ = TitleButtonsFor(manager, [&](std::string_view key) {
+            return profile::ReadString(settings, kTitleButtonsSection, key, "", 64);
+        });
+        managerName_ = std::move(manager);
+        managerLooked_ = true;
+    }
+    if (!managerButtons_)
+        return std::nullopt;
+    const bool maximized = ShowCmdFromState(ReadWmState(xid).value_or(WmState{})) == kShowMaximized;
+    return maximized ? managerButtons_->maximized : managerButtons_->normal;
 }
 
 }  // namespace platform::x11

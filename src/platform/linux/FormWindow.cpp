@@ -1,5 +1,7 @@
 // Form windows on FLTK. Decorated (Dialog) windows are positioned by their outer frame: the manager
 // is told so (NorthWest gravity), and their outer rectangle adds _NET_FRAME_EXTENTS to the client.
+// Borderless windows (the bar, the calendar, the popup) are override-redirect: no manager frames,
+// tiles, lists or focuses them; they keep themselves above and take the focus only when clicked.
 #include "platform/linux/FormWindow.h"
 
 #include <FL/Fl.H>
@@ -28,7 +30,11 @@ FormWindow::FormWindow(const WindowSpec& layout, WindowListener& listener)
     end();
     copy_label(layout.title.c_str());
     xclass("Vigilon");
-    border(frame_ == WindowFrame::Dialog ? 1 : 0);
+    if (frame_ == WindowFrame::Dialog) {
+        border(1);
+    } else {
+        set_override();
+    }
     callback(&FormWindow::OnWindowCallback, this);
 }
 
@@ -47,8 +53,13 @@ void FormWindow::Notify(Call call) {
     }
 }
 
+FormWindow::~FormWindow() {
+    KeepAbove(*this, false);
+}
+
 void FormWindow::Detach() {
     listener_ = nullptr;
+    KeepAbove(*this, false);
     tips_.Clear();
     balloons_.reset();
     if (shown())
@@ -64,6 +75,8 @@ void FormWindow::Show() {
     options.frameAtPosition = frame_ == WindowFrame::Dialog;
     options.dialogType = frame_ == WindowFrame::Dialog;
     ShowWithWmState(*this, options);
+    if (override() && topMost_)
+        KeepAbove(*this, true);
 }
 
 void FormWindow::Hide() {
@@ -72,6 +85,7 @@ void FormWindow::Hide() {
     tips_.PointerLeft();
     if (balloons_)
         balloons_->Dismiss();
+    KeepAbove(*this, false);
     const PixelRect outer = OuterRect();
     Fl_Double_Window::hide();
     // The next show puts it back where it was, not where the manager would place a new window.
@@ -123,8 +137,13 @@ void FormWindow::InvalidateClient(const PixelRect& r) {
 
 void FormWindow::MakeTopMost() {
     topMost_ = true;
-    if (shown())
+    if (!shown())
+        return;
+    if (override()) {
+        KeepAbove(*this, true);
+    } else {
         RequestAbove(*this);
+    }
 }
 
 void FormWindow::SetAlpha(std::uint8_t alpha) {
@@ -148,6 +167,10 @@ int FormWindow::handle(int event) {
             tips_.PointerPressed();
             if (balloons_)
                 balloons_->Dismiss();
+            // No manager gives an override-redirect window the focus: a click takes it, so keys
+            // typed next (Enter for the calendar) come here, as they would to a clicked window.
+            if (override())
+                TakeInputFocus(*this);
             // A press on a native control is the control's own.
             for (int n = 0; n < children(); ++n) {
                 Fl_Widget* c = child(n);

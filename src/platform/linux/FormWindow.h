@@ -22,6 +22,9 @@ int DispatchWithKeyPreview(int event, Fl_Window* window);
 class FormWindow : public Fl_Double_Window {
 public:
     FormWindow(const WindowSpec& layout, WindowListener& listener);
+    ~FormWindow() override;
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
 
     // Stops all calls to the listener and hides the window; the platform deletes it later.
     void Detach();
@@ -39,7 +42,11 @@ public:
     // manager moved it, before FLTK has read the manager's notice of the move.
     void AdoptServerPosition();
     void InvalidateClient(const PixelRect& r);
+    // Above other windows: the manager's above state for a decorated window; a borderless one
+    // raises itself whenever another window is raised over it.
     void MakeTopMost();
+    // True for our borderless (override-redirect) windows, which no manager handles.
+    bool Unmanaged() const { return override() != 0; }
     void SetAlpha(std::uint8_t alpha);
     void SetToolTip(int id, const PixelRect& r, std::string_view text) { tips_.Set(id, r, text); }
     int Inset() const { return inset_; }

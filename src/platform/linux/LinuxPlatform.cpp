@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "platform/linux/Fonts.h"
 #include "platform/linux/ForeignMapping.h"
@@ -168,7 +169,8 @@ void LinuxPlatform::ShowMessageBox(std::string_view text, std::string_view capti
 }
 
 bool LinuxPlatform::AcquireSingleInstance(std::string_view name) {
-    return posix::AcquireInstanceLock(name);
+    // One bar per X display, as Windows has one per session.
+    return posix::AcquireInstanceLock(posix::LockNameForDisplay(name, std::getenv("DISPLAY")));
 }
 
 std::string LinuxPlatform::SettingsFilePath(std::string_view fileName) {

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <unordered_map>
 
 #include "platform/Platform.h"
 #include "platform/linux/EventLoop.h"
+#include "platform/linux/TitleButtons.h"
 
 namespace platform::x11 {
 
@@ -77,6 +80,10 @@ public:
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
 
+    // --- monitors and title-bar buttons ---
+    PixelRect GetMonitorRect(WindowHandle w) override;
+    std::optional<int> GetCaptionButtonsWidth(WindowHandle w) override;
+
 private:
     // nullptr for a handle that is not (or no longer) one of ours.
     FormWindow* Find(WindowHandle w) const;
@@ -94,6 +101,10 @@ private:
     // Handles are counters, never pointers: a stale handle finds nothing instead of freed memory.
     std::unordered_map<WindowHandle, FormWindow*> windows_;
     WindowHandle lastHandle_ = 0;
+    // The title-bar buttons of the manager last seen running (its name, and whether it was looked up).
+    std::string managerName_;
+    bool managerLooked_ = false;
+    std::optional<TitleButtons> managerButtons_;
 };
 
 }  // namespace platform::x11

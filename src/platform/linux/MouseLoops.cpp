@@ -36,7 +36,8 @@ void LinuxPlatform::DragMove(WindowHandle w) {
     if (!press.valid || !press.leftHeld)
         return;
     ReleasePointerGrab();
-    const bool byManager = WmSupports("_NET_WM_MOVERESIZE");
+    // The manager moves only the windows it manages; the borderless ones move themselves.
+    const bool byManager = !window->Unmanaged() && WmSupports("_NET_WM_MOVERESIZE");
     const PixelRect start = window->OuterRect();
     bool grabbed = false;
     if (byManager) {
@@ -55,12 +56,15 @@ void LinuxPlatform::DragMove(WindowHandle w) {
         if (!window || !window->shown())
             break;
         const PointerState now = QueryPointer();
-        if (!now.valid || !now.leftHeld || std::chrono::steady_clock::now() > deadline)
+        if (!now.valid || std::chrono::steady_clock::now() > deadline)
             break;
+        // The last step counts too: the window lands where the button went up.
         if (!byManager && (now.x != last.x || now.y != last.y)) {
             last = {now.x, now.y};
             window->MoveOuter(start.left + now.x - press.x, start.top + now.y - press.y);
         }
+        if (!now.leftHeld)
+            break;
     }
     if (grabbed)
         ReleasePointerGrab();

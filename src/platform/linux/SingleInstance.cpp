@@ -14,6 +14,21 @@
 
 namespace platform::posix {
 
+std::string LockNameForDisplay(std::string_view name, const char* display) {
+    std::string key = display ? display : "";
+    if (key.empty())
+        return std::string(name);
+    const std::size_t colon = key.rfind(':');
+    if (colon != std::string::npos) {
+        const std::size_t dot = key.find('.', colon);
+        if (dot != std::string::npos)
+            key.erase(dot);
+        if (key.compare(0, colon, "unix") == 0)
+            key.erase(0, colon);
+    }
+    return std::string(name) + "@" + key;
+}
+
 bool IsPrivateFolder(const std::string& path, uid_t uid) {
     struct stat st {};
     return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid && (st.st_mode & 077) == 0;

@@ -1,4 +1,5 @@
-// One running copy per user: an exclusive lock on a file that the kernel drops when the process ends.
+// One running copy per user and X display: an exclusive lock on a file that the kernel drops when the
+// process ends.
 #pragma once
 
 #include <sys/types.h>
@@ -7,6 +8,10 @@
 #include <string_view>
 
 namespace platform::posix {
+
+// The lock's name on one X display: "<name>@<host>:<number>", without the screen number (":0" and ":0.1"
+// are one display, so one bar) and with "unix" read as the local host. No display: the name unchanged.
+std::string LockNameForDisplay(std::string_view name, const char* display);
 
 // True when path is a real folder (not a link) owned by uid that no one else may enter or change.
 bool IsPrivateFolder(const std::string& path, uid_t uid);

@@ -10,6 +10,7 @@
 #include <X11/Xutil.h>
 #include <poll.h>
 
+#include <algorithm>
 #include <chrono>
 #include <vector>
 
@@ -79,6 +80,14 @@ void SetOpacityOn(Window xid, std::uint8_t alpha) {
                     reinterpret_cast<const unsigned char*>(&value), 1);
 }
 
+// FLTK gives a class only to the windows a manager sees; tools and compositor rules find ours by it.
+void SetClassOfUnmanaged(Fl_Window& window, Window xid) {
+    XClassHint hint;
+    hint.res_name = const_cast<char*>("vigilon");
+    hint.res_class = const_cast<char*>(window.xclass() ? window.xclass() : "Vigilon");
+    XSetClassHint(fl_display, xid, &hint);
+}
+
 }  // namespace
 
 unsigned long XidOf(Fl_Window& window) {
@@ -124,6 +133,8 @@ void ShowWithWmState(Fl_Window& window, const MapOptions& options) {
             XChangeProperty(fl_display, xid, hints, hints, 32, PropModeReplace,
                             reinterpret_cast<const unsigned char*>(motif), 5);
         }
+        if (window.override())
+            SetClassOfUnmanaged(window, xid);
         if (options.frameAtPosition) {
             XSizeHints* hints = XAllocSizeHints();
             long supplied = 0;
@@ -169,6 +180,85 @@ void RequestActivation(Fl_Window& window, bool viaManager) {
         XSetInputFocus(fl_display, xid, RevertToParent, CurrentTime);
         trap.Sync();
     }
+    XFlush(fl_display);
+}
+
+void TakeInputFocus(Fl_Window& window) {
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return;
+    // The click's own time, so a later focus change by the manager is never undone by this one.
+    XErrorTrap trap;
+    XSetInputFocus(fl_display, xid, RevertToPointerRoot, fl_event_time ? fl_event_time : CurrentTime);
+    trap.Sync();
+}
+
+unsigned long InputFocusXid() {
+    fl_open_display();
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(fl_display, &focus, &revert);
+    return focus == PointerRoot ? 0 : focus;
+}
+
+namespace {
+
+std::vector<Fl_Window*> g_keptAbove;
+bool g_raiseQueued = false;
+bool g_watchingRoot = false;
+
+void RaiseKeptWindows(void*) {
+    g_raiseQueued = false;
+    for (Fl_Window* window : g_keptAbove) {
+        if (const Window xid = fl_xid(window))
+            XRaiseWindow(fl_display, xid);
+    }
+    XFlush(fl_display);
+}
+
+// A managed window mapped or restacked (a manager raises the frame of the window it activates): ours
+// go back on top once the events at hand are handled. Events about our own windows (the raise itself,
+// menus, tooltips) are left alone, so nothing here feeds itself; so are other programs' override-
+// redirect windows (their menus, tooltips, notifications), which would otherwise raise in turn.
+int OnRootEvent(void* event, void*) {
+    const XEvent& e = *static_cast<const XEvent*>(event);
+    Window about = 0;
+    if (e.type == ConfigureNotify && e.xconfigure.event == RootOf() && !e.xconfigure.override_redirect) {
+        about = e.xconfigure.window;
+    } else if (e.type == MapNotify && e.xmap.event == RootOf() && !e.xmap.override_redirect) {
+        about = e.xmap.window;
+    } else {
+        return 0;
+    }
+    if (g_keptAbove.empty() || g_raiseQueued || fl_find(about))
+        return 0;
+    g_raiseQueued = true;
+    Fl::add_timeout(0.0, &RaiseKeptWindows);
+    return 0;
+}
+
+void WatchRootStacking() {
+    if (g_watchingRoot)
+        return;
+    g_watchingRoot = true;
+    XWindowAttributes a{};
+    XGetWindowAttributes(fl_display, RootOf(), &a);
+    XSelectInput(fl_display, RootOf(), a.your_event_mask | SubstructureNotifyMask);
+    Fl::add_system_handler(&OnRootEvent, nullptr);
+}
+
+}  // namespace
+
+void KeepAbove(Fl_Window& window, bool keep) {
+    g_keptAbove.erase(std::remove(g_keptAbove.begin(), g_keptAbove.end(), &window), g_keptAbove.end());
+    if (!keep)
+        return;
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return;
+    WatchRootStacking();
+    g_keptAbove.push_back(&window);
+    XRaiseWindow(fl_display, xid);
     XFlush(fl_display);
 }
 

@@ -52,6 +52,15 @@ void RequestMove(Fl_Window& window, int x, int y);
 // viaManager, else directly.
 void RequestActivation(Fl_Window& window, bool viaManager);
 
+// Gives a shown window the keyboard focus directly (on a click into a window no manager handles).
+void TakeInputFocus(Fl_Window& window);
+// The X window that has the keyboard focus; 0 for none (or PointerRoot).
+unsigned long InputFocusXid();
+
+// Keeps a shown override-redirect window above every other top-level window: raised now, and again
+// whenever another program's window is mapped or restacked. keep = false forgets the window.
+void KeepAbove(Fl_Window& window, bool keep);
+
 // Hands a move of the window to the manager (_NET_WM_MOVERESIZE): the manager grabs the pointer and
 // moves the frame until button 1 goes up. The pointer is at (rootX, rootY) with button 1 held.
 void RequestMoveDrag(Fl_Window& window, int rootX, int rootY);

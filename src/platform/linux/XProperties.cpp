@@ -4,6 +4,7 @@
 
 #include <FL/x.H>
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 
 #include <algorithm>
 #include <array>
@@ -34,6 +35,7 @@ enum AtomIndex {
     kFrameExtents,
     kSupported,
     kSupportingWmCheck,
+    kWmName,
     kAtomCount
 };
 
@@ -58,7 +60,8 @@ Atom AtomOf(AtomIndex index) {
                                          "_NET_WM_STATE_MAXIMIZED_HORZ",
                                          "_NET_FRAME_EXTENTS",
                                          "_NET_SUPPORTED",
-                                         "_NET_SUPPORTING_WM_CHECK"};
+                                         "_NET_SUPPORTING_WM_CHECK",
+                                         "_NET_WM_NAME"};
         std::array<Atom, kAtomCount> result{};
         XInternAtoms(fl_display, const_cast<char**>(names), kAtomCount, False, result.data());
         return result;
@@ -122,6 +125,13 @@ WindowKind ReadWindowKind(XWindowId w) {
     const auto items = Read32(w, AtomOf(kWindowType), XA_ATOM, 16);
     if (!items)
         return WindowKind::Normal;
+    // EWMH: a window without a type that is transient for another is a dialog.
+    if (items->empty()) {
+        XErrorTrap trap;
+        Window owner = 0;
+        const bool transient = XGetTransientForHint(fl_display, w, &owner) != 0 && !trap.Caught();
+        return transient ? WindowKind::Dialog : WindowKind::Normal;
+    }
     // The list is in order of preference, private types first: the first of the types we know decides.
     for (const unsigned long type : *items) {
         if (type == AtomOf(kTypeUtility) || type == AtomOf(kTypeToolbar))
@@ -172,12 +182,42 @@ std::optional<PixelRect> ReadOuterRect(XWindowId w) {
                      y + a.height + border + e.bottom};
 }
 
-bool WmRunning() {
+namespace {
+
+// The live manager's check window; 0 without one.
+XWindowId CheckWindow() {
     const auto check = Read32(Root(), AtomOf(kSupportingWmCheck), XA_WINDOW, 1);
     if (!check || check->size() != 1)
-        return false;
+        return 0;
     const auto self = Read32(check->front(), AtomOf(kSupportingWmCheck), XA_WINDOW, 1);
-    return self && self->size() == 1 && self->front() == check->front();
+    return self && self->size() == 1 && self->front() == check->front() ? check->front() : 0;
+}
+
+}  // namespace
+
+bool WmRunning() {
+    return CheckWindow() != 0;
+}
+
+std::string ReadManagerName() {
+    const XWindowId check = CheckWindow();
+    if (check == 0)
+        return {};
+    XErrorTrap trap;
+    Atom actual = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long remaining = 0;
+    unsigned char* data = nullptr;
+    std::string name;
+    // Any text type will do (UTF8_STRING by the standard); a name is short.
+    if (XGetWindowProperty(fl_display, check, AtomOf(kWmName), 0, 64, False, AnyPropertyType, &actual, &format, &count,
+                           &remaining, &data) == Success &&
+        !trap.Caught() && data && format == 8)
+        name.assign(reinterpret_cast<const char*>(data), count);
+    if (data)
+        XFree(data);
+    return name;
 }
 
 bool WmSupports(const char* atomName) {

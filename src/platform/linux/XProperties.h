@@ -3,6 +3,8 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/linux/WindowManager.h"
@@ -33,7 +35,8 @@ XWindowId ReadActiveWindow();
 WmActions ReadAllowedActions(XWindowId w);
 
 // What a window's type (_NET_WM_WINDOW_TYPE) makes of it: utility and toolbar windows are tool
-// windows, dialogs are dialogs, anything else (or no type) an ordinary window.
+// windows, dialogs are dialogs, and so is a window without a type that is transient for another
+// (WM_TRANSIENT_FOR); anything else an ordinary window.
 enum class WindowKind { Normal, Tool, Dialog };
 WindowKind ReadWindowKind(XWindowId w);
 
@@ -60,5 +63,11 @@ bool WmSupports(const char* atomName);
 
 // The X screen's size in pixels.
 PixelPoint ScreenSize();
+
+// The monitors of the screen, the primary one first; empty when the server tells of none.
+std::vector<PixelRect> ReadMonitors();
+
+// The live manager's name (_NET_WM_NAME of its check window); empty without one.
+std::string ReadManagerName();
 
 }  // namespace platform::x11

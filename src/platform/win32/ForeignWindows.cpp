@@ -45,4 +45,23 @@ int Win32Platform::GetSystemMetric(Metric m, WindowHandle) {
     return ::GetSystemMetrics(static_cast<int>(m));
 }
 
+// --- monitors and title-bar buttons ---
+
+PixelRect Win32Platform::GetMonitorRect(WindowHandle w) {
+    // The primary monitor is the one holding the screen's origin.
+    HMONITOR monitor = w != 0 ? ::MonitorFromWindow(HwndOf(w), MONITOR_DEFAULTTONEAREST)
+                              : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!monitor || !::GetMonitorInfoW(monitor, &info))
+        return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    const RECT& r = info.rcMonitor;
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// Windows draws the caption buttons as wide as the caption is high: the caller's reckoning holds.
+std::optional<int> Win32Platform::GetCaptionButtonsWidth(WindowHandle) {
+    return std::nullopt;
+}
+
 }  // namespace platform::win32

@@ -87,6 +87,10 @@ public:
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
 
+    // --- monitors and title-bar buttons ---
+    PixelRect GetMonitorRect(WindowHandle w) override;
+    std::optional<int> GetCaptionButtonsWidth(WindowHandle w) override;
+
     HWND Owner() const { return owner_; }
 
 private:

@@ -1,11 +1,12 @@
-// Handles of other programs' windows and the frame metrics that put the bar on a title bar; the lines
-// of a popup menu.
+// Handles of other programs' windows, the frame metrics that put the bar on a title bar and the
+// title-bar buttons of known managers; the lines of a popup menu.
 #include <gtest/gtest.h>
 
 #include <climits>
 
 #include "platform/linux/ForeignMapping.h"
 #include "platform/linux/PopupMenu.h"
+#include "platform/linux/TitleButtons.h"
 
 namespace {
 
@@ -57,6 +58,59 @@ TEST(ForeignMapping, FrameMetricsPutTheCaptionOnTheTitleBar) {
         const Caption c = CaptionFor(e, true, false);
         EXPECT_GE(c.top, 0);
         EXPECT_GE(c.bottom, c.top);
+    }
+}
+
+TEST(ForeignMapping, AMaximisedCaptionReachesFromTheMonitorTopToTheDrawnTitleBar) {
+    const PixelPoint screen{1280, 800};
+    const PixelRect monitor{0, 0, 1280, 800}, lower{0, 800, 1280, 1600};
+    const struct {
+        const char* what;
+        FrameExtents extents;
+        PixelRect outer;
+        PixelRect monitor;
+        int titleBottom;  // in screen pixels
+    } cases[] = {
+        {"border dropped", {0, 0, 24, 0}, {0, 0, 1280, 800}, monitor, 24},
+        {"border kept at the bottom", {0, 0, 19, 3}, {0, 0, 1280, 780}, monitor, 19},
+        {"frame above the top", {5, 5, 24, 5}, {-5, -5, 1285, 769}, monitor, 19},
+        {"under a 21-pixel panel", {1, 1, 22, 1}, {0, 21, 1278, 790}, monitor, 43},
+        {"on the lower monitor", {0, 0, 20, 0}, {0, 800, 1280, 1600}, lower, 820},
+    };
+    for (const auto& c : cases) {
+        const FrameExtents e = MaximizedExtents(c.extents, c.outer, c.monitor);
+        const Caption caption = CaptionFor(e, true, false);
+        // The program puts the bar's bottom a caption's height below the monitor's top.
+        EXPECT_EQ(c.monitor.top + caption.bottom - caption.top, c.titleBottom) << c.what;
+        EXPECT_EQ(FrameMetric(Metric::SizingFrameX, e, screen), c.extents.left) << c.what;
+    }
+}
+
+TEST(TitleButtons, TheUsersSettingThenTheTableByTheWholeNameThenItsFirstWord) {
+    const struct {
+        const char* manager;
+        const char* key;  // the one the user has a setting for
+        const char* setting;
+        std::optional<TitleButtons> buttons;
+    } cases[] = {
+        {"Openbox", "", "", TitleButtons{49, 48}},
+        {"IceWM 3.3.1 (Linux/x86_64)", "", "", TitleButtons{111, 110}},
+        {"  xfwm4", "", "", TitleButtons{97, 92}},
+        {"Metacity", "", "", TitleButtons{36, 36}},
+        {"Metacity (Marco)", "", "", TitleButtons{60, 57}},
+        {"Compiz", "", "", std::nullopt},
+        {"", "", "", std::nullopt},
+        {"Compiz", "Compiz", "120", TitleButtons{120, 120}},
+        {"Metacity (Marco)", "Metacity", " 60 , 58 ", TitleButtons{60, 57}},  // the whole name's entry first
+        {"IceWM 3.3.1", "IceWM", "60,wide", TitleButtons{60, 60}},
+        {"Openbox", "Openbox", "wide", TitleButtons{49, 48}},
+        {"Openbox", "Openbox", "-5", TitleButtons{49, 48}},
+        {"Openbox", "Openbox", "99999999999", TitleButtons{49, 48}},
+        {"Openbox", "Openbox", "0", TitleButtons{0, 0}},
+    };
+    for (const auto& c : cases) {
+        const auto setting = [&](std::string_view key) { return key == c.key ? std::string(c.setting) : ""; };
+        EXPECT_EQ(TitleButtonsFor(c.manager, setting), c.buttons) << c.manager << " / " << c.setting;
     }
 }
 

@@ -11,6 +11,7 @@
 #include "platform/linux/XServerFixture.h"
 
 #include <X11/Xatom.h>
+#include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -123,6 +124,13 @@ TEST_F(ForeignWindowsTest, WindowTypesDecideInOrderOfPreference) {
         EXPECT_EQ(P().GetWindowExStyle(ForeignHandle(win)), exStyle) << what;
         EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), style) << what;
     }
+    // Without a type, a transient window is a dialog; with one, the type decides.
+    XSetTransientForHint(x_, win, DefaultRootWindow(x_));
+    XDeleteProperty(x_, win, Intern("_NET_WM_WINDOW_TYPE"));
+    XSync(x_, False);
+    EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), 0u);
+    SetAtoms(win, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_NORMAL"});
+    EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), boxes);
 }
 
 TEST_F(ForeignWindowsTest, AVanishedWindowReadsAsNothingAndQuietly) {
@@ -183,17 +191,20 @@ TEST_F(ForeignWindowsTest, ErrorTrapTakesOnlyErrorsOfItsOwnRequests) {
 }
 
 TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
-    // The test writes the root's active window itself, which is a live manager's property.
-    if (x11::WmSupports("_NET_ACTIVE_WINDOW"))
+    // The test plays the manager: its check window and the root's active window.
+    if (x11::WmRunning())
         GTEST_SKIP() << "a window manager runs on this display";
     const Window root = DefaultRootWindow(x_);
-    XDeleteProperty(x_, root, Intern("_NET_ACTIVE_WINDOW"));
-    XSync(x_, False);
-    EXPECT_EQ(P().GetForegroundWindow(), 0u);
-    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {0});
+    const Window other = CreateForeign(0, 0, 10, 10);
+    // A manager that died left its active window behind: nothing is in the foreground.
+    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(other)});
     EXPECT_EQ(P().GetForegroundWindow(), 0u);
 
-    const Window other = CreateForeign(0, 0, 10, 10);
+    const Window check = CreateForeign(0, 0, 1, 1);
+    SetCardinals(check, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
+    SetCardinals(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
+    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {0});
+    EXPECT_EQ(P().GetForegroundWindow(), 0u);
     SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(other)});
     const WindowHandle foreign = P().GetForegroundWindow();
     EXPECT_EQ(foreign, ForeignHandle(other));
@@ -202,13 +213,62 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     Recorder painted;
     const WindowHandle ours = Create(60, 20, 30, 40, painted);
     ASSERT_TRUE(Show(ours, painted));
-    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(XWindow())});
+    // No manager names our borderless window active; holding the keyboard focus makes it the foreground.
+    XSetInputFocus(x_, XWindow(), RevertToPointerRoot, CurrentTime);
+    XSync(x_, False);
     EXPECT_EQ(P().GetForegroundWindow(), ours);
     // Ours has no boxes; its placement is its own rectangle.
     EXPECT_EQ(P().GetWindowStyle(ours), 0u);
     EXPECT_EQ(P().GetWindowPlacement(ours).normalPosition, (PixelRect{30, 40, 90, 60}));
     EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, ours), 19);
-    XDeleteProperty(x_, root, Intern("_NET_ACTIVE_WINDOW"));
+    XSetInputFocus(x_, PointerRoot, RevertToPointerRoot, CurrentTime);
+    for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK"})
+        XDeleteProperty(x_, root, Intern(name));
+    XSync(x_, False);
+}
+
+// Two RandR monitors splitting the screen in halves, the left one primary and on the screen's output
+// (as xrandr --setmonitor makes them), the right one on none.
+TEST_F(ForeignWindowsTest, AWindowsMonitorIsTheRandrMonitorHoldingMostOfIt) {
+    int event = 0, error = 0, major = 0, minor = 0;
+    if (!XRRQueryExtension(x_, &event, &error) || !XRRQueryVersion(x_, &major, &minor) || major * 100 + minor < 105)
+        GTEST_SKIP() << "no RandR 1.5 on this display";
+    const Window root = DefaultRootWindow(x_);
+    const int width = DisplayWidth(x_, DefaultScreen(x_)), height = DisplayHeight(x_, DefaultScreen(x_));
+    XRRScreenResources* resources = XRRGetScreenResources(x_, root);
+    ASSERT_TRUE(resources && resources->noutput > 0);
+    const auto define = [&](const char* name, int left, bool onOutput) {
+        XRRMonitorInfo* m = XRRAllocateMonitor(x_, onOutput ? 1 : 0);
+        m->name = Intern(name);
+        m->primary = onOutput;
+        m->x = left;
+        m->width = width / 2;
+        m->height = height;
+        m->mwidth = 200;
+        m->mheight = 200;
+        if (onOutput)
+            m->outputs[0] = resources->outputs[0];
+        XRRSetMonitor(x_, root, m);
+        XRRFreeMonitors(m);
+    };
+    define("VIGILON-LEFT", 0, true);
+    define("VIGILON-RIGHT", width / 2, false);
+    XRRFreeScreenResources(resources);
+    XSync(x_, False);
+
+    const PixelRect left{0, 0, width / 2, height}, right{width / 2, 0, width, height};
+    const WindowHandle inRight = ForeignHandle(CreateForeign(width / 2 + 10, 40, 100, 100));
+    const WindowHandle maximizedLeft = ForeignHandle(CreateForeign(0, 20, width / 2, height - 20));
+    const WindowHandle mostlyRight = ForeignHandle(CreateForeign(width / 2 - 20, 40, 100, 100));
+    EXPECT_EQ(P().GetMonitorRect(inRight), right);
+    EXPECT_EQ(P().GetMonitorRect(maximizedLeft), left);
+    EXPECT_EQ(P().GetMonitorRect(mostlyRight), right);
+    EXPECT_EQ(P().GetMonitorRect(0), left);  // the primary
+
+    XRRDeleteMonitor(x_, root, Intern("VIGILON-RIGHT"));
+    XRRDeleteMonitor(x_, root, Intern("VIGILON-LEFT"));
+    XSync(x_, False);
+    EXPECT_EQ(P().GetMonitorRect(inRight), (PixelRect{0, 0, width, height}));
 }
 
 TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {

@@ -93,6 +93,18 @@ TEST(SingleInstance, LockFolderIsPrivateOrNone) {
     }
 }
 
+TEST(SingleInstance, OneLockPerXDisplay) {
+    const std::pair<const char*, const char*> cases[] = {{nullptr, "V"},
+                                                         {"", "V"},
+                                                         {":0", "V@:0"},
+                                                         {":0.1", "V@:0"},
+                                                         {"unix:0.0", "V@:0"},
+                                                         {"localhost:10.0", "V@localhost:10"},
+                                                         {"host.lan:1", "V@host.lan:1"}};
+    for (const auto& [display, lock] : cases)
+        EXPECT_EQ(platform::posix::LockNameForDisplay("V", display), lock) << (display ? display : "(unset)");
+}
+
 TEST(SingleInstance, HeldWhileItsProcessLivesElsewhereRefused) {
     const RuntimeFolder runtime;
     const std::string name = "vigilon-test-" + std::to_string(::getpid());

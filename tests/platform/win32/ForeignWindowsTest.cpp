@@ -1,5 +1,5 @@
 // Another program's window as the bar reads it through the real Win32 calls: foreground, styles,
-// placement in each show state, and the hidden-window rule of SetTopMost.
+// placement in each show state, the monitor, and the hidden-window rule of SetTopMost.
 #include <gtest/gtest.h>
 
 #include "Win32TestSupport.h"
@@ -31,8 +31,15 @@ TEST_F(ForeignWindowsTest, StylesPlacementAndShowStatesOfAnOrdinaryWindow) {
     EXPECT_EQ(placement.normalPosition.Height(), 550);
     EXPECT_EQ(platform->GetSystemMetric(platform::Metric::CaptionHeight, w), ::GetSystemMetrics(SM_CYCAPTION));
 
+    // One monitor here: every window, and no window, is on the primary one; Windows knows no button width.
+    const platform::PixelRect primary{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    EXPECT_EQ(platform->GetMonitorRect(w), primary);
+    EXPECT_EQ(platform->GetMonitorRect(0), primary);
+    EXPECT_FALSE(platform->GetCaptionButtonsWidth(w).has_value());
+
     ::ShowWindow(editor, SW_MAXIMIZE);
     EXPECT_EQ(platform->GetWindowPlacement(w).showCmd, platform::kShowMaximized);
+    EXPECT_EQ(platform->GetMonitorRect(w), primary);
     ::ShowWindow(editor, SW_MINIMIZE);
     EXPECT_EQ(platform->GetWindowPlacement(w).showCmd, platform::kShowMinimized);
     ::DestroyWindow(editor);

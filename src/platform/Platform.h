@@ -157,6 +157,9 @@ enum class MessageIcon { None, Exclamation, Information, Critical };
 // How long the user-interface thread waits for one drive's sizes before counting the drive as failed.
 inline constexpr std::uint32_t kDriveAnswerMs = 1000;
 
+// Pointer shapes a part of a window can ask for.
+enum class PointerShape { Arrow, Hand };
+
 // Window style bits, as Windows reports them for any window; the Linux backend derives the same
 // bits from what the window manager allows.
 inline constexpr std::uint32_t kStyleMaximizeBox = 0x10000;
@@ -345,6 +348,20 @@ public:
     // The time of day in the user's time format, and the date in the user's short date format.
     virtual std::string FormatTime(const LocalTime& t) = 0;
     virtual std::string FormatShortDate(const LocalTime& t) = 0;
+
+    // --- about dialog: other programs, documents and the pointer's shape ----------------------
+    // The full path of the platform's system-information tool; nothing when none is installed.
+    virtual std::optional<std::string> FindSystemInfoTool() = 0;
+    // Starts the program at this path in a normal window with the focus, not waiting for it;
+    // false when it could not be started.
+    virtual bool StartProgram(std::string_view path) = 0;
+    // The README that comes with the program, where the installed or unpacked program keeps it.
+    virtual std::string ReadmePath() = 0;
+    // Opens a document or web address with the desktop's handler for it.
+    virtual void OpenAddress(std::string_view address) = 0;
+    // The pointer takes this shape over r in the window's client area, one area per (window, id);
+    // Arrow removes the area.
+    virtual void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) = 0;
 };
 
 // The backend chosen at build time.

@@ -308,4 +308,30 @@ int FakePlatform::TrackPopupMenu(WindowHandle owner, const std::vector<std::stri
     return menuChoice;
 }
 
+std::optional<std::string> FakePlatform::FindSystemInfoTool() {
+    return systemInfoTool;
+}
+
+bool FakePlatform::StartProgram(std::string_view path) {
+    startedPrograms.emplace_back(path);
+    return programsStart;
+}
+
+std::string FakePlatform::ReadmePath() {
+    return readmePath;
+}
+
+void FakePlatform::OpenAddress(std::string_view address) {
+    openedAddresses.emplace_back(address);
+}
+
+void FakePlatform::SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) {
+    auto& areas = Window(w).cursorAreas;
+    if (shape == PointerShape::Arrow) {
+        areas.erase(id);
+    } else {
+        areas[id] = {r, shape};
+    }
+}
+
 }  // namespace platform::fake

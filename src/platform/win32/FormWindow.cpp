@@ -153,6 +153,10 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SYSKEYUP:
             listener_.OnKeyUp(static_cast<int>(wp), KeyShiftNow());
             return destroyed_ ? 0 : ::DefWindowProcW(hwnd_, msg, wp, lp);
+        case WM_SETCURSOR:
+            if (LOWORD(lp) == HTCLIENT && SetCursorForArea())
+                return TRUE;
+            return ::DefWindowProcW(hwnd_, msg, wp, lp);
         case WM_COMMAND:
         case WM_HSCROLL:
             if (!RouteControlNotification(msg, wp, lp))
@@ -199,6 +203,26 @@ bool FormWindow::PreTranslate(MSG& msg) {
     if (closed)
         return true;
     return ::IsDialogMessageW(top, &msg) != FALSE;
+}
+
+void FormWindow::SetCursorArea(int id, const PixelRect& r, PointerShape shape) {
+    std::erase_if(cursorAreas_, [id](const CursorArea& a) { return a.id == id; });
+    if (shape != PointerShape::Arrow)
+        cursorAreas_.push_back(CursorArea{id, r, shape});
+}
+
+// The shape of the area under the pointer, if it lies in one; otherwise the class's arrow.
+bool FormWindow::SetCursorForArea() {
+    POINT at{};
+    if (cursorAreas_.empty() || !::GetCursorPos(&at) || !::ScreenToClient(hwnd_, &at))
+        return false;
+    for (const CursorArea& a : cursorAreas_) {
+        if (at.x >= a.rect.left && at.x < a.rect.right && at.y >= a.rect.top && at.y < a.rect.bottom) {
+            ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+            return true;
+        }
+    }
+    return false;
 }
 
 void FormWindow::MouseDown(WPARAM wp, LPARAM lp, bool doubleClick) {

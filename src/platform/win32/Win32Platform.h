@@ -87,6 +87,15 @@ public:
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
 
+    // --- about dialog ---
+    // The registry's record of the tool under HKEY_LOCAL_MACHINE.
+    std::optional<std::string> FindSystemInfoTool() override;
+    bool StartProgram(std::string_view path) override;
+    std::string ReadmePath() override;
+    // "explorer" and the address, minimised with the focus.
+    void OpenAddress(std::string_view address) override;
+    void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) override;
+
     HWND Owner() const { return owner_; }
 
 private:

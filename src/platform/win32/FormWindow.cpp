@@ -153,6 +153,10 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SYSKEYUP:
             listener_.OnKeyUp(static_cast<int>(wp), KeyShiftNow());
             return destroyed_ ? 0 : ::DefWindowProcW(hwnd_, msg, wp, lp);
+        // Alt and a letter is a key for the form (Alt+S of a dialog); left to the default handling it
+        // would look for a menu mnemonic, find none and beep. Alt+Space still opens the system menu.
+        case WM_SYSCHAR:
+            return wp == L' ' ? ::DefWindowProcW(hwnd_, msg, wp, lp) : 0;
         case WM_SETCURSOR:
             if (LOWORD(lp) == HTCLIENT && SetCursorForArea())
                 return TRUE;

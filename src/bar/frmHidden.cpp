@@ -37,9 +37,10 @@ void frmHidden::menuSetting_Click() {
     frmSetting::InitSetting();
 }
 
-// Modeless and without an owner: the bar keeps working while it is open.
+// Modeless and without an owner: the bar keeps working while it is open. Shown active, so its keys
+// (Enter, Escape, Alt+S) work at once.
 void frmHidden::menuVersion_Click() {
-    frmAbout::Get().Show();
+    platform::Current().Activate(frmAbout::Get().hWnd());
 }
 
 void frmHidden::menuQuit_Click() {

@@ -37,6 +37,7 @@ TEST_F(AboutTest, OpensModelessCentredWithTitleVersionIconAndAddress) {
     EXPECT_TRUE(frmMain::IsLoaded());
     const platform::fake::FakeWindow& w = fake.Window(f.hWnd());
     EXPECT_TRUE(w.visible);
+    EXPECT_EQ(fake.foreground, f.hWnd());  // shown active, so its keys work at once
     EXPECT_EQ(w.layout.title, "Vigilonのﾊﾞｰｼﾞｮﾝ情報");
     EXPECT_EQ(w.layout.frame, platform::WindowFrame::Dialog);
     EXPECT_EQ(w.layout.clientWidth, 382);

@@ -152,6 +152,8 @@ check_about() {
         shot sysinfo
         focus "$tool"
         xdo key --clearmodifiers Escape
+        # A tool that Escape does not close: its window's client is ended.
+        wait_for 5 gone_window "$tool" || xdotool windowkill "$tool" >/dev/null 2>&1 || true
         wait_for 10 gone_window "$tool" || fail "the system-information tool did not close"
         log "ｼｽﾃﾑ情報 started the system-information tool"
     fi

@@ -5,6 +5,10 @@
 BUILD_PACKAGES=(cmake ninja-build g++ libfltk1.3-dev libx11-dev libxext-dev libxrandr-dev libxinerama-dev fonts-ipafont-gothic)
 DISPLAY_PACKAGES=(xvfb openbox xdotool x11-utils imagemagick)
 TEST_PACKAGES=(libgtest-dev googletest locales-all g++-mingw-w64-i686 g++-mingw-w64-x86-64 wine wine64
-    xterm wmctrl dbus xfwm4 fluxbox icewm i3-wm)
+    desktop-file-utils xterm wmctrl dbus xfwm4 fluxbox icewm i3-wm)
 # The fuzz targets: clang with libFuzzer, AddressSanitizer and UBSan.
 FUZZ_PACKAGES=(clang)
+# scripts/package.sh: checking the .deb, unpacking the zip; install_test.sh validates the desktop entry.
+PACKAGE_PACKAGES=(dpkg-dev unzip desktop-file-utils)
+# assets/icon/make-icons.sh, only when the icon's SVG changes.
+ICON_PACKAGES=(librsvg2-bin icoutils imagemagick python3)

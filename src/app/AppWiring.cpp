@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "about/frmAbout.h"
 #include "bar/frmHidden.h"
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
@@ -22,10 +23,10 @@ bool Shown() {
 
 void Shutdown() {
     // The settings dialog goes first: its close brings the bar back, which the next steps close.
-    // The about dialog takes its place after frmMain when it exists.
     frmSetting::Unload();
     frmCalendar::Unload();
     frmMain::Unload();
+    frmAbout::Unload();
     frmPopup::Unload();
     frmHidden::Unload();
 }

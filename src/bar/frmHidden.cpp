@@ -1,6 +1,7 @@
 // frmHidden's menu and what its items do.
 #include "bar/frmHidden.h"
 
+#include "about/frmAbout.h"
 #include "bar/frmMain.h"
 #include "core/basMain.h"
 #include "settings/frmSetting.h"
@@ -36,8 +37,11 @@ void frmHidden::menuSetting_Click() {
     frmSetting::InitSetting();
 }
 
-// Likewise the about dialog.
-void frmHidden::menuVersion_Click() {}
+// Modeless and without an owner: the bar keeps working while it is open. Shown active, so its keys
+// (Enter, Escape, Alt+S) work at once.
+void frmHidden::menuVersion_Click() {
+    platform::Current().Activate(frmAbout::Get().hWnd());
+}
 
 void frmHidden::menuQuit_Click() {
     basMain::Shutdown();

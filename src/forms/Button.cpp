@@ -34,6 +34,17 @@ int LineHeightEstimate(const platform::Font& font) {
     return static_cast<int>(std::lround(font.points * 96.0 / 72.0));
 }
 
+// The caption as shown: "&" marks the access key and is not drawn itself; "&&" shows one "&".
+std::string ShownCaption(const std::string& caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size())
+            ++i;
+        shown += caption[i];
+    }
+    return shown;
+}
+
 }  // namespace
 
 void Button::SetCaption(std::string text) {
@@ -67,7 +78,8 @@ void Button::Paint(platform::Canvas& canvas) const {
     const int shift = pushed ? 1 : 0;
     const int top = r.top + std::max(2, (r.Height() - LineHeightEstimate(font_)) / 2);
     const platform::PixelRect text{r.left + 2 + shift, top + shift, r.right - 2 + shift, r.bottom - 2};
-    canvas.DrawText(text, caption_, font_, platform::Current().SystemColorValue(platform::SystemColor::WindowText),
+    canvas.DrawText(text, ShownCaption(caption_), font_,
+                    platform::Current().SystemColorValue(platform::SystemColor::WindowText),
                     platform::TextAlign::Center);
 }
 

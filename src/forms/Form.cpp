@@ -147,6 +147,13 @@ void Form::UpdateToolTip(const Label& label) {
     platform::Current().SetToolTip(hwnd_, ToolId(label), label.PixelBounds(), text);
 }
 
+void Form::UpdateCursorArea(const Label& label) {
+    if (hwnd_ == 0)
+        return;
+    const platform::PointerShape shape = label.Visible() ? label.MousePointer() : platform::PointerShape::Arrow;
+    platform::Current().SetCursorArea(hwnd_, ToolId(label), label.PixelBounds(), shape);
+}
+
 void Form::OnPaint(platform::Canvas& canvas) {
     const platform::PixelRect client{0, 0, ToPixels(layout_.clientWidth), ToPixels(layout_.clientHeight)};
     canvas.FillRect(client, layout_.backColor.Resolve());

@@ -54,6 +54,7 @@ public:
     void AddTimer(Timer& t);
     void InvalidatePixels(const platform::PixelRect& r);
     void UpdateToolTip(const Label& label);
+    void UpdateCursorArea(const Label& label);
 
 protected:
     Form(std::string name, FormSpec layout);

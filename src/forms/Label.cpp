@@ -45,9 +45,16 @@ void Label::SetAlignment(platform::TextAlign a) {
         Invalidate();
 }
 
+void Label::SetMousePointer(platform::PointerShape shape) {
+    if (Assign(mousePointer_, shape))
+        Owner().UpdateCursorArea(*this);
+}
+
 void Label::BoundsChanged() {
     if (!toolTip_.empty())
         Owner().UpdateToolTip(*this);
+    if (mousePointer_ != platform::PointerShape::Arrow)
+        Owner().UpdateCursorArea(*this);
 }
 
 void Label::Paint(platform::Canvas& canvas) const {

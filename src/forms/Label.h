@@ -32,6 +32,9 @@ public:
     const platform::Font& Font() const { return font_; }
     void SetFont(platform::Font f);
     void SetAlignment(platform::TextAlign a);
+    // The pointer's shape while it is over the label (a hand over a link).
+    platform::PointerShape MousePointer() const { return mousePointer_; }
+    void SetMousePointer(platform::PointerShape shape);
 
     // Event handlers; an unset handler ignores the event.
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
@@ -54,6 +57,7 @@ private:
     BorderStyle borderStyle_ = BorderStyle::None;
     platform::Font font_ = kDefaultFont;
     platform::TextAlign alignment_ = platform::TextAlign::Left;
+    platform::PointerShape mousePointer_ = platform::PointerShape::Arrow;
 };
 
 }  // namespace forms

@@ -53,6 +53,9 @@ public:
     virtual void FrameRect(const PixelRect& r, Color c) = 0;
     // One line of text at the top of r, clipped to r.
     virtual void DrawText(const PixelRect& r, std::string_view utf8, const Font& font, Color c, TextAlign align) = 0;
+    // The program's own icon (the one its windows carry) scaled to fill r, blended over what is
+    // there where the icon is transparent.
+    virtual void DrawProgramIcon(const PixelRect& r) = 0;
 };
 
 // Mouse button bits and modifier bits, as a mouse event carries them.
@@ -153,6 +156,9 @@ enum class MessageIcon { None, Exclamation, Information, Critical };
 // --- drive queries ---
 // How long the user-interface thread waits for one drive's sizes before counting the drive as failed.
 inline constexpr std::uint32_t kDriveAnswerMs = 1000;
+
+// Pointer shapes a part of a window can ask for.
+enum class PointerShape { Arrow, Hand };
 
 // Window style bits, as Windows reports them for any window; the Linux backend derives the same
 // bits from what the window manager allows.
@@ -351,6 +357,20 @@ public:
     // system knows it better than the reckoning from the caption height (Linux: its table of window
     // managers, or the user's setting); nullopt where that reckoning holds, as on Windows.
     virtual std::optional<int> GetCaptionButtonsWidth(WindowHandle w) = 0;
+
+    // --- about dialog: other programs, documents and the pointer's shape ----------------------
+    // The full path of the platform's system-information tool; nothing when none is installed.
+    virtual std::optional<std::string> FindSystemInfoTool() = 0;
+    // Starts the program at this path in a normal window with the focus, not waiting for it;
+    // false when it could not be started.
+    virtual bool StartProgram(std::string_view path) = 0;
+    // The README that comes with the program, where the installed or unpacked program keeps it.
+    virtual std::string ReadmePath() = 0;
+    // Opens a document or web address with the desktop's handler for it.
+    virtual void OpenAddress(std::string_view address) = 0;
+    // The pointer takes this shape over r in the window's client area, one area per (window, id);
+    // Arrow removes the area.
+    virtual void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) = 0;
 };
 
 // The backend chosen at build time.

@@ -1,6 +1,7 @@
 // The mouse and keys on the bar: drag, the right-click menu and its items, the calendar toggle.
 #include <gtest/gtest.h>
 
+#include "about/frmAbout.h"
 #include "bar/frmHidden.h"
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
@@ -63,11 +64,14 @@ TEST_F(BarInput, QuitClosesEveryWindowInOrderAndEndsTheLoop) {
     const platform::WindowHandle calendar = frmCalendar::Get().hWnd();
     const platform::WindowHandle main = bar.hWnd();
     platform::WindowHandle popup = 0;
+    fake.menuChoice = 3;  // the about dialog, open when Quit comes
+    Press(kRight, 0, kClockX);
+    const platform::WindowHandle about = frmAbout::Get().hWnd();
     fake.duringMenu = [&] { popup = frmPopup::Get().hWnd(); };  // the popup's timer fired meanwhile
     fake.menuChoice = 4;
     Press(kRight, 0, kClockX);
     const platform::WindowHandle hidden = fake.menus.at(0).owner;
-    EXPECT_EQ(fake.destroyed, (std::vector<platform::WindowHandle>{calendar, main, popup, hidden}));
+    EXPECT_EQ(fake.destroyed, (std::vector<platform::WindowHandle>{calendar, main, about, popup, hidden}));
     EXPECT_GE(fake.quitRequests, 1);
     EXPECT_TRUE(fake.windows.empty());
 }

@@ -3,8 +3,10 @@
 # window (232 x 20, a window no manager handles, the cell colours on screen), then
 # starts a second copy, which must show the "already running" box and end without a second bar.
 # The settings dialog opens from the menu, refuses a bad interval, saves a good one and brings the bar
-# back; a read-only settings file shows the write failure. Then an ordinary window becomes active and the bar must ride on its title bar; a double-click on
-# the clock opens the calendar under the bar, and Quit from the right-click menu ends the program.
+# back; a read-only settings file shows the write failure. Then an ordinary window becomes active and
+# the bar must ride on its title bar; a double-click on the clock opens the calendar under the bar, the
+# about dialog opens from the menu and starts a stand-in hardinfo with Alt+S, and Quit from the
+# right-click menu ends the program.
 # Usage: linux_smoke.sh path/to/vigilon   (VIGILON_SHOT_DIR=dir keeps the screenshots)
 set -euo pipefail
 
@@ -22,6 +24,12 @@ sleep 1
 # Each run gets its own lock folder and settings folder.
 export XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# ｼｽﾃﾑ情報 finds this stand-in for hardinfo first on PATH; it shows a window of its own.
+mkdir -p "$work/bin"
+printf '#!/bin/sh\nexec xmessage -title "hardinfo (test)" "system information"\n' >"$work/bin/hardinfo"
+chmod +x "$work/bin/hardinfo"
+export PATH="$work/bin:$PATH"
 
 # The pointer rests in a corner, away from the bar, so no popup or tooltip opens on its own.
 xdo mousemove 1023 767
@@ -69,4 +77,6 @@ geometry_of "$bar"
 [ "$((Y + 20))" -eq "$client_top" ] || fail "bar bottom at $((Y + 20)), title bar bottom at $client_top"
 [ "$X" -eq "$want_left" ] || fail "bar left at $X, expected $want_left (frame right $frame_right, extents $ext_left,$ext_right,$ext_top,$ext_bottom)"
 log "the bar rides on the active window at $X,$Y"
+check_about "$X" "$Y" '^hardinfo \(test\)$'
+geometry_of "$bar"
 check_calendar_and_quit "$first" "$X" "$Y"

@@ -130,6 +130,40 @@ check_second_copy_refused() {
     log "a second copy was refused with a box"
 }
 
+# check_about bar_x bar_y [tool-window-name]: バージョン情報 from the right-click menu, by its access key,
+# opens the 382x70 about dialog; with a name, Alt+S must bring up the system-information tool's window
+# of that name (which is then closed); Escape closes the dialog and the bar runs on.
+about_closed() { [ -z "$(vigilon_windows 382x70)" ]; }
+gone_window() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+check_about() {
+    local about tool
+    xdo mousemove $(($1 + 20)) $(($2 + 5)) click 3
+    sleep 1
+    xdo key a
+    about=$(first_of 20 vigilon_windows 382x70)
+    [ -n "$about" ] || fail "バージョン情報 opened no about dialog"
+    sleep 0.5
+    shot about
+    if [ -n "${3:-}" ]; then
+        focus "$about"
+        xdo key --clearmodifiers alt+s
+        tool=$(first_of 60 xdotool search --onlyvisible --name "$3")
+        [ -n "$tool" ] || fail "ｼｽﾃﾑ情報 started no window named $3"
+        shot sysinfo
+        focus "$tool"
+        xdo key --clearmodifiers Escape
+        # A tool that Escape does not close: its window's client is ended.
+        wait_for 5 gone_window "$tool" || xdotool windowkill "$tool" >/dev/null 2>&1 || true
+        wait_for 10 gone_window "$tool" || fail "the system-information tool did not close"
+        log "ｼｽﾃﾑ情報 started the system-information tool"
+    fi
+    focus "$about"
+    xdo key --clearmodifiers Escape
+    wait_for 10 about_closed || fail "Escape did not close the about dialog"
+    [ "$(bars | wc -l)" -eq 1 ] || fail "the bar is gone after the about dialog"
+    log "the about dialog opened from the menu and closed with Escape"
+}
+
 # check_calendar_and_quit pid bar_x bar_y: a double-click on the clock opens the calendar right under
 # the bar, right edges aligned; Quit from the right-click menu, by its access key, ends the program.
 check_calendar_and_quit() {

@@ -87,5 +87,17 @@ wait_for 10 on_caption || {
     fail "the bar at $X,$Y did not ride on Notepad's caption bar ($editor_x,$editor_y width $editor_w)"
 }
 log "the bar rides on Notepad at $X,$Y"
+# The registry names Wine's own msinfo32 as the system-information tool (removed again afterwards
+# when this run wrote it).
+msinfo_key='HKLM\SOFTWARE\Microsoft\Shared Tools\MSINFO'
+msinfo_added=0
+if ! wine reg query "$msinfo_key" /v PATH >/dev/null 2>&1; then
+    wine reg add "$msinfo_key" /v PATH /t REG_SZ /d 'C:\windows\system32\msinfo32.exe' /f >/dev/null 2>&1 ||
+        fail "could not write $msinfo_key"
+    msinfo_added=1
+fi
+check_about "$X" "$Y" '^(About System Information|システム情報 について)$'
+[ $msinfo_added = 0 ] || wine reg delete "$msinfo_key" /f >/dev/null 2>&1 || true
+geometry_of "$bar"
 check_calendar_and_quit "$first" "$X" "$Y"
 log "PASS"

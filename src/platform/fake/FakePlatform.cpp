@@ -18,6 +18,7 @@ public:
     void DrawText(const PixelRect& r, std::string_view s, const Font& f, Color c, TextAlign a) override {
         ops.push_back({DrawOp::Text, r, c, std::string(s), f, a});
     }
+    void DrawProgramIcon(const PixelRect& r) override { ops.push_back({DrawOp::Icon, r, {}, {}, {}, {}}); }
 };
 
 }  // namespace
@@ -317,6 +318,32 @@ PixelRect FakePlatform::GetMonitorRect(WindowHandle w) {
 std::optional<int> FakePlatform::GetCaptionButtonsWidth(WindowHandle w) {
     const auto it = captionButtons.find(w);
     return it == captionButtons.end() ? std::nullopt : std::optional<int>(it->second);
+}
+
+std::optional<std::string> FakePlatform::FindSystemInfoTool() {
+    return systemInfoTool;
+}
+
+bool FakePlatform::StartProgram(std::string_view path) {
+    startedPrograms.emplace_back(path);
+    return programsStart;
+}
+
+std::string FakePlatform::ReadmePath() {
+    return readmePath;
+}
+
+void FakePlatform::OpenAddress(std::string_view address) {
+    openedAddresses.emplace_back(address);
+}
+
+void FakePlatform::SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) {
+    auto& areas = Window(w).cursorAreas;
+    if (shape == PointerShape::Arrow) {
+        areas.erase(id);
+    } else {
+        areas[id] = {r, shape};
+    }
 }
 
 }  // namespace platform::fake

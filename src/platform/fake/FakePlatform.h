@@ -22,6 +22,7 @@ struct FakeWindow {
     std::optional<std::uint8_t> alpha;  // set once the window is translucent
     int invalidations = 0;
     std::map<int, std::pair<PixelRect, std::string>> toolTips;
+    std::map<int, std::pair<PixelRect, PointerShape>> cursorAreas;
 };
 
 // A native control, as the program made and set it.
@@ -64,7 +65,7 @@ struct ProcessExited {
 
 // One drawing call made while painting.
 struct DrawOp {
-    enum Kind { Fill, Frame, Text } kind = Fill;
+    enum Kind { Fill, Frame, Text, Icon } kind = Fill;
     PixelRect rect;
     Color color;
     std::string text;
@@ -100,9 +101,12 @@ public:
     std::vector<PixelRect> monitors;
     // Title-bar button widths the system knows, per window; others are left to the reckoning.
     std::map<WindowHandle, int> captionButtons;
-    int menuChoice = -1;               // what the next popup menu returns
-    std::function<void()> duringMenu;  // runs while the menu is "open"
-    std::function<void()> duringDrag;  // runs while the move loop is "running"
+    int menuChoice = -1;                        // what the next popup menu returns
+    std::function<void()> duringMenu;           // runs while the menu is "open"
+    std::function<void()> duringDrag;           // runs while the move loop is "running"
+    std::optional<std::string> systemInfoTool;  // nothing: no tool installed
+    bool programsStart = true;                  // false: every StartProgram fails
+    std::string readmePath = "/usr/share/doc/vigilon/README.md";
 
     // --- what the program did ---
     std::map<WindowHandle, FakeWindow> windows;     // live windows only
@@ -119,6 +123,8 @@ public:
     std::vector<std::string> driveQueries;
     // The readings asked for, in order: "cpu", "memory", "drive", "power", "cursor", "time".
     std::vector<std::string> calls;
+    std::vector<std::string> startedPrograms;  // every StartProgram, whether it started or not
+    std::vector<std::string> openedAddresses;
 
     // --- driving it ---
     FakeControl& Control(ControlHandle c);
@@ -195,6 +201,11 @@ public:
     std::string FormatShortDate(const LocalTime& t) override;
     PixelRect GetMonitorRect(WindowHandle w) override;
     std::optional<int> GetCaptionButtonsWidth(WindowHandle w) override;
+    std::optional<std::string> FindSystemInfoTool() override;
+    bool StartProgram(std::string_view path) override;
+    std::string ReadmePath() override;
+    void OpenAddress(std::string_view address) override;
+    void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) override;
 
 private:
     struct FakeTimer {

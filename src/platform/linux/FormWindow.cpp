@@ -203,6 +203,7 @@ int FormWindow::handle(int event) {
             tips_.PointerAt(e.x, e.y);
             if (balloons_)
                 balloons_->PointerAt(Fl::event_x(), Fl::event_y());
+            PointerShapeAt(e.x, e.y);
             if (event == FL_MOVE)
                 Notify([&](WindowListener& l) { l.OnMouseMove(e); });
             return 1;
@@ -217,6 +218,7 @@ int FormWindow::handle(int event) {
             if (balloons_)
                 balloons_->PointerAt(-1, -1);
             Fl_Double_Window::handle(event);
+            PointerShapeAt(-1, -1);
             return 1;
         case FL_KEYDOWN:
         case FL_KEYUP:
@@ -260,6 +262,25 @@ int FormWindow::HandleKey(int event) {
     // Every key is taken here, so FLTK never turns Escape into a close of the window.
     PreviewKey(event);
     return 1;
+}
+
+void FormWindow::SetCursorArea(int id, const PixelRect& r, PointerShape shape) {
+    std::erase_if(cursorAreas_, [id](const CursorArea& a) { return a.id == id; });
+    if (shape != PointerShape::Arrow)
+        cursorAreas_.push_back(CursorArea{id, r, shape});
+}
+
+// Client coordinates; changes the X cursor only when the shape changes.
+void FormWindow::PointerShapeAt(int x, int y) {
+    PointerShape shape = PointerShape::Arrow;
+    for (const CursorArea& a : cursorAreas_) {
+        if (x >= a.rect.left && x < a.rect.right && y >= a.rect.top && y < a.rect.bottom)
+            shape = a.shape;
+    }
+    if (shape == pointer_)
+        return;
+    pointer_ = shape;
+    cursor(shape == PointerShape::Hand ? FL_CURSOR_HAND : FL_CURSOR_DEFAULT);
 }
 
 void FormWindow::draw() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "platform/Platform.h"
 #include "platform/linux/Balloons.h"
@@ -54,6 +55,8 @@ public:
     // A key event for a native control of this window: the form sees it first (key preview).
     // False when the window was closed by it, so the event must go no further.
     bool PreviewKey(int event);
+    // The pointer's shape over r; Arrow removes the area of this id.
+    void SetCursorArea(int id, const PixelRect& r, PointerShape shape);
 
     int handle(int event) override;
     void draw() override;
@@ -64,6 +67,7 @@ private:
     // True when one of the native controls has the keyboard focus.
     bool ControlHasFocus() const;
     int HandleKey(int event);
+    void PointerShapeAt(int x, int y);
     template <class Call>
     void Notify(Call call);
 
@@ -78,6 +82,13 @@ private:
     std::chrono::steady_clock::time_point lastPress_{};
     WindowToolTips tips_;
     std::unique_ptr<Balloons> balloons_;
+    struct CursorArea {
+        int id;
+        PixelRect rect;
+        PointerShape shape;
+    };
+    std::vector<CursorArea> cursorAreas_;
+    PointerShape pointer_ = PointerShape::Arrow;
 };
 
 }  // namespace platform::x11

@@ -8,12 +8,15 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 
 #include "platform/linux/Fonts.h"
 #include "platform/linux/ForeignMapping.h"
 #include "platform/linux/FormWindow.h"
 #include "platform/linux/MessageBox.h"
 #include "platform/linux/NativeControls.h"
+#include "platform/linux/ProgramIcon.h"
+#include "platform/linux/ProgramStart.h"
 #include "platform/linux/SettingsPath.h"
 #include "platform/linux/SingleInstance.h"
 #include "platform/linux/SystemReadings.h"
@@ -45,6 +48,7 @@ LinuxPlatform::LinuxPlatform() {
     Fl_Tooltip::size(static_cast<Fl_Fontsize>(PixelsFromPoints(kUiFont.points)));
     Fl_Tooltip::delay(0.5f);
     Fl::event_dispatch(&DispatchWithKeyPreview);
+    InstallWindowIcons();
 }
 
 LinuxPlatform::~LinuxPlatform() {
@@ -209,6 +213,37 @@ std::string LinuxPlatform::FormatTime(const LocalTime& t) {
 }
 std::string LinuxPlatform::FormatShortDate(const LocalTime& t) {
     return posix::FormatShortDate(t);
+}
+
+namespace {
+std::string PathVariable() {
+    const char* path = std::getenv("PATH");
+    return path ? path : "";
+}
+}  // namespace
+
+std::optional<std::string> LinuxPlatform::FindSystemInfoTool() {
+    return posix::FindOnPath(PathVariable(), {"hardinfo2", "hardinfo"});
+}
+
+bool LinuxPlatform::StartProgram(std::string_view path) {
+    return posix::StartDetached({std::string(path)});
+}
+
+std::string LinuxPlatform::ReadmePath() {
+    std::error_code ec;
+    const std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return posix::ReadmeFor(ec ? std::string() : exe.parent_path().string());
+}
+
+void LinuxPlatform::OpenAddress(std::string_view address) {
+    if (const std::optional<std::string> opener = posix::FindOnPath(PathVariable(), {"xdg-open"}))
+        posix::StartDetached({*opener, std::string(address)});
+}
+
+void LinuxPlatform::SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) {
+    if (FormWindow* window = Find(w))
+        window->SetCursorArea(id, r, shape);
 }
 
 }  // namespace x11

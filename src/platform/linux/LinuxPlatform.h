@@ -83,6 +83,14 @@ public:
     // --- monitors and title-bar buttons ---
     PixelRect GetMonitorRect(WindowHandle w) override;
     std::optional<int> GetCaptionButtonsWidth(WindowHandle w) override;
+    // --- about dialog ---
+    // The first of hardinfo2 and hardinfo on $PATH.
+    std::optional<std::string> FindSystemInfoTool() override;
+    bool StartProgram(std::string_view path) override;
+    std::string ReadmePath() override;
+    // xdg-open, detached; nothing when it is not installed.
+    void OpenAddress(std::string_view address) override;
+    void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) override;
 
 private:
     // nullptr for a handle that is not (or no longer) one of ours.

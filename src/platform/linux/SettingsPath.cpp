@@ -14,7 +14,8 @@ namespace platform::posix {
 namespace fs = std::filesystem;
 
 std::string ChooseSettingsPath(std::string_view fileName, const SettingsPlace& place) {
-    if (!place.exeFolder.empty() && !place.exeFolderShared && (place.exeFolderWritable || place.fileInExeFolder)) {
+    if (!place.exeFolder.empty() && !place.exeFolderShared && !place.installed &&
+        (place.exeFolderWritable || place.fileInExeFolder)) {
         return (fs::path(place.exeFolder) / fileName).string();
     }
     fs::path config;
@@ -38,6 +39,7 @@ std::string SettingsPathForProcess(std::string_view fileName) {
         struct stat st {};
         place.exeFolderShared = ::stat(place.exeFolder.c_str(), &st) == 0 && (st.st_mode & S_IWOTH) != 0;
         place.fileInExeFolder = fs::exists(exe.parent_path() / fileName, ec);
+        place.installed = fs::is_directory(exe.parent_path().parent_path() / "share/doc/vigilon", ec);
     }
     if (const char* xdg = std::getenv("XDG_CONFIG_HOME"))
         place.xdgConfigHome = xdg;

@@ -7,6 +7,7 @@
 #include "platform/win32/FormInput.h"
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/NativeControls.h"
+#include "platform/win32/ProgramIcon.h"
 #include "platform/win32/TextConversion.h"
 
 namespace platform::win32 {
@@ -68,9 +69,12 @@ HWND FormWindow::Create(const WindowSpec& desc, WindowListener& listener, HWND o
     // The window takes the object at WM_NCCREATE and frees it after WM_NCDESTROY; until then it is ours.
     std::unique_ptr<FormWindow> pending(new FormWindow(desc, listener, fonts));
     const std::wstring title = WideFromUtf8(desc.title);
-    return ::CreateWindowExW(exStyle, kFormClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                             outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
-                             ::GetModuleHandleW(nullptr), &pending);
+    HWND hwnd = ::CreateWindowExW(exStyle, kFormClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
+                                  ::GetModuleHandleW(nullptr), &pending);
+    if (hwnd)
+        SetWindowIcons(hwnd);
+    return hwnd;
 }
 
 FormWindow* FormWindow::FromHandle(HWND hwnd) {
@@ -149,6 +153,14 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_SYSKEYUP:
             listener_.OnKeyUp(static_cast<int>(wp), KeyShiftNow());
             return destroyed_ ? 0 : ::DefWindowProcW(hwnd_, msg, wp, lp);
+        // Alt and a letter is a key for the form (Alt+S of a dialog); left to the default handling it
+        // would look for a menu mnemonic, find none and beep. Alt+Space still opens the system menu.
+        case WM_SYSCHAR:
+            return wp == L' ' ? ::DefWindowProcW(hwnd_, msg, wp, lp) : 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lp) == HTCLIENT && SetCursorForArea())
+                return TRUE;
+            return ::DefWindowProcW(hwnd_, msg, wp, lp);
         case WM_COMMAND:
         case WM_HSCROLL:
             if (!RouteControlNotification(msg, wp, lp))
@@ -195,6 +207,26 @@ bool FormWindow::PreTranslate(MSG& msg) {
     if (closed)
         return true;
     return ::IsDialogMessageW(top, &msg) != FALSE;
+}
+
+void FormWindow::SetCursorArea(int id, const PixelRect& r, PointerShape shape) {
+    std::erase_if(cursorAreas_, [id](const CursorArea& a) { return a.id == id; });
+    if (shape != PointerShape::Arrow)
+        cursorAreas_.push_back(CursorArea{id, r, shape});
+}
+
+// The shape of the area under the pointer, if it lies in one; otherwise the class's arrow.
+bool FormWindow::SetCursorForArea() {
+    POINT at{};
+    if (cursorAreas_.empty() || !::GetCursorPos(&at) || !::ScreenToClient(hwnd_, &at))
+        return false;
+    for (const CursorArea& a : cursorAreas_) {
+        if (at.x >= a.rect.left && at.x < a.rect.right && at.y >= a.rect.top && at.y < a.rect.bottom) {
+            ::SetCursor(::LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND)));
+            return true;
+        }
+    }
+    return false;
 }
 
 void FormWindow::MouseDown(WPARAM wp, LPARAM lp, bool doubleClick) {

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "platform/Platform.h"
 #include "platform/win32/ToolTips.h"
 
@@ -33,6 +35,8 @@ public:
     static bool PreTranslate(MSG& msg);
     void SetToolTip(int id, const PixelRect& r, std::string_view text);
     HWND ToolTipWindow() const { return tips_.Window(); }
+    // The pointer's shape over r; Arrow removes the area of this id.
+    void SetCursorArea(int id, const PixelRect& r, PointerShape shape);
 
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -45,6 +49,7 @@ private:
     void Paint();
     void MouseDown(WPARAM wp, LPARAM lp, bool doubleClick);
     void MouseUp(WPARAM wp, LPARAM lp);
+    bool SetCursorForArea();
 
     HWND hwnd_ = nullptr;
     WindowListener& listener_;
@@ -52,6 +57,12 @@ private:
     WindowFrame frame_;
     COLORREF background_;
     ToolTips tips_;
+    struct CursorArea {
+        int id;
+        PixelRect rect;
+        PointerShape shape;
+    };
+    std::vector<CursorArea> cursorAreas_;
     // Handlers may destroy their own window; the object outlives the outermost message of it.
     int depth_ = 0;
     bool destroyed_ = false;

@@ -3,7 +3,9 @@
 
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/ProcessServices.h"
+#include "platform/win32/SysInfoTool.h"
 #include "platform/win32/SystemReadings.h"
+#include "platform/win32/TextConversion.h"
 #include "platform/win32/ToolTips.h"
 
 namespace platform {
@@ -173,6 +175,29 @@ std::string Win32Platform::FormatTime(const LocalTime& t) {
 }
 std::string Win32Platform::FormatShortDate(const LocalTime& t) {
     return win32::FormatShortDate(t);
+}
+
+std::optional<std::string> Win32Platform::FindSystemInfoTool() {
+    if (const std::optional<std::wstring> tool = FindSysInfoTool(HKEY_LOCAL_MACHINE))
+        return Utf8FromWide(*tool);
+    return std::nullopt;
+}
+
+bool Win32Platform::StartProgram(std::string_view path) {
+    return StartProgramAt(WideFromUtf8(path), SW_SHOWNORMAL);
+}
+
+std::string Win32Platform::ReadmePath() {
+    return Utf8FromWide(ReadmeBeside(ExecutablePath()));
+}
+
+void Win32Platform::OpenAddress(std::string_view address) {
+    RunCommandLine(nullptr, L"explorer \"" + WideFromUtf8(address) + L"\"", SW_SHOWMINIMIZED);
+}
+
+void Win32Platform::SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) {
+    if (FormWindow* form = FormWindow::FromHandle(HwndOf(w)))
+        form->SetCursorArea(id, r, shape);
 }
 
 }  // namespace win32

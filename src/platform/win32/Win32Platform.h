@@ -90,6 +90,14 @@ public:
     // --- monitors and title-bar buttons ---
     PixelRect GetMonitorRect(WindowHandle w) override;
     std::optional<int> GetCaptionButtonsWidth(WindowHandle w) override;
+    // --- about dialog ---
+    // The registry's record of the tool under HKEY_LOCAL_MACHINE.
+    std::optional<std::string> FindSystemInfoTool() override;
+    bool StartProgram(std::string_view path) override;
+    std::string ReadmePath() override;
+    // "explorer" and the address, minimised with the focus.
+    void OpenAddress(std::string_view address) override;
+    void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) override;
 
     HWND Owner() const { return owner_; }
 

@@ -30,6 +30,9 @@ TEST(SettingsPath, BesideTheExecutableWhenWritableOrAlreadyThereOtherwiseAPrivat
         {place(false, false, "/opt/vigilon", "", ""), ""},
         {place(false, false, "/opt/vigilon", "", "home/u"), ""},
         {place(true, true, "/tmp", "", "", true), ""},
+        // Installed into ~/.local: bin is writable but belongs to every program installed there.
+        {SettingsPlace{"/home/u/.local/bin", true, false, true, "/home/u/.xdg", "/home/u", true},
+         "/home/u/.xdg/vigilon/Vigilon.ini"},
     };
     for (const auto& [where, path] : cases)
         EXPECT_EQ(ChooseSettingsPath("Vigilon.ini", where), path)

@@ -51,10 +51,14 @@ protected:
                 return false;
         return true;
     }
-    // A borderless window of ours at (left, top); Show() maps it and waits until it is painted.
-    platform::WindowHandle Create(int w, int h, int left, int top, Recorder& r) {
-        const platform::WindowHandle handle =
-            P().CreateFormWindow({"vigilon-test", w, h, platform::WindowFrame::None, {0, 0, 0}}, r);
+    // A window of ours at (left, top), borderless unless told; Show() maps it and waits until it is painted.
+    platform::WindowHandle Create(int w,
+                                  int h,
+                                  int left,
+                                  int top,
+                                  Recorder& r,
+                                  platform::WindowFrame frame = platform::WindowFrame::None) {
+        const platform::WindowHandle handle = P().CreateFormWindow({"vigilon-test", w, h, frame, {0, 0, 0}}, r);
         P().MoveWindow(handle, left, top);
         return handle;
     }

@@ -22,6 +22,13 @@ struct FakeWindow {
     std::optional<std::uint8_t> alpha;  // set once the window is translucent
     int invalidations = 0;
     std::map<int, std::pair<PixelRect, std::string>> toolTips;
+    struct Region {
+        PixelRect rect;
+        int ellipseWidth = 0;
+        int ellipseHeight = 0;
+    };
+    std::optional<Region> region;  // set once the window is shaped
+    bool noActivate = false;
 };
 
 // A native control, as the program made and set it.
@@ -99,6 +106,14 @@ public:
     int menuChoice = -1;               // what the next popup menu returns
     std::function<void()> duringMenu;  // runs while the menu is "open"
     std::function<void()> duringDrag;  // runs while the move loop is "running"
+    // System information: names, version record, adapters, and registry values by "key\\value".
+    std::string computerName = "MACHINE";
+    std::string userName = "user";
+    VersionRecord versionRecord;
+    std::string systemDescription;
+    AdapterQuery adapterQuery{kAdapterBufferOverflow, true, {AdapterRecord{}}};
+    std::map<std::string, std::string> registryStrings;
+    std::map<std::string, std::uint32_t> registryDwords;
 
     // --- what the program did ---
     std::map<WindowHandle, FakeWindow> windows;     // live windows only
@@ -189,6 +204,17 @@ public:
     LocalTime Now() override;
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
+    std::string QueryComputerName() override;
+    std::string QueryUserName() override;
+    VersionRecord QueryVersionRecord() override;
+    std::string QuerySystemDescription() override;
+    AdapterQuery QueryAdapters() override;
+    std::string Utf8FromSystemCodePage(std::string_view bytes) override;
+    std::optional<std::string> ReadRegistryString(std::string_view key, std::string_view value) override;
+    std::optional<std::uint32_t> ReadRegistryDword(std::string_view key, std::string_view value) override;
+    void ResizeWindow(WindowHandle w, int width, int height) override;
+    void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
+    void SetNoActivate(WindowHandle w) override;
 
 private:
     struct FakeTimer {

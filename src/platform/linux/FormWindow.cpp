@@ -4,10 +4,13 @@
 
 #include <FL/Fl.H>
 
+#include <algorithm>
+
 #include "platform/linux/FlDraw.h"
 #include "platform/linux/FltkCanvas.h"
 #include "platform/linux/InputMapping.h"
 #include "platform/linux/WindowManager.h"
+#include "platform/linux/WindowShape.h"
 
 namespace platform::x11 {
 
@@ -64,6 +67,8 @@ void FormWindow::Show() {
     options.frameAtPosition = frame_ == WindowFrame::Dialog;
     options.dialogType = frame_ == WindowFrame::Dialog;
     ShowWithWmState(*this, options);
+    if (shape_)
+        ApplyRoundedShape(*this, shape_->rect, shape_->ellipseWidth, shape_->ellipseHeight);
 }
 
 void FormWindow::Hide() {
@@ -104,6 +109,30 @@ void FormWindow::MoveOuter(int left, int top) {
     }
     position(left, top);
     force_position(1);
+}
+
+void FormWindow::ResizeOuter(int width, int height) {
+    if (frame_ == WindowFrame::Dialog) {
+        const FrameExtents& k = DecoratedExtents();
+        width -= k.left + k.right;
+        height -= k.top + k.bottom;
+    }
+    size(std::max(width, 1), std::max(height, 1));
+}
+
+void FormWindow::SetRoundedShape(const PixelRect& r, int ellipseWidth, int ellipseHeight) {
+    shape_ = RoundedShape{r, ellipseWidth, ellipseHeight};
+    if (shown())
+        ApplyRoundedShape(*this, r, ellipseWidth, ellipseHeight);
+}
+
+void FormWindow::RefuseFocus() {
+    refuseFocus_ = true;
+    if (!shown()) {
+        set_override();
+    } else if (!override()) {
+        RefuseInputFocus(*this);
+    }
 }
 
 void FormWindow::AdoptServerPosition() {

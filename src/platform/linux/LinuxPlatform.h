@@ -77,6 +77,18 @@ public:
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
 
+    std::string QueryComputerName() override;
+    std::string QueryUserName() override;
+    VersionRecord QueryVersionRecord() override;
+    std::string QuerySystemDescription() override;
+    AdapterQuery QueryAdapters() override;
+    std::string Utf8FromSystemCodePage(std::string_view bytes) override;
+    std::optional<std::string> ReadRegistryString(std::string_view key, std::string_view value) override;
+    std::optional<std::uint32_t> ReadRegistryDword(std::string_view key, std::string_view value) override;
+    void ResizeWindow(WindowHandle w, int width, int height) override;
+    void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
+    void SetNoActivate(WindowHandle w) override;
+
 private:
     // nullptr for a handle that is not (or no longer) one of ours.
     FormWindow* Find(WindowHandle w) const;

@@ -87,6 +87,19 @@ public:
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
 
+    std::string QueryComputerName() override;
+    std::string QueryUserName() override;
+    VersionRecord QueryVersionRecord() override;
+    std::string QuerySystemDescription() override;
+    AdapterQuery QueryAdapters() override;
+    std::string Utf8FromSystemCodePage(std::string_view bytes) override;
+    std::optional<std::string> ReadRegistryString(std::string_view key, std::string_view value) override;
+    std::optional<std::uint32_t> ReadRegistryDword(std::string_view key, std::string_view value) override;
+    void ResizeWindow(WindowHandle w, int width, int height) override;
+    // CreateRoundRectRgn given to the window with SetWindowRgn, which owns it from then on.
+    void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
+    void SetNoActivate(WindowHandle w) override;
+
     HWND Owner() const { return owner_; }
 
 private:

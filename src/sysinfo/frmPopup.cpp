@@ -64,7 +64,8 @@ std::string LeftChars(const std::string& text, std::size_t count) {
 
 frmPopup::frmPopup()
     : Form("frmPopup", PopupSpec()),
-      lblTitle(*this, "lblTitle", 720, 165, 2675, 225),
+      // The two titles are wide enough for their text in either Gothic face.
+      lblTitle(*this, "lblTitle", 720, 165, 2700, 225),
       Line1(*this, "Line1", 120, 480, 4920, 15),
       Label1(*this, "Label1", 240, 600, 495, 255),
       lblOSVersion(*this, "lblOSVersion", 720, 600, 4215, 255),
@@ -79,7 +80,7 @@ frmPopup::frmPopup()
       lblDatFileTitle(*this, "lblDatFileTitle", 240, 1800, 2535, 255),
       lblDatFile(*this, "lblDatFile", 2520, 1800, 2535, 255),
       linMcAfee(*this, "linMcAfee", 120, 2040, 4920, 15),
-      lblNetworkTitle(*this, "lblNetworkTitle", 240, 1680, 2655, 375) {
+      lblNetworkTitle(*this, "lblNetworkTitle", 240, 1680, 3000, 375) {
     lblTitle.SetForeColor(ColorRef::System(SystemColor::ButtonHighlight));
     lblTitle.SetFont(kTitleFont);
     Text(Label1, kCaptionFont, "OS：");

@@ -1,12 +1,13 @@
 // Host, user and distribution names.
 #include "platform/linux/SystemIdentity.h"
 
+#include "platform/linux/AtomicFile.h"
+
 #include <pwd.h>
 #include <sys/utsname.h>
 #include <unistd.h>
 
 #include <cstdlib>
-#include <fstream>
 #include <vector>
 
 namespace platform::posix {
@@ -44,16 +45,6 @@ std::size_t ValidSequence(std::string_view s) {
             return 0;
     }
     return length;
-}
-
-std::string ReadWholeFile(const char* path, bool& found) {
-    std::ifstream in(path, std::ios::binary);
-    found = static_cast<bool>(in);
-    // os-release is a few hundred bytes; a huge file is not read past its first 64 KiB.
-    std::string text(65536, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return text;
 }
 
 }  // namespace
@@ -129,11 +120,10 @@ std::string QueryUserName() {
 }
 
 std::string QuerySystemDescription() {
-    bool found = false;
-    std::string text = ReadWholeFile("/etc/os-release", found);
-    if (!found)
-        text = ReadWholeFile("/usr/lib/os-release", found);
-    std::string description = PrettyNameFromOsRelease(text);
+    std::optional<std::string> text = ReadWholeFile("/etc/os-release");
+    if (!text)
+        text = ReadWholeFile("/usr/lib/os-release");
+    std::string description = PrettyNameFromOsRelease(text.value_or(""));
     utsname names{};
     if (::uname(&names) == 0)
         description += " " + ValidUtf8(names.release);

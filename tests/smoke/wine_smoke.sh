@@ -87,5 +87,7 @@ wait_for 10 on_caption || {
     fail "the bar at $X,$Y did not ride on Notepad's caption bar ($editor_x,$editor_y width $editor_w)"
 }
 log "the bar rides on Notepad at $X,$Y"
+check_popup "$X" "$Y"
+geometry_of "$bar"
 check_calendar_and_quit "$first" "$X" "$Y"
 log "PASS"

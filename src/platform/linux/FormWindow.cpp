@@ -67,6 +67,8 @@ void FormWindow::Show() {
     options.frameAtPosition = frame_ == WindowFrame::Dialog;
     options.dialogType = frame_ == WindowFrame::Dialog;
     ShowWithWmState(*this, options);
+    if (override())
+        NameUnmanagedWindow(*this);
     if (shape_)
         ApplyRoundedShape(*this, shape_->rect, shape_->ellipseWidth, shape_->ellipseHeight);
 }

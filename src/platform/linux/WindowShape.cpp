@@ -69,6 +69,16 @@ bool ApplyRoundedShape(Fl_Window& window, const PixelRect& r, int ew, int eh) {
     return true;
 }
 
+void NameUnmanagedWindow(Fl_Window& window) {
+    const Window xid = fl_xid(&window);
+    if (!xid)
+        return;
+    XClassHint hint;
+    hint.res_name = const_cast<char*>("vigilon");
+    hint.res_class = const_cast<char*>(window.xclass() ? window.xclass() : "Vigilon");
+    XSetClassHint(fl_display, xid, &hint);
+}
+
 void RefuseInputFocus(Fl_Window& window) {
     const Window xid = fl_xid(&window);
     if (!xid)

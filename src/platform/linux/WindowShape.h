@@ -18,6 +18,9 @@ std::vector<PixelRect> RoundRectBands(const PixelRect& r, int ew, int eh);
 // window then stays rectangular).
 bool ApplyRoundedShape(Fl_Window& window, const PixelRect& r, int ew, int eh);
 
+// FLTK names only the windows a manager sees; tools (and the smoke tests) find ours by the class.
+void NameUnmanagedWindow(Fl_Window& window);
+
 // Tells the window manager never to give the shown window the keyboard focus (WM_HINTS input false).
 void RefuseInputFocus(Fl_Window& window);
 

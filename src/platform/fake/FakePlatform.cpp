@@ -16,6 +16,7 @@ public:
     void DrawText(const PixelRect& r, std::string_view s, const Font& f, Color c, TextAlign a) override {
         ops.push_back({DrawOp::Text, r, c, std::string(s), f, a});
     }
+    void DrawProgramIcon(const PixelRect& r) override { ops.push_back({DrawOp::Icon, r, {}, {}, {}, {}}); }
 };
 
 }  // namespace

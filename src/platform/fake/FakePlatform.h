@@ -71,7 +71,7 @@ struct ProcessExited {
 
 // One drawing call made while painting.
 struct DrawOp {
-    enum Kind { Fill, Frame, Text } kind = Fill;
+    enum Kind { Fill, Frame, Text, Icon } kind = Fill;
     PixelRect rect;
     Color color;
     std::string text;

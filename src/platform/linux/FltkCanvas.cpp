@@ -3,11 +3,13 @@
 #include "platform/linux/FltkCanvas.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_RGB_Image.H>
 
 #include <cmath>
 
 #include "platform/linux/FlDraw.h"
 #include "platform/linux/Fonts.h"
+#include "platform/linux/ProgramIcon.h"
 
 namespace platform::x11 {
 
@@ -50,6 +52,15 @@ void FltkCanvas::DrawText(const PixelRect& r, std::string_view utf8, const Font&
     // The cell's top sits on the rectangle's top, as Windows' DT_TOP puts it.
     fl_draw(utf8.data(), length, textX, y + AscentPixels(pixels));
     fl_pop_clip();
+}
+
+void FltkCanvas::DrawProgramIcon(const PixelRect& r) {
+    const int x = r.left + originX_;
+    const int y = r.top + originY_;
+    if (r.Width() <= 0 || r.Height() <= 0 || !fl_not_clipped(x, y, r.Width(), r.Height()))
+        return;
+    // FLTK blends an RGBA image over what the window has drawn so far.
+    ProgramIconImage(r.Width(), r.Height()).draw(x, y);
 }
 
 }  // namespace platform::x11

@@ -13,6 +13,7 @@
 #include "platform/linux/FormWindow.h"
 #include "platform/linux/MessageBox.h"
 #include "platform/linux/NativeControls.h"
+#include "platform/linux/ProgramIcon.h"
 #include "platform/linux/SettingsPath.h"
 #include "platform/linux/SingleInstance.h"
 #include "platform/linux/SystemReadings.h"
@@ -44,6 +45,7 @@ LinuxPlatform::LinuxPlatform() {
     Fl_Tooltip::size(static_cast<Fl_Fontsize>(PixelsFromPoints(kUiFont.points)));
     Fl_Tooltip::delay(0.5f);
     Fl::event_dispatch(&DispatchWithKeyPreview);
+    InstallWindowIcons();
 }
 
 LinuxPlatform::~LinuxPlatform() {

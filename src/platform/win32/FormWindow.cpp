@@ -7,6 +7,7 @@
 #include "platform/win32/FormInput.h"
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/NativeControls.h"
+#include "platform/win32/ProgramIcon.h"
 #include "platform/win32/TextConversion.h"
 
 namespace platform::win32 {
@@ -68,9 +69,12 @@ HWND FormWindow::Create(const WindowSpec& desc, WindowListener& listener, HWND o
     // The window takes the object at WM_NCCREATE and frees it after WM_NCDESTROY; until then it is ours.
     std::unique_ptr<FormWindow> pending(new FormWindow(desc, listener, fonts));
     const std::wstring title = WideFromUtf8(desc.title);
-    return ::CreateWindowExW(exStyle, kFormClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                             outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
-                             ::GetModuleHandleW(nullptr), &pending);
+    HWND hwnd = ::CreateWindowExW(exStyle, kFormClass, title.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  outer.right - outer.left, outer.bottom - outer.top, owner, nullptr,
+                                  ::GetModuleHandleW(nullptr), &pending);
+    if (hwnd)
+        SetWindowIcons(hwnd);
+    return hwnd;
 }
 
 FormWindow* FormWindow::FromHandle(HWND hwnd) {

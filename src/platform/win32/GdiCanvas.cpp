@@ -1,9 +1,10 @@
 // GDI drawing for form windows: solid fills and frames with the DC brush, single-line text with
-// DrawTextW, fonts cached by face, size and weight.
+// DrawTextW, fonts cached by face, size and weight, the program's icon with DrawIconEx.
 #include "platform/win32/GdiCanvas.h"
 
 #include <cmath>
 
+#include "platform/win32/ProgramIcon.h"
 #include "platform/win32/TextConversion.h"
 
 namespace platform::win32 {
@@ -89,6 +90,15 @@ void GdiCanvas::DrawText(const PixelRect& r, std::string_view utf8, const Font& 
     ::SelectObject(dc_, fonts_.Get(font));
     ::SetTextColor(dc_, ColorRefOf(c));
     ::DrawTextW(dc_, text.data(), static_cast<int>(text.size()), &rc, format);
+}
+
+void GdiCanvas::DrawProgramIcon(const PixelRect& r) {
+    if (r.Width() <= 0 || r.Height() <= 0)
+        return;
+    // Loaded at the box's size, so Windows picks the best image of the resource and DrawIconEx
+    // draws it pixel for pixel, its alpha blended over what is there.
+    if (HICON icon = ProgramIcon(r.Width(), r.Height()))
+        ::DrawIconEx(dc_, r.left, r.top, icon, r.Width(), r.Height(), 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace platform::win32

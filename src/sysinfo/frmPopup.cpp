@@ -64,6 +64,7 @@ std::string LeftChars(const std::string& text, std::size_t count) {
 
 frmPopup::frmPopup()
     : Form("frmPopup", PopupSpec()),
+      Image1(*this, "Image1", 240, 90, 360, 360),
       // The two titles are wide enough for their text in either Gothic face.
       lblTitle(*this, "lblTitle", 720, 165, 2700, 225),
       Line1(*this, "Line1", 120, 480, 4920, 15),
@@ -99,6 +100,7 @@ frmPopup::frmPopup()
     linMcAfee.SetVisible(false);
     for (int k = 0; k < kDesignBlocks; ++k)
         AddAdapterBlock();
+    Image1.onClick = [] { Unload(); };
     lblTitle.onClick = [] { Unload(); };
 }
 

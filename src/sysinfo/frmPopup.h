@@ -6,6 +6,7 @@
 #include <deque>
 
 #include "forms/FormInstance.h"
+#include "forms/Image.h"
 #include "forms/Label.h"
 
 class frmPopup : public forms::Form, public forms::FormInstance<frmPopup> {
@@ -16,6 +17,7 @@ public:
     static constexpr int kDesignBlocks = 3;
 
     // Controls, bottom-most first (the drawing order).
+    forms::Image Image1;  // the program's icon, 24 x 24 pixels
     forms::Label lblTitle;
     forms::Label Line1;
     forms::Label Label1;

@@ -1,6 +1,8 @@
 // The snapshot the bar takes and the popup that shows it: contents, size, place, shape and clicks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "bar/frmMain.h"
 #include "core/AppSettings.h"
 #include "support/FakeFixture.h"
@@ -154,6 +156,10 @@ TEST_F(Popup, RoundedTopmostAndNeverActivated) {
     EXPECT_GT(w.topMostCalls, 0);
     EXPECT_TRUE(w.visible);
     EXPECT_TRUE(fake.activations.empty());
+    const auto ops = fake.Paint(frmPopup::Get().hWnd());
+    EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const platform::fake::DrawOp& op) {
+        return op.kind == platform::fake::DrawOp::Icon && op.rect == platform::PixelRect{16, 6, 40, 30};
+    })) << "the program's icon, 24 x 24";
 }
 
 TEST_F(Popup, TheBackgroundTheTitleAndTheIconClose) {
@@ -162,9 +168,9 @@ TEST_F(Popup, TheBackgroundTheTitleAndTheIconClose) {
         int x, y;
         bool closes;
     } const cases[] = {
-        {"background", 330, 20, true},  {"title", 60, 15, true},    {"OS value", 100, 45, false},
-        {"a caption", 30, 45, false},   {"a line", 100, 32, false}, {"description", 50, 148, false},
-        {"MAC value", 200, 165, false},
+        {"background", 330, 20, true},   {"title", 60, 15, true},        {"icon", 25, 15, true},
+        {"OS value", 100, 45, false},    {"a caption", 30, 45, false},   {"a line", 100, 32, false},
+        {"description", 50, 148, false}, {"MAC value", 200, 165, false},
     };
     for (const Case& c : cases) {
         Open();

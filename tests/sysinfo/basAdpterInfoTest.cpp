@@ -10,7 +10,7 @@ namespace {
 using basAdpterInfo::AdapterList;
 using testsupport::Adapter;
 
-TEST(FormatMacAddress, TwoUpperCaseDigitsPerByte) {
+TEST(AdapterTexts, MacAddressesAndFixedFields) {
     const std::array<std::uint8_t, 8> mac{0x00, 0x0C, 0x29, 0xAB, 0x01, 0xFF, 0x7E, 0x80};
     EXPECT_EQ(basAdpterInfo::FormatMacAddress(mac, 6), "00-0C-29-AB-01-FF");
     EXPECT_EQ(basAdpterInfo::FormatMacAddress(mac, 0), "");
@@ -48,25 +48,9 @@ TEST_F(AdapterQuery, EachAnswerOfTheSizeQuery) {
             EXPECT_TRUE(fake.messageBoxes.empty()) << c.code;
         }
     }
-}
-
-TEST_F(AdapterQuery, KeepsTheSystemsOrderAndReplacesTheOldList) {
-    fake.adapterQuery = testsupport::Listed({Adapter("first", {1}), Adapter("second", {2}), Adapter("third", {3})});
-    basAdpterInfo::LoadAdapterInfo();
-    ASSERT_EQ(AdapterList.size(), 3u);
-    EXPECT_EQ(basAdpterInfo::FixedBytesToText(AdapterList[0].description), "first");
-    EXPECT_EQ(basAdpterInfo::FixedBytesToText(AdapterList[2].description), "third");
-
-    fake.adapterQuery = testsupport::Listed({Adapter("only", {9})});
-    basAdpterInfo::LoadAdapterInfo();
-    ASSERT_EQ(AdapterList.size(), 1u);
-    EXPECT_EQ(basAdpterInfo::FixedBytesToText(AdapterList[0].description), "only");
-}
-
-TEST_F(AdapterQuery, AFieldWithoutANulIsReadWhole) {
-    std::array<char, 16> full;
-    full.fill('9');
-    EXPECT_EQ(basAdpterInfo::FixedBytesToText(full), std::string(16, '9'));
+    std::array<char, 16> noNul;
+    noNul.fill('9');
+    EXPECT_EQ(basAdpterInfo::FixedBytesToText(noNul), std::string(16, '9'));  // read whole
 }
 
 }  // namespace

@@ -105,13 +105,9 @@ TEST(NetworkAdapters, RecordsInTheKernelsOrderWithoutLoopback) {
     EXPECT_EQ(q.adapters[2].addressLength, 8u);  // a longer hardware address keeps the field's 8 bytes
     EXPECT_EQ(q.adapters[3].addressLength, 0u);
     EXPECT_EQ(Text(q.adapters[3].ipAddress), "10.8.0.2");
-}
 
-TEST(NetworkAdapters, OnlyLoopbackAndFailedQueries) {
-    const platform::AdapterQuery none =
-        BuildAdapterQuery({Link("lo", 1, {}, true)}, {}, [](const std::string&) { return std::string(); });
-    EXPECT_EQ(none.sizeQueryCode, 232u);
-    EXPECT_FALSE(none.listed);
+    // Only loopback: no adapters, as Windows says it; failed queries by their causes.
+    EXPECT_EQ(BuildAdapterQuery({entries[0], entries[5]}, gateways, driver).sizeQueryCode, 232u);
     EXPECT_EQ(AdapterErrorCode(EOPNOTSUPP), 50u);
     EXPECT_EQ(AdapterErrorCode(EACCES), 87u);
     EXPECT_EQ(AdapterErrorCode(ENOMEM), 31u);
@@ -137,24 +133,20 @@ TEST(NetworkAdapters, TheLiveMachineAgreesWithTheKernel) {
 TEST(WindowShape, RoundedBandsCoverTheRectangleButItsCorners) {
     const auto bands = platform::x11::RoundRectBands({0, 0, 344, 230}, 15, 15);
     ASSERT_GT(bands.size(), 2u);
-    EXPECT_EQ(bands.front().top, 0);
-    EXPECT_GT(bands.front().left, 2);                          // the corner is cut
-    EXPECT_EQ(bands.front().right, 344 - bands.front().left);  // symmetrically
-    EXPECT_EQ(bands.back().bottom, 230);
-    EXPECT_EQ(bands.back().left, bands.front().left);  // top and bottom alike
+    // Cut symmetrically at all four corners, y-x banded (each band starts where the last ended).
+    EXPECT_GT(bands.front().left, 2);
+    EXPECT_EQ(bands.front().right, 344 - bands.front().left);
+    EXPECT_EQ(bands.back().left, bands.front().left);
     int area = 0;
     int y = 0;
     for (const platform::PixelRect& b : bands) {
-        EXPECT_EQ(b.top, y);  // y-x banded: each band starts where the last ended
+        EXPECT_EQ(b.top, y);
         y = b.bottom;
         area += b.Width() * b.Height();
     }
-    // Four quarter ellipses of 7.5 px cut about (1 - pi / 4) * 15 * 15 pixels.
-    EXPECT_NEAR(344 * 230 - area, 48, 8);
+    EXPECT_EQ(y, 230);
+    EXPECT_NEAR(344 * 230 - area, 48, 8);  // four quarter ellipses cut (1 - pi / 4) * 15 * 15 pixels
     EXPECT_TRUE(platform::x11::RoundRectBands({0, 0, 0, 10}, 15, 15).empty());
-    // Corners larger than the window are held to half of each side.
-    for (const platform::PixelRect& b : platform::x11::RoundRectBands({0, 0, 10, 10}, 40, 40))
-        EXPECT_LE(b.left, b.right);
 }
 
 }  // namespace

@@ -4,6 +4,9 @@
 #include "core/AppSettings.h"
 #include "core/PlatformFamily.h"
 #include "core/basMain.h"
+#include "sysinfo/SystemSnapshot.h"
+#include "sysinfo/basAdpterInfo.h"
+#include "sysinfo/basOSInfo.h"
 
 using forms::BackStyle;
 using forms::BorderStyle;
@@ -132,8 +135,18 @@ void frmMain::SetTopMost() {
     platform::Current().SetTopMost(hWnd());
 }
 
+// The adapter step may report a failure in a message box; the steps after it run all the same.
 void frmMain::SetToolTipText() {
-    // The system-information snapshot (names, OS, adapters) is not gathered yet.
+    platform::Platform& p = platform::Current();
+    const std::string computerName = p.QueryComputerName();
+    const std::string userName = p.QueryUserName();
+    basAdpterInfo::LoadAdapterInfo();
+    SystemSnapshot::GetMcAfeeVersion();
+    txtCN.SetText(computerName);
+    txtUN.SetText(userName);
+    strOSVersion = basOSInfo::GetOSVersion();
+    strComName = txtCN.Text();
+    strUserName = txtUN.Text();
 }
 
 void frmMain::CallCheck_Timer() {

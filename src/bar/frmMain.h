@@ -1,6 +1,8 @@
 // The bar: a borderless topmost window with four meter cells (CPU, drive, memory, power) and the clock.
 #pragma once
 
+#include <string>
+
 #include "forms/FormInstance.h"
 #include "forms/Label.h"
 #include "forms/TextBox.h"
@@ -10,8 +12,13 @@ class frmMain : public forms::Form, public forms::FormInstance<frmMain> {
 public:
     // True while the calendar is shown under the bar; survives re-creation of the bar.
     static inline bool bCalendar = false;
+    // The latest system-information snapshot's names and OS text (the popup shows them); they
+    // outlive re-creation of the bar.
+    static inline std::string strComName;
+    static inline std::string strUserName;
+    static inline std::string strOSVersion;
 
-    // Takes the system-information snapshot.
+    // Takes the system-information snapshot: names, adapters, antivirus versions, OS text.
     void SetToolTipText();
     // One follow tick now.
     void CallCheck_Timer();

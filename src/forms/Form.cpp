@@ -98,6 +98,19 @@ Twips Form::Height() const {
     return ToTwips(OuterRect().Height());
 }
 
+void Form::Resize(Twips width, Twips height) {
+    const platform::PixelRect outer = OuterRect();
+    const int widthPx = ToPixels(width);
+    const int heightPx = ToPixels(height);
+    platform::Current().ResizeWindow(hwnd_, widthPx, heightPx);
+    layout_.clientWidth += ToTwips(widthPx - outer.Width());
+    layout_.clientHeight += ToTwips(heightPx - outer.Height());
+}
+
+void Form::SetHeight(Twips height) {
+    Resize(Width(), height);
+}
+
 void Form::SetLeft(Twips left) {
     platform::Current().MoveWindow(hwnd_, ToPixels(left), OuterRect().top);
 }
@@ -184,6 +197,8 @@ Twips RelY(const Control& c, int yPx) {
 
 void Form::OnMouseDown(const platform::MouseEvent& e) {
     Control* c = pressed_ ? pressed_ : HitTest(e.x, e.y);
+    if (!pressed_)
+        backgroundPressed_ = !c && e.button == platform::kLeftButton;
     pressed_ = c;
     if (c)
         c->MouseDown(e.button, e.shift, RelX(*c, e.x), RelY(*c, e.y));
@@ -201,6 +216,13 @@ void Form::OnMouseUp(const platform::MouseEvent& e) {
         pressed_ = nullptr;  // the last button went up
     if (c)
         c->MouseUp(e.button, e.shift, RelX(*c, e.x), RelY(*c, e.y));
+    if (e.button == 0 && backgroundPressed_) {
+        backgroundPressed_ = false;
+        const bool onClient =
+            e.x >= 0 && e.y >= 0 && e.x < ToPixels(layout_.clientWidth) && e.y < ToPixels(layout_.clientHeight);
+        if (!c && onClient)
+            Form_Click();
+    }
 }
 
 // The second press of a double-click is a press too: its release goes to the same control.

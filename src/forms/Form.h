@@ -36,6 +36,12 @@ public:
     Twips Top() const;
     Twips Width() const;
     Twips Height() const;
+    // Sets the outer size; the client area grows or shrinks by as much.
+    void Resize(Twips width, Twips height);
+    void SetHeight(Twips height);
+    // The client area's size.
+    Twips ScaleWidth() const { return layout_.clientWidth; }
+    Twips ScaleHeight() const { return layout_.clientHeight; }
     void SetLeft(Twips left);
     void SetTop(Twips top);
     void Move(Twips left, Twips top);
@@ -63,6 +69,8 @@ protected:
     virtual void Form_Unload() {}
     virtual void Form_KeyDown(int /*keyCode*/, int /*shift*/) {}
     virtual void Form_KeyUp(int /*keyCode*/, int /*shift*/) {}
+    // A left-button click on the form itself, where no control lies.
+    virtual void Form_Click() {}
     // The system asks the window to close; the default unloads the form.
     virtual void Form_CloseRequest();
     // Starts the form's timers now, from inside Form_Load, once the form is whole enough for a tick:
@@ -97,7 +105,8 @@ private:
     Unloader unloader_ = nullptr;
     std::vector<Control*> controls_;  // bottom-most first
     std::vector<Timer*> timers_;
-    Control* pressed_ = nullptr;  // receives the mouse while a button is held
+    Control* pressed_ = nullptr;      // receives the mouse while a button is held
+    bool backgroundPressed_ = false;  // the left button went down where no control lies
     bool timersStarted_ = false;
 };
 

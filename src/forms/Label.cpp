@@ -72,6 +72,7 @@ void Label::Paint(platform::Canvas& canvas) const {
 }
 
 void Label::MouseDown(int button, int shift, Twips x, Twips y) {
+    leftPressed_ = button == platform::kLeftButton;
     if (onMouseDown)
         onMouseDown(button, shift, x, y);
 }
@@ -84,6 +85,12 @@ void Label::MouseMove(int button, int shift, Twips x, Twips y) {
 void Label::MouseUp(int button, int shift, Twips x, Twips y) {
     if (onMouseUp)
         onMouseUp(button, shift, x, y);
+    if (button != 0)
+        return;
+    const bool click = leftPressed_ && x >= 0 && y >= 0 && x < Width() && y < Height();
+    leftPressed_ = false;
+    if (click && onClick)
+        onClick();
 }
 
 void Label::DoubleClick() {

@@ -39,6 +39,8 @@ public:
     // Event handlers; an unset handler ignores the event.
     MouseHandler onMouseDown, onMouseMove, onMouseUp;
     std::function<void()> onDblClick;
+    // A left-button press released over the label.
+    std::function<void()> onClick;
 
     void Paint(platform::Canvas& canvas) const override;
     void MouseDown(int button, int shift, Twips x, Twips y) override;
@@ -58,6 +60,7 @@ private:
     platform::Font font_ = kDefaultFont;
     platform::TextAlign alignment_ = platform::TextAlign::Left;
     platform::PointerShape mousePointer_ = platform::PointerShape::Arrow;
+    bool leftPressed_ = false;  // the press now held began with the left button alone
 };
 
 }  // namespace forms

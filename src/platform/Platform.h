@@ -2,6 +2,7 @@
 // (win32, linux or fake) implements it; CMake picks which one is linked.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -33,7 +34,7 @@ struct Color {
     bool operator==(const Color&) const = default;
 };
 
-enum class SystemColor { WindowText, Window, InfoBackground, ButtonFace };
+enum class SystemColor { WindowText, Window, InfoBackground, ButtonFace, ButtonText, ButtonHighlight };
 
 struct Font {
     std::string face;  // the Windows face name; backends substitute what they have
@@ -238,6 +239,41 @@ struct BalloonTip {
     int maxWidth = 1000;
 };
 
+// --- system information: types ----------------------------------------------------------------
+// The Windows version record: the plain query's fields, and the extended query's product type and
+// suite mask where that query answered.
+struct VersionRecord {
+    bool ok = false;        // the plain query answered; nothing below is valid otherwise
+    bool extended = false;  // the extended query answered too
+    std::uint32_t platformId = 0;
+    std::uint32_t major = 0;
+    std::uint32_t minor = 0;
+    std::uint32_t build = 0;
+    std::string servicePack;  // UTF-8, cut at its first NUL
+    std::uint8_t productType = 0;
+    std::uint16_t suiteMask = 0;
+};
+
+// One network adapter, its fields as fixed as the system holds them: NUL-terminated text in the
+// system code page (the addresses in dotted ASCII) and the hardware address bytes with their count.
+struct AdapterRecord {
+    std::array<char, 132> description{};
+    std::uint32_t addressLength = 0;
+    std::array<std::uint8_t, 8> address{};
+    std::array<char, 16> ipAddress{};  // the first address of the adapter
+    std::array<char, 16> ipMask{};
+    std::array<char, 16> gateway{};  // the first gateway
+};
+
+// The adapter query: sizeQueryCode is the Windows error code the size query answered (111, buffer
+// too small, when there are adapters to list); listed is set when the list itself was then read.
+inline constexpr std::uint32_t kAdapterBufferOverflow = 111;
+struct AdapterQuery {
+    std::uint32_t sizeQueryCode = 0;
+    bool listed = false;
+    std::vector<AdapterRecord> adapters;  // in the system's order
+};
+
 class Platform {
 public:
     virtual ~Platform() = default;
@@ -371,6 +407,34 @@ public:
     // The pointer takes this shape over r in the window's client area, one area per (window, id);
     // Arrow removes the area.
     virtual void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) = 0;
+
+    // --- system information and the popup ----------------------------------------------------
+    // The computer's name (Windows: its NetBIOS name; Linux: the host name up to its first dot) and
+    // the name of the user the program runs as, UTF-8; empty when the system does not answer.
+    virtual std::string QueryComputerName() = 0;
+    virtual std::string QueryUserName() = 0;
+    // Not ok where the system has no Windows version record.
+    virtual VersionRecord QueryVersionRecord() = 0;
+    // How a system without a Windows version record names itself (Linux: the distribution and the
+    // kernel release); empty on Windows.
+    virtual std::string QuerySystemDescription() = 0;
+    virtual AdapterQuery QueryAdapters() = 0;
+    // Bytes in the system's code page (ANSI on Windows, UTF-8 on Linux) as UTF-8; invalid sequences
+    // become U+FFFD.
+    virtual std::string Utf8FromSystemCodePage(std::string_view bytes) = 0;
+    // A value under HKEY_LOCAL_MACHINE, read in the 32-bit view of the registry (where the program's
+    // home platform and the products it reads keep their keys), whatever the build. Nothing when the
+    // key or value is missing or of another type; Linux has no registry.
+    virtual std::optional<std::string> ReadRegistryString(std::string_view key, std::string_view value) = 0;
+    virtual std::optional<std::uint32_t> ReadRegistryDword(std::string_view key, std::string_view value) = 0;
+    // Outer size in pixels; the top-left corner stays.
+    virtual void ResizeWindow(WindowHandle w, int width, int height) = 0;
+    // Clips the window to rectangle r (window pixels) with corners cut as ellipses of the given
+    // size. Where the display cannot shape windows it stays rectangular.
+    virtual void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) = 0;
+    // From now on the window never takes the keyboard focus: showing it, raising it and clicking it
+    // leave the focus with the window that has it.
+    virtual void SetNoActivate(WindowHandle w) = 0;
 };
 
 // The backend chosen at build time.

@@ -78,5 +78,6 @@ geometry_of "$bar"
 [ "$X" -eq "$want_left" ] || fail "bar left at $X, expected $want_left (frame right $frame_right, extents $ext_left,$ext_right,$ext_top,$ext_bottom)"
 log "the bar rides on the active window at $X,$Y"
 check_about "$X" "$Y" '^hardinfo \(test\)$'
+check_popup "$X" "$Y"
 geometry_of "$bar"
 check_calendar_and_quit "$first" "$X" "$Y"

@@ -164,6 +164,42 @@ check_about() {
     log "the about dialog opened from the menu and closed with Escape"
 }
 
+# check_popup bar_x bar_y: resting on the bar opens the 344-pixel-wide popup beside it (right edges
+# aligned, or left edges near the screen's left edge; under the bar, or above it near the bottom),
+# shaped, without taking the keyboard focus; leaving the bar closes it.
+popups() {
+    local id
+    for id in $(xdotool search --onlyvisible --class "$class" 2>/dev/null); do
+        xdotool getwindowgeometry "$id" 2>/dev/null | grep -q '^ *Geometry: 344x' && echo "$id"
+    done
+    return 0
+}
+no_popup() { [ -z "$(popups)" ]; }
+check_popup() {
+    local bar_x=$1 bar_y=$2 before popup want_x
+    before=$(xdotool getwindowfocus 2>/dev/null || echo none)
+    # The pointer comes from outside the bar: a menu chosen on the bar counts as its hover.
+    xdo mousemove $((bar_x + 100)) $((bar_y + 60))
+    sleep 1
+    xdo mousemove $((bar_x + 100)) $((bar_y + 10))
+    popup=$(first_of 10 popups)
+    [ -n "$popup" ] || fail "resting on the bar opened no popup"
+    sleep 0.5
+    geometry_of "$popup"
+    want_x=$((bar_x + 232 - 344))
+    [ "$bar_x" -ge 112 ] || want_x=$bar_x
+    [ "$X" -eq "$want_x" ] || fail "popup's left at $X, expected $want_x (bar at $bar_x)"
+    [ "$Y" -eq "$((bar_y + 20))" ] || [ "$((Y + H))" -eq "$bar_y" ] ||
+        fail "popup at y $Y..$((Y + H)) is neither under nor above the bar at $bar_y"
+    [ "$H" -ge 230 ] || fail "popup only $H pixels high"
+    xwininfo -shape -id "$popup" | grep -q 'Window shape extents' || fail "the popup has no rounded shape"
+    [ "$(xdotool getwindowfocus 2>/dev/null || echo none)" = "$before" ] || fail "the popup took the keyboard focus"
+    log "the popup opened beside the bar at $X,$Y (${W}x$H), shaped, focus left where it was"
+    shot popup
+    xdo mousemove $((bar_x + 100)) $((Y > bar_y ? bar_y - 10 : bar_y + 30))
+    wait_for 5 no_popup || fail "the popup stayed after the mouse left the bar"
+}
+
 # check_calendar_and_quit pid bar_x bar_y: a double-click on the clock opens the calendar right under
 # the bar, right edges aligned; Quit from the right-click menu, by its access key, ends the program.
 check_calendar_and_quit() {

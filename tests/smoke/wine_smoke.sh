@@ -98,6 +98,7 @@ if ! wine reg query "$msinfo_key" /v PATH >/dev/null 2>&1; then
 fi
 check_about "$X" "$Y" '^(About System Information|システム情報 について)$'
 [ $msinfo_added = 0 ] || wine reg delete "$msinfo_key" /f >/dev/null 2>&1 || true
+check_popup "$X" "$Y"
 geometry_of "$bar"
 check_calendar_and_quit "$first" "$X" "$Y"
 log "PASS"

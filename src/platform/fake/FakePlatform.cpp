@@ -28,6 +28,8 @@ FakePlatform::FakePlatform() {
     systemColors[SystemColor::WindowText] = {0, 0, 0};
     systemColors[SystemColor::InfoBackground] = {255, 255, 225};
     systemColors[SystemColor::ButtonFace] = {236, 233, 216};
+    systemColors[SystemColor::ButtonText] = {0, 0, 0};
+    systemColors[SystemColor::ButtonHighlight] = {255, 255, 255};
     drives["C"] = {true, 30ull << 30, 40ull << 30, {}};  // a 40 GiB disk, three quarters free
     metrics = {{Metric::ScreenWidth, 1024}, {Metric::ScreenHeight, 768}, {Metric::CaptionHeight, 19},
                {Metric::BorderHeight, 1},   {Metric::FixedFrameX, 3},    {Metric::FixedFrameY, 3},
@@ -254,6 +256,59 @@ std::string FakePlatform::FormatShortDate(const LocalTime& t) {
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d/%02d/%02d", t.year, t.month, t.day);
     return buf;
+}
+
+std::string FakePlatform::QueryComputerName() {
+    calls.push_back("computer name");
+    return computerName;
+}
+
+std::string FakePlatform::QueryUserName() {
+    calls.push_back("user name");
+    return userName;
+}
+
+VersionRecord FakePlatform::QueryVersionRecord() {
+    calls.push_back("version");
+    return versionRecord;
+}
+
+std::string FakePlatform::QuerySystemDescription() {
+    return systemDescription;
+}
+
+AdapterQuery FakePlatform::QueryAdapters() {
+    calls.push_back("adapters");
+    return adapterQuery;
+}
+
+std::string FakePlatform::Utf8FromSystemCodePage(std::string_view bytes) {
+    return std::string(bytes);
+}
+
+std::optional<std::string> FakePlatform::ReadRegistryString(std::string_view key, std::string_view value) {
+    calls.push_back("registry");
+    const auto it = registryStrings.find(std::string(key) + "\\" + std::string(value));
+    return it == registryStrings.end() ? std::nullopt : std::optional<std::string>(it->second);
+}
+
+std::optional<std::uint32_t> FakePlatform::ReadRegistryDword(std::string_view key, std::string_view value) {
+    calls.push_back("registry");
+    const auto it = registryDwords.find(std::string(key) + "\\" + std::string(value));
+    return it == registryDwords.end() ? std::nullopt : std::optional<std::uint32_t>(it->second);
+}
+
+void FakePlatform::ResizeWindow(WindowHandle w, int width, int height) {
+    PixelRect& r = Window(w).rect;
+    r = {r.left, r.top, r.left + width, r.top + height};
+}
+
+void FakePlatform::SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) {
+    Window(w).region = FakeWindow::Region{r, ellipseWidth, ellipseHeight};
+}
+
+void FakePlatform::SetNoActivate(WindowHandle w) {
+    Window(w).noActivate = true;
 }
 
 }  // namespace platform::fake

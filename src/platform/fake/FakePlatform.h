@@ -23,6 +23,13 @@ struct FakeWindow {
     int invalidations = 0;
     std::map<int, std::pair<PixelRect, std::string>> toolTips;
     std::map<int, std::pair<PixelRect, PointerShape>> cursorAreas;
+    struct Region {
+        PixelRect rect;
+        int ellipseWidth = 0;
+        int ellipseHeight = 0;
+    };
+    std::optional<Region> region;  // set once the window is shaped
+    bool noActivate = false;
 };
 
 // A native control, as the program made and set it.
@@ -107,6 +114,14 @@ public:
     std::optional<std::string> systemInfoTool;  // nothing: no tool installed
     bool programsStart = true;                  // false: every StartProgram fails
     std::string readmePath = "/usr/share/doc/vigilon/README.md";
+    // System information: names, version record, adapters, and registry values by "key\\value".
+    std::string computerName = "MACHINE";
+    std::string userName = "user";
+    VersionRecord versionRecord;
+    std::string systemDescription;
+    AdapterQuery adapterQuery{kAdapterBufferOverflow, true, {AdapterRecord{}}};
+    std::map<std::string, std::string> registryStrings;
+    std::map<std::string, std::uint32_t> registryDwords;
 
     // --- what the program did ---
     std::map<WindowHandle, FakeWindow> windows;     // live windows only
@@ -206,6 +221,17 @@ public:
     std::string ReadmePath() override;
     void OpenAddress(std::string_view address) override;
     void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) override;
+    std::string QueryComputerName() override;
+    std::string QueryUserName() override;
+    VersionRecord QueryVersionRecord() override;
+    std::string QuerySystemDescription() override;
+    AdapterQuery QueryAdapters() override;
+    std::string Utf8FromSystemCodePage(std::string_view bytes) override;
+    std::optional<std::string> ReadRegistryString(std::string_view key, std::string_view value) override;
+    std::optional<std::uint32_t> ReadRegistryDword(std::string_view key, std::string_view value) override;
+    void ResizeWindow(WindowHandle w, int width, int height) override;
+    void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
+    void SetNoActivate(WindowHandle w) override;
 
 private:
     struct FakeTimer {

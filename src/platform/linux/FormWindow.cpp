@@ -6,10 +6,13 @@
 
 #include <FL/Fl.H>
 
+#include <algorithm>
+
 #include "platform/linux/FlDraw.h"
 #include "platform/linux/FltkCanvas.h"
 #include "platform/linux/InputMapping.h"
 #include "platform/linux/WindowManager.h"
+#include "platform/linux/WindowShape.h"
 
 namespace platform::x11 {
 
@@ -77,6 +80,8 @@ void FormWindow::Show() {
     ShowWithWmState(*this, options);
     if (override() && topMost_)
         KeepAbove(*this, true);
+    if (shape_)
+        ApplyRoundedShape(*this, shape_->rect, shape_->ellipseWidth, shape_->ellipseHeight);
 }
 
 void FormWindow::Hide() {
@@ -118,6 +123,30 @@ void FormWindow::MoveOuter(int left, int top) {
     }
     position(left, top);
     force_position(1);
+}
+
+void FormWindow::ResizeOuter(int width, int height) {
+    if (frame_ == WindowFrame::Dialog) {
+        const FrameExtents& k = DecoratedExtents();
+        width -= k.left + k.right;
+        height -= k.top + k.bottom;
+    }
+    size(std::max(width, 1), std::max(height, 1));
+}
+
+void FormWindow::SetRoundedShape(const PixelRect& r, int ellipseWidth, int ellipseHeight) {
+    shape_ = RoundedShape{r, ellipseWidth, ellipseHeight};
+    if (shown())
+        ApplyRoundedShape(*this, r, ellipseWidth, ellipseHeight);
+}
+
+void FormWindow::RefuseFocus() {
+    refuseFocus_ = true;
+    if (!shown()) {
+        set_override();
+    } else if (!override()) {
+        RefuseInputFocus(*this);
+    }
 }
 
 void FormWindow::AdoptServerPosition() {
@@ -169,7 +198,8 @@ int FormWindow::handle(int event) {
                 balloons_->Dismiss();
             // No manager gives an override-redirect window the focus: a click takes it, so keys
             // typed next (Enter for the calendar) come here, as they would to a clicked window.
-            if (override())
+            // A window that refuses the focus (the information popup) leaves it where it is.
+            if (override() && !refuseFocus_)
                 TakeInputFocus(*this);
             // A press on a native control is the control's own.
             for (int n = 0; n < children(); ++n) {

@@ -39,6 +39,13 @@ public:
     void Hide();
     PixelRect OuterRect();
     void MoveOuter(int left, int top);
+    void ResizeOuter(int width, int height);
+    // Rounded corners, applied now when shown and again at every show.
+    void SetRoundedShape(const PixelRect& r, int ellipseWidth, int ellipseHeight);
+    // Never takes the keyboard focus. Before the first show this makes the window one no manager
+    // handles (and so never focuses).
+    void RefuseFocus();
+    bool RefusesFocus() const { return refuseFocus_; }
     // Takes the position the server reports for the window as its own, without moving it: after the
     // manager moved it, before FLTK has read the manager's notice of the move.
     void AdoptServerPosition();
@@ -77,6 +84,13 @@ private:
     int inset_;  // the drawn one-pixel frame of ThinBorder windows
     bool topMost_ = false;
     std::optional<std::uint8_t> alpha_;
+    struct RoundedShape {
+        PixelRect rect;
+        int ellipseWidth;
+        int ellipseHeight;
+    };
+    std::optional<RoundedShape> shape_;
+    bool refuseFocus_ = false;
     int depth_ = 0;
     bool deleteWhenIdle_ = false;
     std::chrono::steady_clock::time_point lastPress_{};

@@ -138,6 +138,10 @@ Color LinuxPlatform::SystemColorValue(SystemColor c) {
             return InfoBackground();
         case SystemColor::ButtonFace:
             return {240, 240, 240};
+        case SystemColor::ButtonText:
+            return {0, 0, 0};
+        case SystemColor::ButtonHighlight:
+            return {255, 255, 255};
     }
     return {0, 0, 0};
 }

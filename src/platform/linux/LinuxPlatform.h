@@ -91,6 +91,18 @@ public:
     // xdg-open, detached; nothing when it is not installed.
     void OpenAddress(std::string_view address) override;
     void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) override;
+    // --- system information and the popup ---
+    std::string QueryComputerName() override;
+    std::string QueryUserName() override;
+    VersionRecord QueryVersionRecord() override;
+    std::string QuerySystemDescription() override;
+    AdapterQuery QueryAdapters() override;
+    std::string Utf8FromSystemCodePage(std::string_view bytes) override;
+    std::optional<std::string> ReadRegistryString(std::string_view key, std::string_view value) override;
+    std::optional<std::uint32_t> ReadRegistryDword(std::string_view key, std::string_view value) override;
+    void ResizeWindow(WindowHandle w, int width, int height) override;
+    void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
+    void SetNoActivate(WindowHandle w) override;
 
 private:
     // nullptr for a handle that is not (or no longer) one of ours.

@@ -118,6 +118,9 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_ERASEBKGND:
             return 1;  // WM_PAINT covers every pixel
+        case WM_MOUSEACTIVATE:
+            // A click still reaches the window; only the activation is left out.
+            return refuseActivation_ ? MA_NOACTIVATE : ::DefWindowProcW(hwnd_, msg, wp, lp);
         case WM_PAINT:
             Paint();
             return 0;

@@ -33,6 +33,9 @@ public:
     // sees the key first, then Tab, Shift+Tab and the access keys move or click as in a dialog.
     // True when the message has been handled (or the form closed) and must not be dispatched.
     static bool PreTranslate(MSG& msg);
+    // A window that refuses activation is never made the active window: not when shown, raised or clicked.
+    bool RefusesActivation() const { return refuseActivation_; }
+    void RefuseActivation() { refuseActivation_ = true; }
     void SetToolTip(int id, const PixelRect& r, std::string_view text);
     HWND ToolTipWindow() const { return tips_.Window(); }
     // The pointer's shape over r; Arrow removes the area of this id.
@@ -67,6 +70,7 @@ private:
     int depth_ = 0;
     bool destroyed_ = false;
     HWND focus_ = nullptr;  // the child control that had the focus when the window was last deactivated
+    bool refuseActivation_ = false;
 };
 
 }  // namespace platform::win32

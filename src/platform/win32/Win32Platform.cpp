@@ -4,6 +4,7 @@
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/ProcessServices.h"
 #include "platform/win32/SysInfoTool.h"
+#include "platform/win32/SystemInformation.h"
 #include "platform/win32/SystemReadings.h"
 #include "platform/win32/TextConversion.h"
 #include "platform/win32/ToolTips.h"
@@ -49,7 +50,7 @@ void Win32Platform::SetVisible(WindowHandle w, bool visible) {
         return;
     }
     const FormWindow* form = FormWindow::FromHandle(hwnd);
-    const bool activate = form && form->Frame() == WindowFrame::Dialog;
+    const bool activate = form && form->Frame() == WindowFrame::Dialog && !form->RefusesActivation();
     ::ShowWindow(hwnd, activate ? SW_SHOW : SW_SHOWNOACTIVATE);
 }
 
@@ -76,7 +77,9 @@ void Win32Platform::Invalidate(WindowHandle w, const PixelRect& r) {
 // is not: Wine would make it the foreground window and take the keyboard from the bar.
 void Win32Platform::SetTopMost(WindowHandle w) {
     HWND hwnd = HwndOf(w);
-    const UINT activation = ::IsWindowVisible(hwnd) ? 0 : SWP_NOACTIVATE;
+    const FormWindow* form = FormWindow::FromHandle(hwnd);
+    const bool refuses = form && form->RefusesActivation();
+    const UINT activation = ::IsWindowVisible(hwnd) && !refuses ? 0 : SWP_NOACTIVATE;
     ::SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | activation);
 }
 
@@ -105,6 +108,12 @@ Color Win32Platform::SystemColorValue(SystemColor c) {
             break;
         case SystemColor::ButtonFace:
             index = COLOR_BTNFACE;
+            break;
+        case SystemColor::ButtonText:
+            index = COLOR_BTNTEXT;
+            break;
+        case SystemColor::ButtonHighlight:
+            index = COLOR_BTNHIGHLIGHT;
             break;
     }
     const COLORREF rgb = ::GetSysColor(index);
@@ -198,6 +207,47 @@ void Win32Platform::OpenAddress(std::string_view address) {
 void Win32Platform::SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) {
     if (FormWindow* form = FormWindow::FromHandle(HwndOf(w)))
         form->SetCursorArea(id, r, shape);
+}
+
+std::string Win32Platform::QueryComputerName() {
+    return win32::QueryComputerName();
+}
+std::string Win32Platform::QueryUserName() {
+    return win32::QueryUserName();
+}
+VersionRecord Win32Platform::QueryVersionRecord() {
+    return win32::QueryVersionRecord();
+}
+// Windows names itself through its version record.
+std::string Win32Platform::QuerySystemDescription() {
+    return {};
+}
+AdapterQuery Win32Platform::QueryAdapters() {
+    return win32::QueryAdapters();
+}
+std::string Win32Platform::Utf8FromSystemCodePage(std::string_view bytes) {
+    return Utf8FromAnsi(bytes);
+}
+std::optional<std::string> Win32Platform::ReadRegistryString(std::string_view key, std::string_view value) {
+    return win32::ReadRegistryString(key, value);
+}
+std::optional<std::uint32_t> Win32Platform::ReadRegistryDword(std::string_view key, std::string_view value) {
+    return win32::ReadRegistryDword(key, value);
+}
+
+void Win32Platform::ResizeWindow(WindowHandle w, int width, int height) {
+    ::SetWindowPos(HwndOf(w), nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Platform::SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) {
+    HRGN region = ::CreateRoundRectRgn(r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
+    if (region && !::SetWindowRgn(HwndOf(w), region, TRUE))
+        ::DeleteObject(region);  // refused: still ours
+}
+
+void Win32Platform::SetNoActivate(WindowHandle w) {
+    if (FormWindow* form = FormWindow::FromHandle(HwndOf(w)))
+        form->RefuseActivation();
 }
 
 }  // namespace win32

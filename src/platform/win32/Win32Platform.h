@@ -98,6 +98,19 @@ public:
     // "explorer" and the address, minimised with the focus.
     void OpenAddress(std::string_view address) override;
     void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) override;
+    // --- system information and the popup ---
+    std::string QueryComputerName() override;
+    std::string QueryUserName() override;
+    VersionRecord QueryVersionRecord() override;
+    std::string QuerySystemDescription() override;
+    AdapterQuery QueryAdapters() override;
+    std::string Utf8FromSystemCodePage(std::string_view bytes) override;
+    std::optional<std::string> ReadRegistryString(std::string_view key, std::string_view value) override;
+    std::optional<std::uint32_t> ReadRegistryDword(std::string_view key, std::string_view value) override;
+    void ResizeWindow(WindowHandle w, int width, int height) override;
+    // CreateRoundRectRgn given to the window with SetWindowRgn, which owns it from then on.
+    void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
+    void SetNoActivate(WindowHandle w) override;
 
     HWND Owner() const { return owner_; }
 

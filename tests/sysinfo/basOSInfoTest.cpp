@@ -1,0 +1,70 @@
+// The OS display text for every row of both version tables.
+#include <gtest/gtest.h>
+
+#include "support/FakeFixture.h"
+#include "sysinfo/basOSInfo.h"
+
+namespace {
+
+struct VersionCase {
+    const char* what;
+    platform::VersionRecord record;
+    const char* text;
+};
+
+platform::VersionRecord Win9x(std::uint32_t minor, std::uint32_t build, const char* csd, std::uint32_t major = 4) {
+    return {true, false, 1, major, minor, build, csd, 0, 0};
+}
+platform::VersionRecord Nt(std::uint32_t major,
+                           std::uint32_t minor,
+                           const char* csd,
+                           bool extended,
+                           std::uint8_t productType = 0,
+                           std::uint16_t suite = 0) {
+    return {true, extended, 2, major, minor, 2600, csd, productType, suite};
+}
+
+const VersionCase kVersions[] = {
+    {"95: service text glued on, before the build", Win9x(0, 0x040003B6, " C"), "Windows 95 C Build: 950"},
+    {"98: no service text", Win9x(10, 0x040A08AE, " A "), "Windows 98 Build: 2222"},
+    {"Me", Win9x(90, 0x045A0BB8, ""), "Windows Me Build: 3000"},
+    {"a later 4.x", Win9x(95, 7, ""), "Windows Me later Build: 7"},
+    {"major 5 of the family", Win9x(0, 1, "x", 5), "Windows Me later Build: 1"},
+    {"low half 0x8000 and up is negative", Win9x(10, 0x0000FFFE, ""), "Windows 98 Build: -2"},
+    {"NT 4.0 workstation, extended", Nt(4, 0, "Service Pack 6", true, 1),
+     "Windows NT Version 4.00 Workstation Service Pack 6"},
+    {"NT 4.0 server, extended", Nt(4, 0, "", true, 3), "Windows NT Version 4.00 Server"},
+    {"NT 4.0 without the extended record", Nt(4, 0, "Service Pack 3", false, 1),
+     "Windows NT Version 4.00 Service Pack 3"},
+    {"3.51", Nt(3, 51, "", false), "Windows NT Version 3.51"},
+    {"3.10", Nt(3, 10, "", false), "Windows NT Version 3.10"},
+    {"minor 1", Nt(3, 1, "", false), "Windows NT Version 3.01"},
+    {"2000 Professional", Nt(5, 0, "Service Pack 4", true, 1), "Windows 2000 Professional Service Pack 4"},
+    {"2000 Server", Nt(5, 0, "", true, 3), "Windows 2000 Server"},
+    {"2000 domain controller", Nt(5, 0, "Service Pack 2", true, 2), "Windows 2000 Service Pack 2"},
+    {"XP Home whatever the product type", Nt(5, 1, "Service Pack 2", true, 3, 0x200),
+     "Windows XP Home Edition Service Pack 2"},
+    {"XP Professional", Nt(5, 1, "", true, 1), "Windows XP Professional"},
+    {"5.1 server", Nt(5, 1, "Service Pack 1", true, 3), "Windows 2002 .NET Server Service Pack 1"},
+    {"5.1 without the extended record", Nt(5, 1, "", false, 1, 0x200), "Windows XP"},
+    {"5.2", Nt(5, 2, "Service Pack 2", true, 3), "Windows Whistlar later Service Pack 2"},
+    {"6.1", Nt(6, 1, "", true, 1), "Windows Whistlar later"},
+    {"another platform id", {true, true, 3, 5, 1, 0, "", 1, 0}, ""},
+    {"the plain query failed", {false, true, 2, 5, 1, 0, "", 1, 0}, ""},
+};
+
+TEST(OSVersionText, EveryRowOfBothTables) {
+    for (const VersionCase& c : kVersions)
+        EXPECT_EQ(basOSInfo::OSVersionText(c.record), c.text) << c.what;
+}
+
+class OSVersion : public testsupport::FakeFixture {};
+
+TEST_F(OSVersion, ASystemWithoutAWindowsRecordNamesItself) {
+    fake.systemDescription = "Debian GNU/Linux 12 (bookworm) 6.1.0-18-amd64";
+    EXPECT_EQ(basOSInfo::GetOSVersion(), fake.systemDescription);
+    fake.versionRecord = Nt(5, 1, "", true, 1);
+    EXPECT_EQ(basOSInfo::GetOSVersion(), "Windows XP Professional");
+}
+
+}  // namespace

@@ -1,0 +1,190 @@
+// The snapshot the bar takes and the popup that shows it: contents, size, place, shape and clicks.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "bar/frmMain.h"
+#include "core/AppSettings.h"
+#include "support/FakeFixture.h"
+#include "sysinfo/AdapterRecords.h"
+#include "sysinfo/SystemSnapshot.h"
+#include "sysinfo/frmPopup.h"
+
+namespace {
+
+using testsupport::Adapter;
+using testsupport::Listed;
+
+constexpr const char* kEngineKey = "SOFTWARE\\Network Associates\\TVD\\Shared Components\\VirusScan Engine\\4.0.xx\\";
+
+class Popup : public testsupport::FakeFixture {
+protected:
+    Popup() {
+        fake.computerName = "BUILD-7";
+        fake.userName = "hanako";
+        fake.versionRecord = {true, true, 2, 5, 1, 2600, "Service Pack 2", 1, 0};
+        fake.adapterQuery = Listed({Adapter("Intel(R) PRO/1000 MT", {0x00, 0x0C, 0x29, 0xAB, 0x01, 0xFF},
+                                            "192.168.1.20", "255.255.255.0", "192.168.1.1")});
+        fake.registryStrings[std::string(kEngineKey) + "szEngineVer"] = "4.4.00";
+        fake.registryStrings[std::string(kEngineKey) + "szDatVersion"] = "4.0.4321";
+    }
+    // The bar at (left, top) pixels, then the popup opened beside it.
+    frmPopup& Open(int left = 600, int top = 50) {
+        frmMain::Get().Move(forms::ToTwips(left), forms::ToTwips(top));
+        frmPopup& popup = frmPopup::Get();
+        popup.Show();
+        return popup;
+    }
+    platform::PixelRect Rect() { return fake.GetWindowRect(frmPopup::Get().hWnd()); }
+};
+
+// The popup shows the snapshot of the bar's start, and a new one only at its next opening.
+TEST_F(Popup, ShowsTheLatestSnapshot) {
+    frmPopup& p = Open();
+    EXPECT_EQ(p.lblTitle.Caption(), "コンピュータの情報");
+    EXPECT_EQ(p.lblOSVersion.Caption(), "Windows XP Professional Service Pack 2");
+    EXPECT_EQ(p.lblComName.Caption(), "BUILD-7");
+    EXPECT_EQ(p.lblUserName.Caption(), "hanako");
+    EXPECT_EQ(p.txtNetworkCard[0].Caption(), "Intel(R) PRO/1000 MT");
+    EXPECT_EQ(p.lblMACAddr[0].Caption(), "00-0C-29-AB-01-FF");
+    EXPECT_EQ(p.lblIPAddr[0].Caption(), "192.168.1.20");
+    EXPECT_EQ(p.lblNetmask[0].Caption(), "255.255.255.0");
+    EXPECT_EQ(p.lblGateway[0].Caption(), "192.168.1.1");
+
+    fake.computerName = "RENAMED";
+    fake.adapterQuery = {232, false, {}};
+    frmMain::Get().SetToolTipText();
+    // A failed adapter query is reported and leaves one empty block; the other values are taken.
+    ASSERT_EQ(fake.messageBoxes.size(), 1u);
+    EXPECT_EQ(p.lblComName.Caption(), "BUILD-7");
+    frmPopup::Unload();
+    frmPopup& again = Open();
+    EXPECT_EQ(again.lblComName.Caption(), "RENAMED");
+    EXPECT_EQ(again.lblOSVersion.Caption(), "Windows XP Professional Service Pack 2");
+    EXPECT_EQ(again.txtNetworkCard[0].Caption(), "");
+    EXPECT_EQ(again.lblMACAddr[0].Caption(), "");
+    EXPECT_EQ(Rect().Height(), 230);
+}
+
+TEST_F(Popup, TheAntivirusRowsOrTheNetworkTitle) {
+    for (const bool on : {false, true}) {
+        frmPopup::Unload();
+        core::AppSettings.McAfee = on;
+        frmPopup& p = Open();
+        EXPECT_EQ(p.lblNetworkTitle.Visible(), !on);
+        for (forms::Label* l : {&p.lblEngineTitle, &p.lblEngine, &p.lblDatFileTitle, &p.lblDatFile, &p.linMcAfee})
+            EXPECT_EQ(l->Visible(), on) << l->Name();
+        // Read whatever the setting.
+        EXPECT_EQ(p.lblEngine.Caption(), "4.4.00");
+        EXPECT_EQ(p.lblDatFile.Caption(), "4.0.4321");
+    }
+}
+
+TEST_F(Popup, DescriptionsAreCutAtFortyCharacters) {
+    const std::string fortyOne = "ＡＢＣ" + std::string(37, 'x') + "Z";
+    fake.adapterQuery = Listed({Adapter(fortyOne, {1, 2})});
+    frmMain::Get().SetToolTipText();
+    EXPECT_EQ(Open().txtNetworkCard[0].Caption(), "ＡＢＣ" + std::string(37, 'x'));
+}
+
+TEST_F(Popup, OneBlockPerAdapterGrowingWhileTheScreenHasRoom) {
+    struct Case {
+        int adapters;
+        int barTop;
+        int heightPx;
+        std::size_t filled;  // blocks with a description
+    } const cases[] = {
+        {1, 50, 230, 1},  {2, 50, 319, 2}, {3, 50, 407, 3}, {4, 50, 496, 4},  // 7440 twips
+        {8, 50, 673, 6},   // 768 - 70 pixels under the bar: room for six
+        {8, 700, 673, 6},  // the room above the bar counts the same
+        {5, 300, 407, 3},  // neither side has room for a fourth: the design's three
+    };
+    for (const Case& c : cases) {
+        std::vector<platform::AdapterRecord> list;
+        for (int i = 0; i < c.adapters; ++i)
+            list.push_back(Adapter("eth" + std::to_string(i), {static_cast<std::uint8_t>(i)}));
+        fake.adapterQuery = Listed(list);
+        frmMain::Get().SetToolTipText();
+        frmPopup::Unload();
+        frmPopup& p = Open(600, c.barTop);
+        EXPECT_EQ(Rect().Height(), c.heightPx) << c.adapters << " at " << c.barTop;
+        std::size_t filled = 0;
+        for (const forms::Label& card : p.txtNetworkCard)
+            filled += card.Caption().empty() ? 0 : 1;
+        EXPECT_EQ(filled, c.filled) << c.adapters << " at " << c.barTop;
+        EXPECT_EQ(p.txtNetworkCard[filled - 1].Caption(), "eth" + std::to_string(filled - 1));
+        // Painting covers the grown window.
+        EXPECT_EQ(fake.Paint(p.hWnd()).front().rect, (platform::PixelRect{0, 0, 344, c.heightPx}));
+    }
+}
+
+TEST_F(Popup, PlacedBesideTheBar) {
+    struct Case {
+        const char* what;
+        int barLeft, barTop;
+        platform::PixelRect popup;
+    } const cases[] = {
+        {"under it, right edges aligned", 600, 50, {488, 70, 832, 300}},
+        {"above it at the screen's bottom", 600, 600, {488, 370, 832, 600}},
+        {"just room below", 600, 518, {488, 538, 832, 768}},
+        {"left-aligned near the left edge", 50, 50, {50, 70, 394, 300}},
+        {"right-aligned once the bar is far enough", 112, 50, {0, 70, 344, 300}},
+        {"both", 0, 700, {0, 470, 344, 700}},
+    };
+    for (const Case& c : cases) {
+        frmPopup::Unload();
+        Open(c.barLeft, c.barTop);
+        EXPECT_EQ(Rect(), c.popup) << c.what;
+    }
+}
+
+TEST_F(Popup, RoundedTopmostAndNeverActivated) {
+    const platform::fake::FakeWindow& w = fake.Window(Open().hWnd());
+    ASSERT_TRUE(w.region);
+    EXPECT_EQ(w.region->rect, (platform::PixelRect{0, 0, 344, 230}));
+    EXPECT_EQ(w.region->ellipseWidth, 15);
+    EXPECT_EQ(w.region->ellipseHeight, 15);
+    EXPECT_TRUE(w.noActivate);
+    EXPECT_GT(w.topMostCalls, 0);
+    EXPECT_TRUE(w.visible);
+    EXPECT_TRUE(fake.activations.empty());
+    const auto ops = fake.Paint(frmPopup::Get().hWnd());
+    EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const platform::fake::DrawOp& op) {
+        return op.kind == platform::fake::DrawOp::Icon && op.rect == platform::PixelRect{16, 6, 40, 30};
+    })) << "the program's icon, 24 x 24";
+}
+
+// A click is a left press and release on the same place; only the background, title and icon close.
+TEST_F(Popup, WhichClicksClose) {
+    struct Case {
+        const char* what;
+        int button, x, y, releaseX, releaseY;
+        bool closes;
+    } const cases[] = {
+        {"background", 1, 330, 20, 330, 20, true},
+        {"title", 1, 60, 15, 60, 15, true},
+        {"icon", 1, 25, 15, 25, 15, true},
+        {"OS value", 1, 100, 45, 100, 45, false},
+        {"a caption", 1, 30, 45, 30, 45, false},
+        {"a line", 1, 100, 32, 100, 32, false},
+        {"description", 1, 50, 148, 50, 148, false},
+        {"MAC value", 1, 200, 165, 200, 165, false},
+        {"right button", 2, 330, 20, 330, 20, false},
+        {"released off the title", 1, 60, 15, 200, 100, false},
+    };
+    for (const Case& c : cases) {
+        platform::WindowListener& l = *fake.Window(Open().hWnd()).listener;
+        l.OnMouseDown({c.button, 0, c.x, c.y});
+        l.OnMouseUp({0, 0, c.releaseX, c.releaseY});
+        EXPECT_EQ(!frmPopup::IsLoaded(), c.closes) << c.what;
+        frmPopup::Unload();
+    }
+}
+
+TEST_F(Popup, KeyReleasesGoToTheBar) {
+    Open();
+    fake.Window(frmPopup::Get().hWnd()).listener->OnKeyUp(13, 0);  // Enter: the bar opens the calendar
+    EXPECT_TRUE(frmMain::bCalendar);
+}
+
+}  // namespace

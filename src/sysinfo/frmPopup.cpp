@@ -162,30 +162,32 @@ void frmPopup::FillAdapterBlock(std::size_t k) {
 }
 
 // Three blocks always fit the design; beyond them the window grows one block per adapter while it
-// still fits on the screen, above or below the bar, and the adapters after that are left out.
+// still fits on the bar's monitor, above or below the bar, and the adapters after that are left out.
 std::size_t frmPopup::BlocksShown(std::size_t adapters) const {
     if (adapters <= kDesignBlocks || !frmMain::IsLoaded())
         return std::min<std::size_t>(adapters, kDesignBlocks);
     const frmMain& bar = frmMain::Get();
-    const Twips room = std::max(forms::Screen::Height() - (bar.Top() + bar.Height()), bar.Top());
+    const forms::Screen::Area monitor = forms::Screen::MonitorOf(bar.hWnd());
+    const Twips room = std::max(monitor.bottom - (bar.Top() + bar.Height()), bar.Top() - monitor.top);
     std::size_t blocks = kDesignBlocks;
     while (blocks < adapters && kOneBlockHeight + kBlockStep * static_cast<Twips>(blocks) <= room)
         ++blocks;
     return blocks;
 }
 
-// Under the bar with the right edges aligned; above it when the screen ends below; left-aligned with
-// it when the popup would start left of the screen.
+// Under the bar with the right edges aligned; above it when the bar's monitor ends below; left-aligned
+// with it when the popup would start left of that monitor.
 void frmPopup::PlaceBesideBar() {
     if (!frmMain::IsLoaded())
         return;
     const frmMain& bar = frmMain::Get();
+    const forms::Screen::Area monitor = forms::Screen::MonitorOf(bar.hWnd());
     const Twips barBottom = bar.Top() + bar.Height();
     Twips top = barBottom;
     Twips left = bar.Left() + bar.Width() - Width();
-    if (forms::Screen::Height() - barBottom < Height())
+    if (monitor.bottom - barBottom < Height())
         top = bar.Top() - Height();
-    if (Width() - bar.Width() > bar.Left())
+    if (Width() - bar.Width() > bar.Left() - monitor.left)
         left = bar.Left();
     Move(left, top);
 }

@@ -136,6 +136,13 @@ TEST_F(Popup, PlacedBesideTheBar) {
         Open(c.barLeft, c.barTop);
         EXPECT_EQ(Rect(), c.popup) << c.what;
     }
+
+    // On a second monitor right of the first, its own edges count: left-aligned near its left edge,
+    // above the bar near its bottom.
+    fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 600}};
+    frmPopup::Unload();
+    Open(1074, 450);
+    EXPECT_EQ(Rect(), (platform::PixelRect{1074, 220, 1418, 450}));
 }
 
 TEST_F(Popup, RoundedTopmostAndNeverActivated) {

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr forms::Twips kTwips = forms::kTwipsPerPixel;
-
 bool HasCaptionButtons(std::uint32_t style) {
     return (style & (platform::kStyleMaximizeBox | platform::kStyleMinimizeBox)) != 0;
 }
@@ -50,15 +48,15 @@ void frmMain::RideOn(platform::WindowHandle window) {
         return;
     platform::PixelRect caption;
     basProcedure::GetCaptionRect(window, caption);
-    if (2 * Width() >= static_cast<forms::Twips>(caption.Width()) * kTwips)
+    using forms::ToTwips;
+    if (2 * Width() >= ToTwips(caption.Width()))
         return;
-    const forms::Twips captionHeight = static_cast<forms::Twips>(caption.Height());
     if (state == platform::kShowNormal) {
-        SetTop(static_cast<forms::Twips>(normal.top + caption.bottom) * kTwips - Height());
-        SetLeft(static_cast<forms::Twips>(normal.right) * kTwips - Width() - 3 * kTwips * captionHeight - 50);
+        SetTop(ToTwips(normal.top + caption.bottom) - Height());
+        SetLeft(ToTwips(normal.right) - Width() - ToTwips(3 * caption.Height()) - 50);
     } else {
         // A maximised window's frame lies off the screen; the caption bar starts at the top.
-        SetTop(captionHeight * kTwips - Height());
+        SetTop(ToTwips(caption.Height()) - Height());
         SetLeft(forms::Screen::Width() - 4600);
     }
 }

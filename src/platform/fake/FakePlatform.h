@@ -99,6 +99,7 @@ public:
     int menuChoice = -1;               // what the next popup menu returns
     std::function<void()> duringMenu;  // runs while the menu is "open"
     std::function<void()> duringDrag;  // runs while the move loop is "running"
+    int dpi = 96;                      // see ChangeDpi to change it under running windows
 
     // --- what the program did ---
     std::map<WindowHandle, FakeWindow> windows;     // live windows only
@@ -134,6 +135,8 @@ public:
     std::size_t RunningTimers() const { return timers_.size(); }
     // The interval of every running timer, for checks on what is scheduled.
     std::vector<std::uint32_t> TimerIntervals() const;
+    // The display's resolution changes under the program: every window hears of it.
+    void ChangeDpi(int newDpi);
 
     // --- Platform ---
     WindowHandle CreateFormWindow(const WindowSpec& layout, WindowListener& listener) override;
@@ -189,6 +192,8 @@ public:
     LocalTime Now() override;
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
+    int ScreenDpi() override;
+    void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
 
 private:
     struct FakeTimer {

@@ -106,6 +106,14 @@ void FormWindow::MoveOuter(int left, int top) {
     force_position(1);
 }
 
+void FormWindow::ResizeClient(int clientWidth, int clientHeight) {
+    size(clientWidth + 2 * inset_, clientHeight + 2 * inset_);
+}
+
+void FormWindow::DpiChanged() {
+    Notify([](WindowListener& l) { l.OnDpiChanged(); });
+}
+
 void FormWindow::AdoptServerPosition() {
     if (!shown())
         return;

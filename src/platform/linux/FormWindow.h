@@ -35,6 +35,9 @@ public:
     void Hide();
     PixelRect OuterRect();
     void MoveOuter(int left, int top);
+    void ResizeClient(int clientWidth, int clientHeight);
+    // Tells the listener that the platform's DPI changed.
+    void DpiChanged();
     // Takes the position the server reports for the window as its own, without moving it: after the
     // manager moved it, before FLTK has read the manager's notice of the move.
     void AdoptServerPosition();

@@ -77,11 +77,18 @@ public:
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
 
+    // Xft.dpi, read when first asked and again whenever the resource database changes; a new value
+    // reaches every form window.
+    int ScreenDpi() override;
+    void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
+
 private:
     // nullptr for a handle that is not (or no longer) one of ours.
     FormWindow* Find(WindowHandle w) const;
     // The X window behind one of our shown windows or a foreign handle; 0 for anything else.
     unsigned long XidFor(WindowHandle w) const;
+    void UseDpi(int dpi);
+    void ResourcesChanged();
 
     struct ControlEntry {
         WindowHandle form;
@@ -94,6 +101,7 @@ private:
     // Handles are counters, never pointers: a stale handle finds nothing instead of freed memory.
     std::unordered_map<WindowHandle, FormWindow*> windows_;
     WindowHandle lastHandle_ = 0;
+    int dpi_ = 0;  // not read yet
 };
 
 }  // namespace platform::x11

@@ -31,6 +31,10 @@ public:
     // sees the key first, then Tab, Shift+Tab and the access keys move or click as in a dialog.
     // True when the message has been handled (or the form closed) and must not be dispatched.
     static bool PreTranslate(MSG& msg);
+    // Resizes the window so its client area is this size; the top-left corner stays.
+    void ResizeClient(int clientWidth, int clientHeight);
+    // Tells every form window of this thread that the DPI changed.
+    static void NotifyDpiChanged();
     void SetToolTip(int id, const PixelRect& r, std::string_view text);
     HWND ToolTipWindow() const { return tips_.Window(); }
 
@@ -40,11 +44,13 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static BOOL CALLBACK NotifyOneDpiChanged(HWND hwnd, LPARAM);
     FormWindow(const WindowSpec& desc, WindowListener& listener, FontCache& fonts);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     void Paint();
     void MouseDown(WPARAM wp, LPARAM lp, bool doubleClick);
     void MouseUp(WPARAM wp, LPARAM lp);
+    void DpiChanged(int dpi, const RECT& suggested);
 
     HWND hwnd_ = nullptr;
     WindowListener& listener_;

@@ -87,6 +87,10 @@ public:
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
 
+    // The primary monitor's DPI at start; then that of the monitor a form window was last moved onto.
+    int ScreenDpi() override;
+    void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
+
     HWND Owner() const { return owner_; }
 
 private:

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr forms::Twips kTwips = forms::kTwipsPerPixel;
-
 bool HasCaptionButtons(std::uint32_t style) {
     return (style & (platform::kStyleMaximizeBox | platform::kStyleMinimizeBox)) != 0;
 }
@@ -52,24 +50,24 @@ void frmMain::RideOn(platform::WindowHandle window) {
         return;
     platform::PixelRect caption;
     basProcedure::GetCaptionRect(window, caption);
-    if (2 * Width() >= static_cast<forms::Twips>(caption.Width()) * kTwips)
+    using forms::ToTwips;
+    if (2 * Width() >= ToTwips(caption.Width()))
         return;
-    const forms::Twips captionHeight = static_cast<forms::Twips>(caption.Height());
+    const int captionHeight = caption.Height();
     const std::optional<int> buttons = p.GetCaptionButtonsWidth(window);
     if (state == platform::kShowNormal) {
-        const forms::Twips reserve =
-            buttons ? static_cast<forms::Twips>(*buttons) * kTwips : 3 * kTwips * captionHeight;
-        SetTop(static_cast<forms::Twips>(normal.top + caption.bottom) * kTwips - Height());
-        SetLeft(static_cast<forms::Twips>(normal.right) * kTwips - Width() - reserve - 50);
+        const forms::Twips reserve = ToTwips(buttons ? *buttons : 3 * captionHeight);
+        SetTop(ToTwips(normal.top + caption.bottom) - Height());
+        SetLeft(ToTwips(normal.right) - Width() - reserve - 50);
     } else {
         // A maximised window's frame lies off its monitor; the caption bar starts at the monitor's top,
         // and the buttons end at its right edge.
         const platform::PixelRect monitor = p.GetMonitorRect(window);
-        SetTop((static_cast<forms::Twips>(monitor.top) + captionHeight) * kTwips - Height());
+        SetTop(ToTwips(monitor.top + captionHeight) - Height());
         if (buttons) {
-            SetLeft(static_cast<forms::Twips>(monitor.right - *buttons) * kTwips - Width() - 50);
+            SetLeft(ToTwips(monitor.right - *buttons) - Width() - 50);
         } else {
-            SetLeft(static_cast<forms::Twips>(monitor.right) * kTwips - 4600);
+            SetLeft(ToTwips(monitor.right) - 4600);
         }
     }
 }

@@ -29,9 +29,9 @@ void Bevel(platform::Canvas& canvas,
 }
 
 // The canvas draws a line of text from the top of its rectangle and reports no metrics; the font's
-// em at 96 dpi stands in for the line height to centre the caption vertically.
+// em at the display's resolution stands in for the line height to centre the caption vertically.
 int LineHeightEstimate(const platform::Font& font) {
-    return static_cast<int>(std::lround(font.points * 96.0 / 72.0));
+    return static_cast<int>(std::lround(font.points * platform::Current().ScreenDpi() / 72.0));
 }
 
 // The caption as shown: "&" marks the access key and is not drawn itself; "&&" shows one "&".

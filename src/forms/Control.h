@@ -65,6 +65,8 @@ public:
     // Client pixels covered by the control (each edge rounded on its own).
     platform::PixelRect PixelBounds() const;
     bool Contains(int xPx, int yPx) const;
+    // The display's resolution changed: whatever the control keeps in pixels is worked out again.
+    void Relayout() { BoundsChanged(); }
 
     virtual void Paint(platform::Canvas& canvas) const = 0;
     // Mouse input in twips relative to the control; the default ignores it.

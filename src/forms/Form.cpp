@@ -167,8 +167,24 @@ void Form::UpdateCursorArea(const Label& label) {
     platform::Current().SetCursorArea(hwnd_, ToolId(label), label.PixelBounds(), shape);
 }
 
+platform::PixelRect Form::ClientRect() const {
+    return {0, 0, ToPixels(layout_.clientWidth), ToPixels(layout_.clientHeight)};
+}
+
+// The same twips make other pixels now: the window takes its new size and every control works out
+// its pixels again (tooltip regions, native widgets) before all of it is repainted.
+void Form::OnDpiChanged() {
+    if (hwnd_ == 0)
+        return;
+    const platform::PixelRect client = ClientRect();
+    platform::Current().ResizeClient(hwnd_, client.right, client.bottom);
+    for (Control* c : controls_)
+        c->Relayout();
+    InvalidatePixels(client);
+}
+
 void Form::OnPaint(platform::Canvas& canvas) {
-    const platform::PixelRect client{0, 0, ToPixels(layout_.clientWidth), ToPixels(layout_.clientHeight)};
+    const platform::PixelRect client = ClientRect();
     canvas.FillRect(client, layout_.backColor.Resolve());
     for (const Control* c : controls_) {
         const platform::PixelRect r = c->PixelBounds();

@@ -94,10 +94,12 @@ private:
     void OnKeyDown(int keyCode, int shift) override;
     void OnKeyUp(int keyCode, int shift) override;
     void OnCloseRequest() override;
+    void OnDpiChanged() override;
 
     Control* HitTest(int xPx, int yPx) const;
     int ToolId(const Label& label) const;
     platform::PixelRect OuterRect() const;
+    platform::PixelRect ClientRect() const;
 
     std::string name_;
     FormSpec layout_;

@@ -87,6 +87,8 @@ public:
     virtual void OnKeyUp(int /*keyCode*/, int /*shift*/) {}
     // The system asks the window to close (close box, Alt+F4, window manager).
     virtual void OnCloseRequest() {}
+    // The platform's ScreenDpi has changed: the window's sizes and fonts are to be worked out anew.
+    virtual void OnDpiChanged() {}
 };
 
 enum class WindowFrame {
@@ -435,6 +437,14 @@ public:
     // From now on the window never takes the keyboard focus: showing it, raising it and clicking it
     // leave the focus with the window that has it.
     virtual void SetNoActivate(WindowHandle w) = 0;
+
+    // --- display scaling ------------------------------------------------------------------
+    // Dots per inch of the display the program's windows are laid out and drawn for, 96 at the
+    // normal size; always positive. Fonts in points are drawn at this resolution. When it changes
+    // (a window was moved onto a monitor of another scale), every form window hears OnDpiChanged.
+    virtual int ScreenDpi() = 0;
+    // Gives the window a client area of this many pixels, its outer top-left corner staying put.
+    virtual void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) = 0;
 };
 
 // The backend chosen at build time.

@@ -1,11 +1,17 @@
 # Helpers of the smoke tests, sourced by linux_smoke.sh and wine_smoke.sh: a private Xvfb, polling,
 # window look-up and geometry, screenshots, and the checks both make the same way (a refused second
 # copy, the calendar under the bar, Quit from the menu). The script sets tag (its log prefix) and
-# class (the WM_CLASS of Vigilon's windows) first. Every process added to pids is ended on exit.
+# class (the WM_CLASS of Vigilon's windows) first, and may set dpi, bar_w, bar_h, calendar_size,
+# about_size, popup_w and px (the pixels of a twips value) for a display of another resolution. Every
+# process added to pids is ended on exit.
 # shellcheck shell=bash disable=SC2034,SC2154,SC2317
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/vigilon-$tag.XXXXXX")
 pids=()
+# Sizes on a 96-dpi display: the bar, the calendar inside its one-pixel border, the about dialog's
+# client area and the popup's width.
+bar_w=${bar_w:-232} bar_h=${bar_h:-20} calendar_size=${calendar_size:-140x138} screen_size=${screen_size:-1024x768}
+about_size=${about_size:-382x70} popup_w=${popup_w:-344} dpi=${dpi:-96}
 
 log() { printf '[%s] %s\n' "$tag" "$*"; }
 fail() {
@@ -62,7 +68,7 @@ start_xvfb() {
     for n in $(seq "$1" $(($1 + 59))); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
         : >"$work/display"
-        Xvfb ":$n" -displayfd 3 -screen 0 "${2:-1024x768}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+        Xvfb ":$n" -displayfd 3 -screen 0 "${2:-$screen_size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
         pid=$!
         pids+=("$pid")
         if wait_for 15 xvfb_settled "$pid" && alive "$pid"; then
@@ -84,7 +90,7 @@ vigilon_windows() {
     done
     return 0
 }
-bars() { vigilon_windows 232x20; }
+bars() { vigilon_windows "${bar_w}x${bar_h}"; }
 
 # geometry_of id: X Y W H of the window, from xwininfo (xdotool counts a framed window's offset twice).
 geometry_of() {
@@ -103,6 +109,23 @@ shot() {  # name: the whole display into $VIGILON_SHOT_DIR, when it is set
     [ -n "${VIGILON_SHOT_DIR:-}" ] || return 0
     mkdir -p "$VIGILON_SHOT_DIR"
     if timeout 20 import -window root "$VIGILON_SHOT_DIR/$tag-$1.png"; then log "screenshot $tag-$1.png"; fi
+}
+
+# text_inside left top width height what (twips of a label): on the screenshot $work/bar.png of the
+# bar at X,Y, the text drawn in the label lies within its border with room to spare, and is not a
+# sliver of it. Needs px (the pixels of a twips value).
+text_inside() {
+    local left top right bottom box tw th tx ty
+    # Two pixels in from the left: where the rounding gives it, the neighbour's border overhangs by one.
+    left=$(($(px $1) + 2)) top=$(($(px $2) + 1))
+    right=$(($(px $1) + $(px $3) - 1)) bottom=$(($(px $2) + $(px $4) - 1))
+    ((right <= bar_w)) || right=$bar_w
+    box=$(convert "$work/bar.png" -crop "$((right - left))x$((bottom - top))+$((X + left))+$((Y + top))" +repage \
+        -fuzz 30% -trim -format '%w %h %X %Y' info:)
+    read -r tw th tx ty <<<"${box//+/}"
+    ((tx > 0 && ty >= 0 && tx + tw < right - left && ty + th <= bottom - top)) ||
+        fail "$5 text ${tw}x${th}+$tx+$ty runs out of its $((right - left))x$((bottom - top)) cell"
+    ((tw * 2 > right - left && th * 3 > bottom - top)) || fail "$5 text is only ${tw}x${th} in its cell"
 }
 
 # check_second_copy_refused first-pid command...: the command, a second copy, shows the "already
@@ -131,16 +154,16 @@ check_second_copy_refused() {
 }
 
 # check_about bar_x bar_y [tool-window-name]: バージョン情報 from the right-click menu, by its access key,
-# opens the 382x70 about dialog; with a name, Alt+S must bring up the system-information tool's window
-# of that name (which is then closed); Escape closes the dialog and the bar runs on.
-about_closed() { [ -z "$(vigilon_windows 382x70)" ]; }
+# opens the about dialog (about_size); with a name, Alt+S must bring up the system-information tool's
+# window of that name (which is then closed); Escape closes the dialog and the bar runs on.
+about_closed() { [ -z "$(vigilon_windows "$about_size")" ]; }
 gone_window() { ! xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
 check_about() {
     local about tool
     xdo mousemove $(($1 + 20)) $(($2 + 5)) click 3
     sleep 1
     xdo key a
-    about=$(first_of 20 vigilon_windows 382x70)
+    about=$(first_of 20 vigilon_windows "$about_size")
     [ -n "$about" ] || fail "バージョン情報 opened no about dialog"
     sleep 0.5
     shot about
@@ -164,13 +187,13 @@ check_about() {
     log "the about dialog opened from the menu and closed with Escape"
 }
 
-# check_popup bar_x bar_y: resting on the bar opens the 344-pixel-wide popup beside it (right edges
+# check_popup bar_x bar_y: resting on the bar opens the popup (popup_w wide) beside it (right edges
 # aligned, or left edges near the screen's left edge; under the bar, or above it near the bottom),
 # shaped, without taking the keyboard focus; leaving the bar closes it.
 popups() {
     local id
     for id in $(xdotool search --onlyvisible --class "$class" 2>/dev/null); do
-        xdotool getwindowgeometry "$id" 2>/dev/null | grep -q '^ *Geometry: 344x' && echo "$id"
+        xdotool getwindowgeometry "$id" 2>/dev/null | grep -q "^ *Geometry: ${popup_w}x" && echo "$id"
     done
     return 0
 }
@@ -179,24 +202,25 @@ check_popup() {
     local bar_x=$1 bar_y=$2 before popup want_x
     before=$(xdotool getwindowfocus 2>/dev/null || echo none)
     # The pointer comes from outside the bar: a menu chosen on the bar counts as its hover.
-    xdo mousemove $((bar_x + 100)) $((bar_y + 60))
+    xdo mousemove $((bar_x + 100)) $((bar_y + 3 * bar_h))
     sleep 1
-    xdo mousemove $((bar_x + 100)) $((bar_y + 10))
+    xdo mousemove $((bar_x + 100)) $((bar_y + bar_h / 2))
     popup=$(first_of 10 popups)
     [ -n "$popup" ] || fail "resting on the bar opened no popup"
     sleep 0.5
     geometry_of "$popup"
-    want_x=$((bar_x + 232 - 344))
-    [ "$bar_x" -ge 112 ] || want_x=$bar_x
+    want_x=$((bar_x + bar_w - popup_w))
+    [ "$bar_x" -ge "$((popup_w - bar_w))" ] || want_x=$bar_x
     [ "$X" -eq "$want_x" ] || fail "popup's left at $X, expected $want_x (bar at $bar_x)"
-    [ "$Y" -eq "$((bar_y + 20))" ] || [ "$((Y + H))" -eq "$bar_y" ] ||
+    [ "$Y" -eq "$((bar_y + bar_h))" ] || [ "$((Y + H))" -eq "$bar_y" ] ||
         fail "popup at y $Y..$((Y + H)) is neither under nor above the bar at $bar_y"
-    [ "$H" -ge 230 ] || fail "popup only $H pixels high"
+    [ "$H" -ge "$((230 * dpi / 96))" ] || fail "popup only $H pixels high"
     xwininfo -shape -id "$popup" | grep -q 'Window shape extents' || fail "the popup has no rounded shape"
     [ "$(xdotool getwindowfocus 2>/dev/null || echo none)" = "$before" ] || fail "the popup took the keyboard focus"
     log "the popup opened beside the bar at $X,$Y (${W}x$H), shaped, focus left where it was"
     shot popup
-    xdo mousemove $((bar_x + 100)) $((Y > bar_y ? bar_y - 10 : bar_y + 30))
+    # Off the bar sideways, level with it: above a bar at the screen's top there is no room.
+    xdo mousemove $((bar_x >= 10 ? bar_x - 10 : bar_x + bar_w + 10)) $((bar_y + bar_h / 2))
     wait_for 5 no_popup || fail "the popup stayed after the mouse left the bar"
 }
 
@@ -204,16 +228,16 @@ check_popup() {
 # the bar, right edges aligned; Quit from the right-click menu, by its access key, ends the program.
 check_calendar_and_quit() {
     local bar_x=$2 bar_y=$3 calendar
-    xdo mousemove $((bar_x + 180)) $((bar_y + 10)) click --repeat 2 --delay 80 1
-    calendar=$(first_of 10 vigilon_windows 140x138)  # 138 x 136 inside a one-pixel border
-    [ -n "$calendar" ] || fail "a double-click on the clock opened no calendar"
+    xdo mousemove $((bar_x + bar_w * 180 / 232)) $((bar_y + bar_h / 2)) click --repeat 2 --delay 80 1
+    calendar=$(first_of 10 vigilon_windows "$calendar_size")
+    [ -n "$calendar" ] || fail "a double-click on the clock opened no $calendar_size calendar"
     sleep 0.5
     geometry_of "$calendar"
-    [ "$((X + 140))" -eq "$((bar_x + 232))" ] || fail "calendar's right edge at $((X + 140)), bar's at $((bar_x + 232))"
-    [ "$Y" -eq "$((bar_y + 20))" ] || fail "calendar's top at $Y, bar's bottom at $((bar_y + 20))"
+    [ "$((X + W))" -eq "$((bar_x + bar_w))" ] || fail "calendar's right edge at $((X + W)), bar's at $((bar_x + bar_w))"
+    [ "$Y" -eq "$((bar_y + bar_h))" ] || fail "calendar's top at $Y, bar's bottom at $((bar_y + bar_h))"
     log "the calendar opened under the bar"
     shot calendar
-    xdo mousemove $((bar_x + 20)) $((bar_y + 5)) click 3
+    xdo mousemove $((bar_x + bar_w / 10)) $((bar_y + bar_h / 4)) click 3
     sleep 1
     xdo key q
     wait_for 20 gone "$1" || fail "Quit from the menu did not end the program"
@@ -229,7 +253,7 @@ settings_dialog() { first_of "$1" xdotool search --onlyvisible --name '^Vigilon.
 message_box() { xdotool search --onlyvisible --name '^Vigilon$' 2>/dev/null | sed -n 1p; }
 open_settings() {  # bar: the dialog's id in $dialog, its client corner in $DX $DY
     geometry_of "$1"
-    xdo mousemove $((X + 20)) $((Y + 5)) click 3
+    xdo mousemove $((X + $(px 300))) $((Y + $(px 75))) click 3
     sleep 1
     xdo key s
     dialog=$(settings_dialog 20)
@@ -241,7 +265,7 @@ open_settings() {  # bar: the dialog's id in $dialog, its client corner in $DX $
     DX=$X DY=$Y
 }
 type_cpu_interval() {  # text: into txtCPU (1320, 840 twips), then Enter
-    xdo mousemove $((DX + 100)) $((DY + 62)) click 1
+    xdo mousemove $((DX + $(px 1500))) $((DY + $(px 930))) click 1
     sleep 0.3
     xdo key --clearmodifiers ctrl+a
     xdo type "$1"

@@ -6,6 +6,9 @@
 # Then Notepad becomes the active window and the bar must ride on its caption bar; a double-click on
 # the clock opens the calendar under the bar, and Quit from the right-click menu ends the program.
 #
+# With VIGILON_DPI set (default 96), the prefix's LogPixels says so and every size scales by DPI / 96;
+# the clock's text must stay inside its cell.
+#
 # Usage: wine_smoke.sh <path-to-Vigilon.exe>
 # Runs on its own Xvfb display. Uses $WINEPREFIX (default ~/.wine), creating it when missing.
 # $VIGILON_SHOT_DIR, when set, receives screenshots. Every process started here is ended on exit;
@@ -13,7 +16,12 @@
 set -euo pipefail
 
 [ -f "${1:-}" ] || { echo "usage: $0 <path-to-Vigilon.exe>" >&2; exit 2; }
-tag=wine_smoke class='^vigilon\.exe$'
+dpi=${VIGILON_DPI:-96}
+px() { echo $(((2 * $1 * dpi + 1440) / 2880)); }  # the pixels of a twips value, rounded half up
+bar_w=$(px 3480) bar_h=$(px 300) calendar_size="$(($(px 2070) + 2))x$(($(px 2040) + 2))"
+about_size="$(px 5730)x$(px 1050)" popup_w=$(px 5160)
+screen_size="$((1024 * dpi / 96))x$((768 * dpi / 96))"
+tag=wine_smoke_$dpi class='^vigilon\.exe$'
 source "$(dirname "$0")/smoke_lib.sh"
 # A copy of its own: the settings file is written beside the executable.
 cp "$(readlink -f "$1")" "$work/Vigilon.exe"
@@ -40,12 +48,15 @@ prefix_server_running() {
 prefix_server_running && own_server=0 || own_server=1
 trap 'cleanup; [ $own_server = 0 ] || { timeout 20 wineserver -k; timeout 20 wineserver -w; } >/dev/null 2>&1' EXIT
 
-start_xvfb 110
+start_xvfb ${VIGILON_DISPLAY_FROM:-110}
 if [ ! -d "$WINEPREFIX" ]; then
     log "creating the wine prefix $WINEPREFIX"
     timeout 300 wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot could not create $WINEPREFIX"
     timeout 60 wineserver -w
 fi
+# Set on every run, 96 included: the prefix keeps it.
+LC_ALL=$wine_locale timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >"$work/reg.log" 2>&1 ||
+    fail "could not set LogPixels to $dpi"
 
 # A Japanese Windows has its Gothic faces, which the dialogs' layouts were made for; the IPA faces
 # stand in for them (proportional for proportional), as on the Linux build.
@@ -59,9 +70,12 @@ LC_ALL=$wine_locale wine "$exe" >"$work/first.log" 2>&1 &
 first=$!
 pids+=("$first")
 bar=$(first_of 60 bars)
-[ -n "$bar" ] || fail "no 232x20 window appeared within 60 s"
-log "bar window $bar is 232x20"
+[ -n "$bar" ] || fail "no ${bar_w}x${bar_h} window appeared within 60 s"
+log "bar window $bar is ${bar_w}x${bar_h}"
 sleep 1
+geometry_of "$bar"
+import -window root "$work/bar.png"
+text_inside 2000 0 1485 300 "the clock"
 shot bar
 check_second_copy_refused "$first" env LC_ALL=$wine_locale wine "$exe"
 check_settings_dialog "$first" "$work/Vigilon.ini"
@@ -79,8 +93,9 @@ xdo mousemove $((X + W / 2)) $((Y + H / 2)) click 1
 # (within a caption's height either way) and its right edge short of where the caption buttons are.
 on_caption() {
     geometry_of "$bar"
-    [ "$((Y + 20))" -ge "$((editor_y - 40))" ] && [ "$((Y + 20))" -le "$((editor_y + 40))" ] &&
-        [ "$X" -gt "$editor_x" ] && [ "$((X + 232))" -lt "$((editor_x + editor_w - 30))" ]
+    local slack=$((40 * dpi / 96))
+    [ "$((Y + bar_h))" -ge "$((editor_y - slack))" ] && [ "$((Y + bar_h))" -le "$((editor_y + slack))" ] &&
+        [ "$X" -gt "$editor_x" ] && [ "$((X + bar_w))" -lt "$((editor_x + editor_w - 30 * dpi / 96))" ]
 }
 wait_for 10 on_caption || {
     shot follow

@@ -43,15 +43,41 @@ FakeWindow& FakePlatform::Window(WindowHandle w) {
     return it->second;
 }
 
+namespace {
+PixelRect OuterAt(int left, int top, const WindowSpec& layout) {
+    const int border = layout.frame == WindowFrame::None ? 0 : 1;
+    const int caption = layout.frame == WindowFrame::Dialog ? 19 : 0;
+    return {left, top, left + layout.clientWidth + 2 * border, top + layout.clientHeight + 2 * border + caption};
+}
+}  // namespace
+
 WindowHandle FakePlatform::CreateFormWindow(const WindowSpec& layout, WindowListener& listener) {
     const WindowHandle h = nextWindow_++;
     FakeWindow& w = windows[h];
     w.layout = layout;
     w.listener = &listener;
-    const int border = layout.frame == WindowFrame::None ? 0 : 1;
-    const int caption = layout.frame == WindowFrame::Dialog ? 19 : 0;
-    w.rect = {0, 0, layout.clientWidth + 2 * border, layout.clientHeight + 2 * border + caption};
+    w.rect = OuterAt(0, 0, layout);
     return h;
+}
+
+int FakePlatform::ScreenDpi() {
+    return dpi;
+}
+
+void FakePlatform::ResizeClient(WindowHandle w, int clientWidth, int clientHeight) {
+    FakeWindow& fw = Window(w);
+    fw.layout.clientWidth = clientWidth;
+    fw.layout.clientHeight = clientHeight;
+    fw.rect = OuterAt(fw.rect.left, fw.rect.top, fw.layout);
+}
+
+void FakePlatform::ChangeDpi(int newDpi) {
+    dpi = newDpi;
+    std::vector<WindowListener*> listeners;
+    for (const auto& [handle, w] : windows)
+        listeners.push_back(w.listener);
+    for (WindowListener* l : listeners)
+        l->OnDpiChanged();
 }
 
 void FakePlatform::DestroyWindow(WindowHandle w) {

@@ -122,6 +122,7 @@ public:
     AdapterQuery adapterQuery{kAdapterBufferOverflow, true, {AdapterRecord{}}};
     std::map<std::string, std::string> registryStrings;
     std::map<std::string, std::uint32_t> registryDwords;
+    int dpi = 96;  // see ChangeDpi to change it under running windows
 
     // --- what the program did ---
     std::map<WindowHandle, FakeWindow> windows;     // live windows only
@@ -159,6 +160,8 @@ public:
     std::size_t RunningTimers() const { return timers_.size(); }
     // The interval of every running timer, for checks on what is scheduled.
     std::vector<std::uint32_t> TimerIntervals() const;
+    // The display's resolution changes under the program: every window hears of it.
+    void ChangeDpi(int newDpi);
 
     // --- Platform ---
     WindowHandle CreateFormWindow(const WindowSpec& layout, WindowListener& listener) override;
@@ -232,6 +235,8 @@ public:
     void ResizeWindow(WindowHandle w, int width, int height) override;
     void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
     void SetNoActivate(WindowHandle w) override;
+    int ScreenDpi() override;
+    void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
 
 private:
     struct FakeTimer {

@@ -17,6 +17,8 @@ namespace {
 constexpr const char* kRegisteredNames[] = {" IPAPGothic", "BIPAGothic", " IPAGothic", "BIPAGothic"};
 constexpr int kFaceCount = 4;
 
+int g_dpi = 96;
+
 }  // namespace
 
 std::string_view SubstituteFace(std::string_view windowsFace) {
@@ -25,8 +27,21 @@ std::string_view SubstituteFace(std::string_view windowsFace) {
     return "IPAPGothic";
 }
 
+void SetFontDpi(int dpi) {
+    if (dpi > 0)
+        g_dpi = dpi;
+}
+
+int PixelsFromPoints(double points, int dpi) {
+    return static_cast<int>(std::lround(points * dpi / 72.0));
+}
+
 int PixelsFromPoints(double points) {
-    return static_cast<int>(std::lround(points * 96.0 / 72.0));
+    return PixelsFromPoints(points, g_dpi);
+}
+
+int ScaledPixels(int pixelsAt96) {
+    return static_cast<int>(std::lround(static_cast<double>(pixelsAt96) * g_dpi / 96.0));
 }
 
 int AscentPixels(int pixelSize) {

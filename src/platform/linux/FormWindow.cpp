@@ -149,6 +149,14 @@ void FormWindow::RefuseFocus() {
     }
 }
 
+void FormWindow::ResizeClient(int clientWidth, int clientHeight) {
+    size(clientWidth + 2 * inset_, clientHeight + 2 * inset_);
+}
+
+void FormWindow::DpiChanged() {
+    Notify([](WindowListener& l) { l.OnDpiChanged(); });
+}
+
 void FormWindow::AdoptServerPosition() {
     if (!shown())
         return;

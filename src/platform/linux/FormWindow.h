@@ -46,6 +46,9 @@ public:
     // handles (and so never focuses).
     void RefuseFocus();
     bool RefusesFocus() const { return refuseFocus_; }
+    void ResizeClient(int clientWidth, int clientHeight);
+    // Tells the listener that the platform's DPI changed.
+    void DpiChanged();
     // Takes the position the server reports for the window as its own, without moving it: after the
     // manager moved it, before FLTK has read the manager's notice of the move.
     void AdoptServerPosition();

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 
 #include "platform/linux/Fonts.h"
 #include "platform/linux/ForeignMapping.h"
@@ -22,6 +23,7 @@
 #include "platform/linux/SystemReadings.h"
 #include "platform/linux/WindowManager.h"
 #include "platform/linux/XProperties.h"
+#include "platform/linux/XftDpi.h"
 
 namespace platform {
 
@@ -45,13 +47,14 @@ LinuxPlatform::LinuxPlatform() {
     Fl_Tooltip::color(fl_rgb_color(info.r, info.g, info.b));
     Fl_Tooltip::textcolor(FL_BLACK);
     Fl_Tooltip::font(static_cast<Fl_Font>(FltkFontFor(kUiFont)));
-    Fl_Tooltip::size(static_cast<Fl_Fontsize>(PixelsFromPoints(kUiFont.points)));
     Fl_Tooltip::delay(0.5f);
     Fl::event_dispatch(&DispatchWithKeyPreview);
     InstallWindowIcons();
 }
 
 LinuxPlatform::~LinuxPlatform() {
+    if (dpi_ != 0)
+        StopWatchingXftDpi();
     controls_.clear();
     for (const auto& [handle, window] : windows_) {
         window->Detach();
@@ -67,6 +70,7 @@ FormWindow* LinuxPlatform::Find(WindowHandle w) const {
 }
 
 WindowHandle LinuxPlatform::CreateFormWindow(const WindowSpec& layout, WindowListener& listener) {
+    ScreenDpi();  // its text is drawn at it
     const WindowHandle handle = ++lastHandle_;
     windows_.emplace(handle, new FormWindow(layout, listener));
     return handle;
@@ -146,6 +150,42 @@ Color LinuxPlatform::SystemColorValue(SystemColor c) {
     return {0, 0, 0};
 }
 
+// Read when first asked (the first window's layout), not when the platform is made: reading opens the
+// display. Text of every kind (forms, tips, menus, boxes) is drawn at the same resolution.
+int LinuxPlatform::ScreenDpi() {
+    if (dpi_ == 0) {
+        UseDpi(ReadXftDpi());
+        WatchXftDpi([this] { ResourcesChanged(); });
+    }
+    return dpi_;
+}
+
+void LinuxPlatform::UseDpi(int dpi) {
+    dpi_ = dpi;
+    SetFontDpi(dpi);
+    Fl_Tooltip::size(static_cast<Fl_Fontsize>(PixelsFromPoints(kUiFont.points)));
+}
+
+// Any resource may have changed; only a new Xft.dpi re-lays out the windows.
+void LinuxPlatform::ResourcesChanged() {
+    const int dpi = ReadXftDpi();
+    if (dpi == dpi_)
+        return;
+    UseDpi(dpi);
+    std::vector<WindowHandle> handles;
+    for (const auto& [handle, window] : windows_)
+        handles.push_back(handle);
+    for (WindowHandle h : handles) {
+        if (FormWindow* window = Find(h))  // an earlier one's handler may have closed it
+            window->DpiChanged();
+    }
+}
+
+void LinuxPlatform::ResizeClient(WindowHandle w, int clientWidth, int clientHeight) {
+    if (FormWindow* window = Find(w))
+        window->ResizeClient(clientWidth, clientHeight);
+}
+
 TimerId LinuxPlatform::StartTimer(std::uint32_t intervalMs, std::function<void()> tick) {
     return loop_.StartTimer(intervalMs, std::move(tick));
 }
@@ -173,6 +213,7 @@ void LinuxPlatform::ExitProcess(int code) {
 }
 
 void LinuxPlatform::ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) {
+    ScreenDpi();  // the box's text and sizes follow it
     x11::ShowMessageBox(text, caption, icon);
 }
 

@@ -103,12 +103,19 @@ public:
     void ResizeWindow(WindowHandle w, int width, int height) override;
     void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
     void SetNoActivate(WindowHandle w) override;
+    // --- display scaling ---
+    // Xft.dpi, read when first asked and again whenever the resource database changes; a new value
+    // reaches every form window.
+    int ScreenDpi() override;
+    void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
 
 private:
     // nullptr for a handle that is not (or no longer) one of ours.
     FormWindow* Find(WindowHandle w) const;
     // The X window behind one of our shown windows or a foreign handle; 0 for anything else.
     unsigned long XidFor(WindowHandle w) const;
+    void UseDpi(int dpi);
+    void ResourcesChanged();
 
     struct ControlEntry {
         WindowHandle form;
@@ -125,6 +132,7 @@ private:
     std::string managerName_;
     bool managerLooked_ = false;
     std::optional<TitleButtons> managerButtons_;
+    int dpi_ = 0;  // not read yet
 };
 
 }  // namespace platform::x11

@@ -19,10 +19,12 @@ namespace platform::x11 {
 
 namespace {
 
-constexpr int kMargin = 12;
-constexpr int kIconSize = 32;
-constexpr int kButtonWidth = 75;
-constexpr int kButtonHeight = 23;
+// Sizes at 96 dpi; the box grows with the display's resolution as its font does.
+constexpr int kMargin96 = 12;
+constexpr int kIconSize96 = 32;
+constexpr int kButtonWidth96 = 75;
+constexpr int kButtonHeight96 = 23;
+constexpr int kMinWidth96 = 160;
 
 // The text, drawn without FLTK's '@' symbols or '&' underlines.
 class TextBlock : public Fl_Widget {
@@ -44,7 +46,7 @@ private:
 // A round badge with "!", "i" or "x", in the colours of the Windows icons.
 class IconBadge : public Fl_Widget {
 public:
-    IconBadge(int x, int y, MessageIcon icon) : Fl_Widget(x, y, kIconSize, kIconSize), icon_(icon) {}
+    IconBadge(int x, int y, int size, MessageIcon icon) : Fl_Widget(x, y, size, size), icon_(icon) {}
     void draw() override {
         Fl_Color fill = fl_rgb_color(245, 190, 0);
         Fl_Color mark = FL_BLACK;
@@ -61,7 +63,7 @@ public:
         fl_color(fill);
         fl_pie(x(), y(), w(), h(), 0, 360);
         fl_color(mark);
-        fl_font(static_cast<Fl_Font>(FltkFontFor({"", 16.0, 700})), 22);
+        fl_font(static_cast<Fl_Font>(FltkFontFor({"", 16.0, 700})), ScaledPixels(22));
         fl_draw(glyph, x(), y(), w(), h(), FL_ALIGN_CENTER, nullptr, 0);
     }
 
@@ -105,6 +107,10 @@ void ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon
     const std::string title(caption);
     const auto font = static_cast<Fl_Font>(FltkFontFor(kUiFont));
     const auto size = static_cast<Fl_Fontsize>(PixelsFromPoints(kUiFont.points));
+    const int margin = ScaledPixels(kMargin96);
+    const int iconSize = ScaledPixels(kIconSize96);
+    const int buttonWidth = ScaledPixels(kButtonWidth96);
+    const int buttonHeight = ScaledPixels(kButtonHeight96);
 
     int sx = 0, sy = 0, sw = 0, sh = 0;
     Fl::screen_xywh(sx, sy, sw, sh);
@@ -119,19 +125,19 @@ void ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon
     fl_measure(body.c_str(), textW, textH, 0);
 
     const bool hasIcon = icon != MessageIcon::None;
-    const int textX = kMargin + (hasIcon ? kIconSize + kMargin : 0);
-    const int contentH = std::max(textH, hasIcon ? kIconSize : 0);
-    const int textY = kMargin + (contentH - textH) / 2;
-    const int buttonY = kMargin + contentH + kMargin;
-    const int width = std::max({textX + textW + kMargin, kButtonWidth + 2 * kMargin, 160});
-    const int height = buttonY + kButtonHeight + kMargin;
+    const int textX = margin + (hasIcon ? iconSize + margin : 0);
+    const int contentH = std::max(textH, hasIcon ? iconSize : 0);
+    const int textY = margin + (contentH - textH) / 2;
+    const int buttonY = margin + contentH + margin;
+    const int width = std::max({textX + textW + margin, buttonWidth + 2 * margin, ScaledPixels(kMinWidth96)});
+    const int height = buttonY + buttonHeight + margin;
 
     MessageWindow window(width, height, title.c_str());
     window.color(fl_rgb_color(240, 240, 240));
     if (hasIcon)
-        new IconBadge(kMargin, kMargin, icon);
+        new IconBadge(margin, margin, iconSize, icon);
     new TextBlock(textX, textY, textW, textH, body, font, size);
-    auto* ok = new Fl_Button((width - kButtonWidth) / 2, buttonY, kButtonWidth, kButtonHeight, "OK");
+    auto* ok = new Fl_Button((width - buttonWidth) / 2, buttonY, buttonWidth, buttonHeight, "OK");
     ok->labelfont(font);
     ok->labelsize(size);
     ok->callback([](Fl_Widget*, void* flag) { *static_cast<bool*>(flag) = true; }, &window.done);

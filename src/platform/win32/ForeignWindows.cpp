@@ -1,5 +1,6 @@
 // What the bar reads of other programs' windows: the foreground window, its styles, placement and
 // the system metrics of its frame.
+#include "platform/win32/DpiScaling.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace platform::win32 {
@@ -41,8 +42,10 @@ WindowPlacement Win32Platform::GetWindowPlacement(WindowHandle w) {
     return result;
 }
 
-int Win32Platform::GetSystemMetric(Metric m, WindowHandle) {
-    return ::GetSystemMetrics(static_cast<int>(m));
+// A window on a monitor of another scale has its frame and caption at that monitor's DPI.
+int Win32Platform::GetSystemMetric(Metric m, WindowHandle w) {
+    const int dpi = w != 0 ? DpiOfWindow(reinterpret_cast<HWND>(w)) : 0;
+    return SystemMetricAt(static_cast<int>(m), dpi);
 }
 
 // --- monitors and title-bar buttons ---

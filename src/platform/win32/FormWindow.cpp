@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "platform/win32/DpiScaling.h"
 #include "platform/win32/FormInput.h"
 #include "platform/win32/GdiCanvas.h"
 #include "platform/win32/NativeControls.h"
@@ -179,6 +180,9 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
                 return 0;
             }
             return ::DefWindowProcW(hwnd_, msg, wp, lp);
+        case kWmDpiChanged:
+            DpiChanged(LOWORD(wp), *reinterpret_cast<const RECT*>(lp));
+            return 0;
         case WM_CLOSE:
             listener_.OnCloseRequest();  // the program decides whether the window goes
             return 0;
@@ -230,6 +234,39 @@ bool FormWindow::SetCursorForArea() {
         }
     }
     return false;
+}
+
+void FormWindow::ResizeClient(int clientWidth, int clientHeight) {
+    RECT outer{};
+    RECT client{};
+    if (!::GetWindowRect(hwnd_, &outer) || !::GetClientRect(hwnd_, &client))
+        return;
+    // The frame keeps whatever size the system gives it at this DPI.
+    const int frameWidth = (outer.right - outer.left) - client.right;
+    const int frameHeight = (outer.bottom - outer.top) - client.bottom;
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, clientWidth + frameWidth, clientHeight + frameHeight,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+}
+
+BOOL CALLBACK FormWindow::NotifyOneDpiChanged(HWND hwnd, LPARAM) {
+    if (FormWindow* form = FromHandle(hwnd))
+        form->listener_.OnDpiChanged();
+    return TRUE;
+}
+
+void FormWindow::NotifyDpiChanged() {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FormWindow::NotifyOneDpiChanged, 0);
+}
+
+// The window went onto a monitor of another scale. The program lays out all its windows at one
+// resolution, so all of them follow: this one first takes the place the system suggests.
+void FormWindow::DpiChanged(int dpi, const RECT& suggested) {
+    if (dpi <= 0 || dpi == CurrentDpi())
+        return;
+    SetCurrentDpi(dpi);
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOOWNERZORDER | SWP_NOACTIVATE);
+    NotifyDpiChanged();
 }
 
 void FormWindow::MouseDown(WPARAM wp, LPARAM lp, bool doubleClick) {

@@ -36,6 +36,10 @@ public:
     // A window that refuses activation is never made the active window: not when shown, raised or clicked.
     bool RefusesActivation() const { return refuseActivation_; }
     void RefuseActivation() { refuseActivation_ = true; }
+    // Resizes the window so its client area is this size; the top-left corner stays.
+    void ResizeClient(int clientWidth, int clientHeight);
+    // Tells every form window of this thread that the DPI changed.
+    static void NotifyDpiChanged();
     void SetToolTip(int id, const PixelRect& r, std::string_view text);
     HWND ToolTipWindow() const { return tips_.Window(); }
     // The pointer's shape over r; Arrow removes the area of this id.
@@ -47,12 +51,14 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    static BOOL CALLBACK NotifyOneDpiChanged(HWND hwnd, LPARAM);
     FormWindow(const WindowSpec& desc, WindowListener& listener, FontCache& fonts);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     void Paint();
     void MouseDown(WPARAM wp, LPARAM lp, bool doubleClick);
     void MouseUp(WPARAM wp, LPARAM lp);
     bool SetCursorForArea();
+    void DpiChanged(int dpi, const RECT& suggested);
 
     HWND hwnd_ = nullptr;
     WindowListener& listener_;

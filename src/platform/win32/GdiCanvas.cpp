@@ -4,17 +4,13 @@
 
 #include <cmath>
 
+#include "platform/win32/DpiScaling.h"
 #include "platform/win32/ProgramIcon.h"
 #include "platform/win32/TextConversion.h"
 
 namespace platform::win32 {
 
-FontCache::FontCache() {
-    if (HDC screen = ::GetDC(nullptr)) {
-        dpi_ = ::GetDeviceCaps(screen, LOGPIXELSY);
-        ::ReleaseDC(nullptr, screen);
-    }
-}
+FontCache::FontCache() = default;
 
 FontCache::~FontCache() {
     for (const Entry& e : entries_)
@@ -28,12 +24,13 @@ LONG FontCache::HeightForPoints(double points, int dpi) {
 }
 
 HFONT FontCache::Get(const Font& font) {
+    const int dpi = CurrentDpi();
     for (const Entry& e : entries_) {
-        if (e.font == font)
+        if (e.font == font && e.dpi == dpi)
             return e.handle;
     }
     LOGFONTW lf{};
-    lf.lfHeight = HeightForPoints(font.points, dpi_);
+    lf.lfHeight = HeightForPoints(font.points, dpi);
     lf.lfWeight = font.weight;
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
@@ -45,7 +42,7 @@ HFONT FontCache::Get(const Font& font) {
     HFONT handle = ::CreateFontIndirectW(&lf);
     if (!handle)
         return static_cast<HFONT>(::GetStockObject(DEFAULT_GUI_FONT));
-    entries_.push_back(Entry{font, handle});
+    entries_.push_back(Entry{font, dpi, handle});
     return handle;
 }
 

@@ -17,7 +17,8 @@ public:
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
 
-    // A Shift-JIS font of the given face, size and weight; the stock GUI font if none can be made.
+    // A Shift-JIS font of the given face, size and weight at the current DPI (DpiScaling.h); the
+    // stock GUI font if none can be made.
     HFONT Get(const Font& font);
 
     // The logical height of a font of this many points: negative, so it is the character height.
@@ -27,10 +28,11 @@ public:
 private:
     struct Entry {
         Font font;
+        int dpi;
         HFONT handle;
     };
+    // Fonts made for an earlier DPI stay until the cache goes: one may still be selected somewhere.
     std::vector<Entry> entries_;
-    int dpi_ = 96;
 };
 
 class GdiCanvas final : public Canvas {

@@ -1,6 +1,7 @@
 // platform::Platform over user32, gdi32 and kernel32; CreatePlatform for Windows builds.
 #include "platform/win32/Win32Platform.h"
 
+#include "platform/win32/DpiScaling.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/ProcessServices.h"
 #include "platform/win32/SysInfoTool.h"
@@ -24,9 +25,14 @@ HWND HwndOf(WindowHandle w) {
 }  // namespace
 
 Win32Platform::Win32Platform() {
+    DeclareDpiAwareness();
     InitCommonControlsOnce();
     owner_ = CreateFormOwner();
     loop_.SetPreTranslate(&FormWindow::PreTranslate);
+    // The owner sits at the origin, on the primary monitor: its scale may be newer than the system
+    // DPI, which Windows fixes at sign-in.
+    if (const int dpi = DpiOfWindow(owner_))
+        SetCurrentDpi(dpi);
 }
 
 Win32Platform::~Win32Platform() {
@@ -37,6 +43,15 @@ Win32Platform::~Win32Platform() {
 
 WindowHandle Win32Platform::CreateFormWindow(const WindowSpec& desc, WindowListener& listener) {
     return reinterpret_cast<WindowHandle>(FormWindow::Create(desc, listener, owner_, fonts_));
+}
+
+int Win32Platform::ScreenDpi() {
+    return CurrentDpi();
+}
+
+void Win32Platform::ResizeClient(WindowHandle w, int clientWidth, int clientHeight) {
+    if (FormWindow* form = FormWindow::FromHandle(HwndOf(w)))
+        form->ResizeClient(clientWidth, clientHeight);
 }
 
 void Win32Platform::DestroyWindow(WindowHandle w) {

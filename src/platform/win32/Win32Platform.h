@@ -111,6 +111,10 @@ public:
     // CreateRoundRectRgn given to the window with SetWindowRgn, which owns it from then on.
     void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
     void SetNoActivate(WindowHandle w) override;
+    // --- display scaling ---
+    // The primary monitor's DPI at start; then that of the monitor a form window was last moved onto.
+    int ScreenDpi() override;
+    void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
 
     HWND Owner() const { return owner_; }
 

@@ -2,11 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <tuple>
 
 #include "platform/linux/Fonts.h"
 #include "platform/linux/TextWrap.h"
 #include "platform/linux/ToolTips.h"
+#include "platform/linux/XftDpi.h"
 
 namespace {
 
@@ -17,13 +19,44 @@ int Characters(std::string_view s) {
     return static_cast<int>(std::count_if(s.begin(), s.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
-TEST(Fonts, SizesOfTheFormsFonts) {
-    // Points are pixels at 96 dpi; the baseline follows the Windows Gothic ascent.
-    const std::tuple<double, int, int> sizes[] = {{8.25, 11, 9}, {9.0, 12, 10}, {14.25, 19, 16}};
-    for (const auto& [points, pixels, ascent] : sizes) {
-        EXPECT_EQ(PixelsFromPoints(points), pixels) << points;
+TEST(Fonts, SizesOfTheFormsFontsAtEachResolution) {
+    // Points at 96 dpi as before; the baseline follows the Windows Gothic ascent.
+    const std::tuple<double, int, int, int> sizes[] = {
+        {8.25, 96, 11, 9},    {9.0, 96, 12, 10},   {14.25, 96, 19, 16},  {8.25, 120, 14, 12},
+        {14.25, 144, 29, 25}, {8.25, 192, 22, 19}, {14.25, 192, 38, 33},
+    };
+    for (const auto& [points, dpi, pixels, ascent] : sizes) {
+        EXPECT_EQ(PixelsFromPoints(points, dpi), pixels) << points << " pt at " << dpi;
         EXPECT_EQ(AscentPixels(pixels), ascent) << pixels;
     }
+    // The drawing resolution the platform sets is the one text and the backend's boxes use.
+    SetFontDpi(144);
+    EXPECT_EQ(PixelsFromPoints(9.0), 18);
+    EXPECT_EQ(ScaledPixels(23), 35);
+    SetFontDpi(96);
+    EXPECT_EQ(PixelsFromPoints(9.0), 12);
+}
+
+TEST(Fonts, XftDpiValues) {
+    const std::pair<const char*, std::optional<int>> values[] = {
+        {"96", 96},
+        {"144", 144},
+        {" 120.0\t", 120},
+        {"96.4", 96},
+        {"192.5", 193},
+        {"48", 48},
+        {"480", 480},
+        {"47.9", std::nullopt},
+        {"481", std::nullopt},
+        {"-96", std::nullopt},
+        {"", std::nullopt},
+        {"96dpi", std::nullopt},
+        {"nan", std::nullopt},
+        {"1e400", std::nullopt},
+        {"0x60", std::nullopt},
+    };
+    for (const auto& [text, dpi] : values)
+        EXPECT_EQ(ParseDpi(text), dpi) << '"' << text << '"';
 }
 
 TEST(ToolTipRegions, LastRegisteredWinsInsideTheRightAndBottomEdges) {

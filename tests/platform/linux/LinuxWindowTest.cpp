@@ -3,6 +3,7 @@
 // checked under a window manager by the smoke test), and a window destroyed by its own handler (as a
 // form unloaded from its close request is). Skipped without $DISPLAY.
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "platform/linux/XServerFixture.h"
@@ -91,6 +92,52 @@ TEST_F(LinuxWindowTest, WindowDestroyedByItsOwnHandlerIsSafe) {
     EXPECT_TRUE(PumpUntil([&] { return XWindow() == 0; }));
     EXPECT_FALSE(P().IsVisible(w));
     EXPECT_EQ(P().GetWindowRect(w), PixelRect{});
+}
+
+// The desktop's scale changes while the program runs (xrdb rewrites the root's resources): the
+// platform reads the new Xft.dpi and every window hears of it; other resources change nothing.
+TEST_F(LinuxWindowTest, ANewXftDpiReachesEveryWindow) {
+    const Window root = DefaultRootWindow(x_);
+    const Atom resources = XInternAtom(x_, "RESOURCE_MANAGER", False);
+    const auto setResources = [&](const std::string& text) {
+        XChangeProperty(x_, root, resources, XA_STRING, 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(text.c_str()), static_cast<int>(text.size()));
+        XFlush(x_);
+    };
+    // The display may be someone's desktop: its resources are put back afterwards.
+    std::string saved;
+    {
+        Atom type = 0;
+        int format = 0;
+        unsigned long n = 0, rest = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(x_, root, resources, 0, 1 << 16, False, XA_STRING, &type, &format, &n, &rest, &data);
+        if (data) {
+            saved.assign(reinterpret_cast<char*>(data), n);
+            XFree(data);
+        }
+    }
+    setResources("Xft.antialias:\t1\n");
+    Recorder a, b;
+    Create(80, 20, 40, 300, a);
+    Create(80, 20, 40, 340, b);
+    EXPECT_EQ(P().ScreenDpi(), 96);  // unset
+
+    setResources("Xft.antialias:\t0\n");
+    setResources("Xft.dpi:\t144\nXft.antialias:\t0\n");
+    EXPECT_TRUE(PumpUntil([&] { return a.dpiChanges > 0 && b.dpiChanges > 0; }));
+    EXPECT_EQ(P().ScreenDpi(), 144);
+    EXPECT_EQ(a.dpiChanges, 1);  // the first change was not one of resolution
+
+    setResources("Xft.dpi:\tbig\n");  // unusable: back to the normal size
+    EXPECT_TRUE(PumpUntil([&] { return a.dpiChanges == 2; }));
+    EXPECT_EQ(P().ScreenDpi(), 96);
+    if (saved.empty()) {
+        XDeleteProperty(x_, root, resources);
+        XFlush(x_);
+    } else {
+        setResources(saved);
+    }
 }
 
 }  // namespace

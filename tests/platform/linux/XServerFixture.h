@@ -19,8 +19,10 @@ namespace xtest {
 struct Recorder : platform::WindowListener {
     int paints = 0;
     int downs = 0;
+    int dpiChanges = 0;
     std::function<void()> onDown;
     void OnPaint(platform::Canvas&) override { ++paints; }
+    void OnDpiChanged() override { ++dpiChanges; }
     void OnMouseDown(const platform::MouseEvent&) override {
         ++downs;
         if (onDown)

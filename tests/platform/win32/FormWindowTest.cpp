@@ -7,6 +7,7 @@
 #include <array>
 
 #include "Win32TestSupport.h"
+#include "platform/win32/DpiScaling.h"
 
 namespace {
 
@@ -138,6 +139,40 @@ TEST_F(FormWindowTest, PaintsThroughTheListenerWithTheBackgroundFirst) {
     EXPECT_EQ(::GetPixel(dc, 2, 2), RGB(0, 0, 255));
     EXPECT_EQ(::GetPixel(dc, 15, 10), RGB(255, 0, 0));
     ::ReleaseDC(Hwnd(w), dc);
+}
+
+// A window moved onto a monitor of another scale: it takes the place Windows suggests, the resolution
+// changes for the whole program, and every form window hears of it and can take its new size.
+TEST_F(FormWindowTest, ADpiChangeReachesEveryFormWindowWhichKeepsItsCorner) {
+    vigilon_test::RecordingListener other;
+    const auto bar = Open(WindowFrame::None, 232, 20, listener);
+    const auto calendar = Open(WindowFrame::ThinBorder, 138, 136, other);
+    platform->MoveWindow(calendar, 40, 60);
+    const int before = platform->ScreenDpi();
+    EXPECT_EQ(before, platform::win32::SystemDpi());  // one monitor: its DPI is the system DPI
+    const int after = before == 144 ? 192 : 144;
+
+    RECT suggested{300, 200, 300 + 348, 200 + 30};
+    ::SendMessageW(Hwnd(bar), platform::win32::kWmDpiChanged, MAKEWPARAM(after, after),
+                   reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(platform->ScreenDpi(), after);
+    EXPECT_EQ(platform->GetWindowRect(bar), (platform::PixelRect{300, 200, 648, 230}));
+    EXPECT_EQ(listener.events, (std::vector<Event>{{'r'}}));
+    EXPECT_EQ(other.events, (std::vector<Event>{{'r'}}));
+    // The same resolution again is no change.
+    ::SendMessageW(Hwnd(bar), platform::win32::kWmDpiChanged, MAKEWPARAM(after, after),
+                   reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(listener.events.size(), 1u);
+
+    platform->ResizeClient(calendar, 207, 204);
+    RECT client{};
+    ::GetClientRect(Hwnd(calendar), &client);
+    EXPECT_EQ(client.right, 207);
+    EXPECT_EQ(client.bottom, 204);
+    EXPECT_EQ(platform->GetWindowRect(calendar).left, 40);
+    EXPECT_EQ(platform->GetWindowRect(calendar).top, 60);
+    platform->DestroyWindow(calendar);  // before its listener goes
+    platform::win32::SetCurrentDpi(before);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 // The GDI canvas and font cache drawing into a real device-independent bitmap.
+#include "platform/win32/DpiScaling.h"
 #include "platform/win32/GdiCanvas.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,8 @@ const Font kGothic{"ＭＳ Ｐゴシック", 8.25, 400};
 TEST(FontCache, OneFontPerFaceSizeAndWeightWithFractionalPoints) {
     EXPECT_EQ(FontCache::HeightForPoints(8.25, 96), -11);
     EXPECT_EQ(FontCache::HeightForPoints(8.25, 120), -14);  // 13.75 rounds up
+    EXPECT_EQ(FontCache::HeightForPoints(14.25, 144), -29);
+    EXPECT_EQ(FontCache::HeightForPoints(14.25, 192), -38);
     FontCache fonts;
     HFONT regular = fonts.Get(kGothic);
     HFONT bold = fonts.Get(Font{kGothic.face, 8.25, 700});
@@ -30,6 +33,16 @@ TEST(FontCache, OneFontPerFaceSizeAndWeightWithFractionalPoints) {
     EXPECT_EQ(lf.lfWeight, 700);
     EXPECT_EQ(lf.lfCharSet, SHIFTJIS_CHARSET);
     EXPECT_STREQ(lf.lfFaceName, L"ＭＳ Ｐゴシック");
+
+    // At another resolution the same request is another font, made for it.
+    const int dpi = platform::win32::CurrentDpi();
+    platform::win32::SetCurrentDpi(dpi * 2);
+    HFONT twice = fonts.Get(kGothic);
+    EXPECT_NE(twice, regular);
+    ASSERT_EQ(::GetObjectW(twice, sizeof lf, &lf), static_cast<int>(sizeof lf));
+    EXPECT_EQ(lf.lfHeight, FontCache::HeightForPoints(8.25, dpi * 2));
+    platform::win32::SetCurrentDpi(dpi);
+    EXPECT_EQ(fonts.Get(kGothic), regular);
 }
 
 // Fill, frame and text side by side on a 64x24 32-bit DIB section, read back pixel by pixel.

@@ -28,7 +28,7 @@ inline bool PumpUntil(const std::function<bool()>& done, DWORD timeoutMs = 5000)
 }
 
 // Mouse: 'd' down, 'm' move, 'u' up, 'c' double click, code the buttons held. Keys: 'K' down, 'k' up,
-// code the virtual key. 'x' a close request, 'p' a paint.
+// code the virtual key. 'x' a close request, 'p' a paint, 'r' a change of resolution.
 struct Event {
     char kind;
     int code = 0, shift = 0, x = 0, y = 0;
@@ -49,6 +49,7 @@ public:
     void OnKeyDown(int key, int shift) override { Record({'K', key, shift}); }
     void OnKeyUp(int key, int shift) override { Record({'k', key, shift}); }
     void OnCloseRequest() override { Record({'x'}); }
+    void OnDpiChanged() override { Record({'r'}); }
 
     std::vector<Event> events;
     std::function<void(platform::Canvas&)> paint;

@@ -23,6 +23,8 @@ void frmMain::tmrCheck_Timer() {
     }
 
     platform::Platform& p = platform::Current();
+    // Each fact of the foreground window is read once this tick, and not at all when nothing changed.
+    const platform::WindowFactsRound round;
     const platform::WindowHandle active = p.GetForegroundWindow();
     const std::uint32_t style = p.GetWindowStyle(active);
     frmCalendar& calendar = frmCalendar::Get();

@@ -126,6 +126,8 @@ void Form::Show() {
 }
 void Form::Hide() {
     platform::Current().SetVisible(hwnd_, false);
+    if (pointerOver_)
+        OnMouseLeave();  // a hidden window has nothing under the pointer
 }
 bool Form::Visible() const {
     return platform::Current().IsVisible(hwnd_);
@@ -247,6 +249,14 @@ void Form::OnDoubleClick(const platform::MouseEvent& e) {
     pressed_ = c;
     if (c)
         c->DoubleClick();
+}
+
+void Form::OnMouseEnter() {
+    pointerOver_ = true;
+}
+void Form::OnMouseLeave() {
+    pointerOver_ = false;
+    Form_MouseLeave();
 }
 
 void Form::OnKeyDown(int keyCode, int shift) {

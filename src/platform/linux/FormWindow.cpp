@@ -56,6 +56,14 @@ void FormWindow::Notify(Call call) {
     }
 }
 
+void FormWindow::PointerCrossed(bool entered) {
+    if (entered) {
+        Notify([](WindowListener& l) { l.OnMouseEnter(); });
+    } else {
+        Notify([](WindowListener& l) { l.OnMouseLeave(); });
+    }
+}
+
 FormWindow::~FormWindow() {
     KeepAbove(*this, false);
 }

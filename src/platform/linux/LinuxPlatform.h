@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "platform/linux/EventLoop.h"
 #include "platform/linux/TitleButtons.h"
+#include "platform/linux/WindowFacts.h"
 
 namespace platform::x11 {
 
@@ -108,6 +109,9 @@ public:
     // reaches every form window.
     int ScreenDpi() override;
     void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
+    // --- follow tick: window facts read once a tick ---
+    void BeginWindowFacts() override;
+    void EndWindowFacts() override;
 
 private:
     // nullptr for a handle that is not (or no longer) one of ours.
@@ -124,6 +128,7 @@ private:
     LinuxControl* FindControl(ControlHandle c) const;
 
     EventLoop loop_;
+    WindowFacts facts_;
     std::unordered_map<ControlHandle, ControlEntry> controls_;
     // Handles are counters, never pointers: a stale handle finds nothing instead of freed memory.
     std::unordered_map<WindowHandle, FormWindow*> windows_;

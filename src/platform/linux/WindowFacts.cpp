@@ -31,10 +31,13 @@ bool SentSince(unsigned long eventSerial, unsigned long readSerial) {
     return static_cast<long>(eventSerial - readSerial) >= 0;
 }
 
+// True when the fact was retired.
 template <class T>
-void Retire(Fact<T>& fact, unsigned long eventSerial) {
-    if (fact.known && SentSince(eventSerial, fact.serial))
-        fact.known = false;
+bool Retire(Fact<T>& fact, unsigned long eventSerial) {
+    if (!fact.known || !SentSince(eventSerial, fact.serial))
+        return false;
+    fact.known = false;
+    return true;
 }
 
 // Frames nest a client this deep at most on the managers we know; deeper ones are asked every time.
@@ -59,9 +62,11 @@ struct WindowFacts::Kept {
 
     // The followed window, its frames (ancestors below the root) and what was read of it.
     XWindowId followed = 0;
-    bool followedWatched = false;
-    bool followedGone = false;  // destroyed: its own selection went with it
-    bool refollow = false;      // reparented or a frame went: watch its ancestry afresh
+    unsigned long followSerial = 0;  // the first request of its watch
+    bool followedWatched = false;    // its facts may be kept
+    bool followedGone = false;       // destroyed: its own selection went with it
+    // Reparented, a frame went, or the manager named an active window again: watched afresh.
+    bool refollow = false;
     std::vector<XWindowId> frames;
     Fact<WmActions> actions;
     Fact<WindowKind> kind;
@@ -92,8 +97,9 @@ void WindowFacts::Kept::OnEvent(const XEvent& e) {
             const Window w = e.xproperty.window;
             const Atom atom = e.xproperty.atom;
             if (w == Root()) {
-                if (atom == AtomOf(XAtom::ActiveWindow))
-                    Retire(active, serial);
+                // Named again, the active window may be a new one under a reused id.
+                if (atom == AtomOf(XAtom::ActiveWindow) && Retire(active, serial))
+                    refollow = true;
                 if (atom == AtomOf(XAtom::SupportingWmCheck)) {
                     Retire(check, serial);
                     Retire(managerName, serial);
@@ -124,23 +130,24 @@ void WindowFacts::Kept::OnEvent(const XEvent& e) {
                 Retire(box, serial);
             break;
         case ReparentNotify:
-            if (IsFollowedOrFrame(e.xreparent.window)) {
+            if (IsFollowedOrFrame(e.xreparent.window) && SentSince(serial, followSerial)) {
                 refollow = true;
                 Retire(box, serial);
             }
             break;
         case DestroyNotify: {
             const Window w = e.xdestroywindow.window;
+            const bool sinceFollowed = SentSince(serial, followSerial);
             if (w != 0 && w == watchedCheck) {
                 watchedCheck = 0;
                 Retire(check, serial);
                 Retire(managerName, serial);
             }
-            if (w != 0 && w == followed) {
+            if (w != 0 && w == followed && sinceFollowed) {
                 followedGone = true;
                 refollow = true;
                 RetireFollowed(serial);
-            } else if (IsFollowedOrFrame(w)) {
+            } else if (IsFollowedOrFrame(w) && sinceFollowed) {
                 frames.erase(std::remove(frames.begin(), frames.end(), w), frames.end());
                 refollow = true;
                 Retire(box, serial);
@@ -330,6 +337,7 @@ bool Follow(WindowFacts::Kept& k, XWindowId w) {
         return false;
     if (w == k.followed && !k.refollow)
         return k.followedWatched;
+    k.followSerial = NextRequest(fl_display);
     XErrorTrap trap;
     // The previous window's events (or those of its old frames) are dropped.
     for (const XWindowId frame : k.frames)
@@ -355,8 +363,17 @@ bool Follow(WindowFacts::Kept& k, XWindowId w) {
         Window parent = 0;
         Window* children = nullptr;
         unsigned count = 0;
-        if (!XQueryTree(fl_display, current, &root, &parent, &children, &count))
+        if (!XQueryTree(fl_display, current, &root, &parent, &children, &count)) {
+            // A window that is gone stays gone: its answers (nothing) are kept. A frame that went
+            // meanwhile is watched afresh next time.
+            if (current == w) {
+                k.followedGone = true;
+                k.followedWatched = true;
+                return true;
+            }
+            k.refollow = true;
             return false;
+        }
         if (children)
             XFree(children);
         if (parent == 0 || parent == root) {

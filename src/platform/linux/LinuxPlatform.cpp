@@ -86,7 +86,8 @@ void LinuxPlatform::DestroyWindow(WindowHandle w) {
     if (!window)
         return;
     windows_.erase(w);
-    facts_.OurWindowGone();
+    if (window->shown())
+        facts_.OurWindowGone();
     window->Detach();
     // A window whose own handler is destroying it is deleted once that handler has returned.
     if (window->Dispatching()) {
@@ -102,7 +103,7 @@ void LinuxPlatform::SetVisible(WindowHandle w, bool visible) {
         return;
     if (visible) {
         window->Show();
-    } else {
+    } else if (window->shown()) {
         window->Hide();
         facts_.OurWindowGone();
     }

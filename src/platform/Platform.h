@@ -57,6 +57,14 @@ public:
     // The program's own icon (the one its windows carry) scaled to fill r, blended over what is
     // there where the icon is transparent.
     virtual void DrawProgramIcon(const PixelRect& r) = 0;
+
+    // The part of the client area being painted, where the backend knows it is less than all of it:
+    // nothing drawn outside it reaches the screen, so it need not be drawn.
+    const std::optional<PixelRect>& PaintArea() const { return paintArea_; }
+    void SetPaintArea(const PixelRect& r) { paintArea_ = r; }
+
+private:
+    std::optional<PixelRect> paintArea_;
 };
 
 // Mouse button bits and modifier bits, as a mouse event carries them.

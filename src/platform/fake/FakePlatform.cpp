@@ -183,8 +183,10 @@ void FakePlatform::Advance(std::uint64_t ms) {
     now_ = end;
 }
 
-std::vector<DrawOp> FakePlatform::Paint(WindowHandle w) {
+std::vector<DrawOp> FakePlatform::Paint(WindowHandle w, std::optional<PixelRect> area) {
     RecordingCanvas canvas;
+    if (area)
+        canvas.SetPaintArea(*area);
     Window(w).listener->OnPaint(canvas);
     return canvas.ops;
 }

@@ -161,8 +161,9 @@ public:
     void Advance(std::uint64_t ms);
     void RunPosted();
     FakeWindow& Window(WindowHandle w);
-    // Paints the window and returns the drawing calls.
-    std::vector<DrawOp> Paint(WindowHandle w);
+    // Paints the window (only `area` of it, as when part of it was invalidated) and returns the
+    // drawing calls.
+    std::vector<DrawOp> Paint(WindowHandle w, std::optional<PixelRect> area = std::nullopt);
     std::size_t RunningTimers() const { return timers_.size(); }
     // The interval of every running timer, for checks on what is scheduled.
     std::vector<std::uint32_t> TimerIntervals() const;

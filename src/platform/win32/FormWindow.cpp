@@ -317,6 +317,7 @@ void FormWindow::Paint() {
         ::FillRect(memory, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
         {
             GdiCanvas canvas(memory, fonts_);
+            canvas.SetPaintArea({area.left, area.top, area.right, area.bottom});
             listener_.OnPaint(canvas);
         }
         ::SetViewportOrgEx(memory, 0, 0, nullptr);

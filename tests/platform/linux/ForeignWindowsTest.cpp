@@ -340,6 +340,9 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         return NextRequest(fl_display) - before - 1;  // less inRound's own sync
     };
 
+    int event = 0, error = 0, major = 0, minor = 0;
+    const bool randr15 =
+        XRRQueryExtension(x_, &event, &error) && XRRQueryVersion(x_, &major, &minor) && major * 100 + minor >= 105;
     const auto apply = [&](const std::function<void()>& change) {
         change();
         XSync(x_, False);
@@ -391,17 +394,35 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
          }},
         {"the first again", [&] { SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(client)}); }},
         {"the other moved while not followed", [&] { XMoveWindow(x_, other, 300, 300); }},
-        {"a monitor defined",
+        // Halves, the left one primary on the screen's output: the window moves to the left one.
+        {"monitors defined",
          [&] {
-             XRRMonitorInfo* m = XRRAllocateMonitor(x_, 0);
-             m->name = Intern("VIGILON-HALF");
-             m->width = DisplayWidth(x_, DefaultScreen(x_)) / 2;
-             m->height = DisplayHeight(x_, DefaultScreen(x_));
-             m->mwidth = m->mheight = 100;
-             XRRSetMonitor(x_, root, m);
-             XRRFreeMonitors(m);
+             if (!randr15)
+                 return;
+             XRRScreenResources* resources = XRRGetScreenResources(x_, root);
+             const int width = DisplayWidth(x_, DefaultScreen(x_)), height = DisplayHeight(x_, DefaultScreen(x_));
+             for (const bool left : {true, false}) {
+                 XRRMonitorInfo* m = XRRAllocateMonitor(x_, left ? 1 : 0);
+                 m->name = Intern(left ? "VIGILON-L" : "VIGILON-R");
+                 m->primary = left;
+                 m->x = left ? 0 : width / 2;
+                 m->width = width / 2;
+                 m->height = height;
+                 m->mwidth = m->mheight = 100;
+                 if (left)
+                     m->outputs[0] = resources->outputs[0];
+                 XRRSetMonitor(x_, root, m);
+                 XRRFreeMonitors(m);
+             }
+             XRRFreeScreenResources(resources);
          }},
-        {"the monitor removed", [&] { XRRDeleteMonitor(x_, root, Intern("VIGILON-HALF")); }},
+        {"monitors removed",
+         [&] {
+             if (!randr15)
+                 return;
+             XRRDeleteMonitor(x_, root, Intern("VIGILON-R"));
+             XRRDeleteMonitor(x_, root, Intern("VIGILON-L"));
+         }},
         {"manager renamed",
          [&] {
              XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,

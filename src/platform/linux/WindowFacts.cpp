@@ -178,8 +178,8 @@ Bool InspectQueued(Display*, XEvent* event, XPointer data) {
     return False;
 }
 
-// Events for a window we did not make, added to what we already select on the root. False when the
-// window is gone (our selection then went with it).
+// Our events on another client's window (its own selections stay as they are). False when the
+// window is gone.
 bool Watch(Window w, long mask) {
     XErrorTrap trap;
     XSelectInput(fl_display, w, mask);
@@ -230,7 +230,8 @@ WindowFacts::WindowFacts() : kept_(std::make_unique<Kept>()) {
 
 WindowFacts::~WindowFacts() {
     Fl::remove_system_handler(&OnXEvent);
-    if (!fl_display)
+    const Kept& k = *kept_;
+    if (!fl_display || (k.frames.empty() && !k.followedWatched && !k.watchedCheck))
         return;
     XErrorTrap trap;
     for (const XWindowId w : kept_->frames)

@@ -33,10 +33,18 @@ void LinuxPlatform::Activate(WindowHandle w) {
     RequestActivation(*window, !window->Unmanaged() && WmSupports(XAtom::ActiveWindow));
 }
 
+// Another program's window stops being followed once it is no longer in the foreground.
+WindowHandle LinuxPlatform::GetForegroundWindow() {
+    const WindowHandle foreground = ForegroundWindow();
+    if (ForeignXid(foreground) == 0)
+        facts_.Unfollow();
+    return foreground;
+}
+
 // One of ours with the keyboard focus (clicked, or activated for its menu) is the foreground, as a
 // clicked window is on Windows: managers do not name override-redirect windows active. Without a live
 // manager nothing else is: a dead one's _NET_ACTIVE_WINDOW would be stale.
-WindowHandle LinuxPlatform::GetForegroundWindow() {
+WindowHandle LinuxPlatform::ForegroundWindow() {
     if (const XWindowId focus = facts_.FocusXid()) {
         for (const auto& [handle, window] : windows_) {
             if (XidOf(*window) == focus)

@@ -118,6 +118,8 @@ private:
     FormWindow* Find(WindowHandle w) const;
     // The X window behind one of our shown windows or a foreign handle; 0 for anything else.
     unsigned long XidFor(WindowHandle w) const;
+    // GetForegroundWindow's answer, before it drops the watch of a window no longer followed.
+    WindowHandle ForegroundWindow();
     void UseDpi(int dpi);
     void ResourcesChanged();
 

@@ -86,6 +86,20 @@ struct WindowFacts::Kept {
         Retire(box, serial);
     }
     void ForgetFollowed() { actions.known = kind.known = state.known = extents.known = box.known = false; }
+    // Drops our events on the followed window (unless it is the one to follow next) and its frames,
+    // and all that was read of it. Errors of windows gone meanwhile are for the caller's trap.
+    void DropWatch(XWindowId next) {
+        for (const XWindowId frame : frames)
+            XSelectInput(fl_display, frame, NoEventMask);
+        if (followed && followed != next && followedWatched && !followedGone)
+            XSelectInput(fl_display, followed, NoEventMask);
+        frames.clear();
+        followed = 0;
+        followedWatched = false;
+        followedGone = false;
+        refollow = false;
+        ForgetFollowed();
+    }
 
     void OnEvent(const XEvent& e);
 };
@@ -263,6 +277,15 @@ void WindowFacts::OurWindowGone() {
     kept_->focus.known = false;
 }
 
+void WindowFacts::Unfollow() {
+    Kept& k = *kept_;
+    if (k.followed == 0)
+        return;
+    XErrorTrap trap;
+    k.DropWatch(0);
+    trap.Sync();
+}
+
 XWindowId WindowFacts::FocusXid() {
     return Answer(kept_->InRound(), true, kept_->focus, [] { return InputFocusXid(); });
 }
@@ -340,17 +363,8 @@ bool Follow(WindowFacts::Kept& k, XWindowId w) {
         return k.followedWatched;
     k.followSerial = NextRequest(fl_display);
     XErrorTrap trap;
-    // The previous window's events (or those of its old frames) are dropped.
-    for (const XWindowId frame : k.frames)
-        XSelectInput(fl_display, frame, NoEventMask);
-    if (k.followed && k.followed != w && k.followedWatched && !k.followedGone)
-        XSelectInput(fl_display, k.followed, NoEventMask);
-    k.frames.clear();
+    k.DropWatch(w);
     k.followed = w;
-    k.followedWatched = false;
-    k.followedGone = false;
-    k.refollow = false;
-    k.ForgetFollowed();
     if (w == Root() || fl_find(w)) {
         trap.Sync();  // the errors of windows gone meanwhile arrive here, not at the toolkit
         return false;

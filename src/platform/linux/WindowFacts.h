@@ -47,6 +47,9 @@ public:
 
     // One of our windows was hidden or destroyed: the focus may have gone with it unannounced.
     void OurWindowGone();
+    // No other program's window is followed now (ours or none is in the foreground): its events
+    // are dropped, so it no longer wakes us.
+    void Unfollow();
 
     struct Kept;  // in WindowFacts.cpp
 

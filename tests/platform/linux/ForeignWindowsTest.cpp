@@ -438,6 +438,20 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         EXPECT_EQ(inRound(), kept);
     }
 
+    // With no window active our events on the last one and its frame are dropped.
+    const auto ourMask = [&](Window w) {
+        XWindowAttributes a{};
+        XGetWindowAttributes(x_, w, &a);
+        return a.all_event_masks;  // the test's connection selects nothing there
+    };
+    ASSERT_NE(ourMask(client), 0);
+    apply([&] { SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {0}); });
+    EXPECT_EQ(inRound().active, 0u);
+    EXPECT_EQ(ourMask(client), 0);
+    EXPECT_EQ(ourMask(frame), 0);
+    apply([&] { SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(client)}); });
+    EXPECT_EQ(inRound(), read());
+
     // The followed window vanishes: it reads as nothing, quietly.
     testing::internal::CaptureStderr();
     XDestroyWindow(x_, client);

@@ -78,9 +78,11 @@ private:
     void tmrBatt_Timer();
     void tmrTime_Timer();
     void tmrToolTip_Timer();
-    void HoverStep(forms::Twips x, forms::Twips y);
+    void HoverStep();
+    void Form_MouseLeave() override;
     void RideOn(platform::WindowHandle window);
     void DismissPopup();
 
     bool bPopupArmed_ = false;  // the cursor was seen inside the bar and not outside since
+    bool bPointerAway_ = true;  // seen outside the bar since the bar last heard the pointer leave
 };

@@ -7,9 +7,8 @@
 
 void frmMain::tmrTime_Timer() {
     platform::Platform& p = platform::Current();
-    const platform::PixelPoint cursor = p.GetCursorPos();
     if (!bCalendar)
-        HoverStep(forms::ToTwips(cursor.x), forms::ToTwips(cursor.y));
+        HoverStep();
     frmCalendar::Get();
     if (core::AppSettings.ActiveWindow == 0)
         tmrCheck.SetEnabled(true);
@@ -18,21 +17,38 @@ void frmMain::tmrTime_Timer() {
     lblTime.SetToolTipText(p.FormatShortDate(now));
 }
 
-// Inside and outside are strict: a cursor exactly on an edge of the bar changes nothing.
-void frmMain::HoverStep(forms::Twips x, forms::Twips y) {
-    const platform::PixelRect r = platform::Current().GetWindowRect(hWnd());
-    const forms::Twips left = forms::ToTwips(r.left);
-    const forms::Twips top = forms::ToTwips(r.top);
-    const forms::Twips right = forms::ToTwips(r.right);
-    const forms::Twips bottom = forms::ToTwips(r.bottom);
-    if (!bPopupArmed_ && left < x && x < right && top < y && y < bottom) {
+// Inside and outside are strict: a cursor exactly on an edge of the bar changes nothing. The cursor
+// is asked for only while it may be on the bar: while the bar's own events have it over the bar, and
+// after it went off until a tick sees it outside (it may rest on the edge, or a menu may hold it over
+// the bar). Once seen outside it cannot come back without the bar hearing of it.
+void frmMain::HoverStep() {
+    bool inside = false;
+    bool outside = true;
+    if (PointerOver() || !bPointerAway_) {
+        const platform::PixelPoint cursor = platform::Current().GetCursorPos();
+        const forms::Twips x = forms::ToTwips(cursor.x);
+        const forms::Twips y = forms::ToTwips(cursor.y);
+        const platform::PixelRect r = platform::Current().GetWindowRect(hWnd());
+        const forms::Twips left = forms::ToTwips(r.left);
+        const forms::Twips top = forms::ToTwips(r.top);
+        const forms::Twips right = forms::ToTwips(r.right);
+        const forms::Twips bottom = forms::ToTwips(r.bottom);
+        inside = left < x && x < right && top < y && y < bottom;
+        outside = x < left || x > right || y < top || y > bottom;
+        bPointerAway_ = outside && !PointerOver();
+    }
+    if (!bPopupArmed_ && inside) {
         tmrToolTip.SetInterval(1000);
         tmrToolTip.SetEnabled(true);
         bPopupArmed_ = true;
-    } else if (bPopupArmed_ && (x < left || x > right || y < top || y > bottom)) {
+    } else if (bPopupArmed_ && outside) {
         CancelPopup();
         bPopupArmed_ = false;
     }
+}
+
+void frmMain::Form_MouseLeave() {
+    bPointerAway_ = false;
 }
 
 void frmMain::CancelPopup() {

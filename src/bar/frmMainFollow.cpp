@@ -5,6 +5,8 @@
 #include "core/AppSettings.h"
 #include "forms/Screen.h"
 
+#include <optional>
+
 namespace {
 
 bool HasCaptionButtons(std::uint32_t style) {
@@ -23,6 +25,11 @@ void frmMain::tmrCheck_Timer() {
     }
 
     platform::Platform& p = platform::Current();
+    // Each fact of the foreground window is read once this tick, and not at all when nothing changed
+    // since the last one; with following off there is no next tick to keep them for.
+    std::optional<platform::WindowFactsRound> round;
+    if (core::AppSettings.ActiveWindow != 1)
+        round.emplace();
     const platform::WindowHandle active = p.GetForegroundWindow();
     const std::uint32_t style = p.GetWindowStyle(active);
     frmCalendar& calendar = frmCalendar::Get();

@@ -126,6 +126,8 @@ void Form::Show() {
 }
 void Form::Hide() {
     platform::Current().SetVisible(hwnd_, false);
+    if (pointerOver_)
+        OnMouseLeave();  // a hidden window has nothing under the pointer
 }
 bool Form::Visible() const {
     return platform::Current().IsVisible(hwnd_);
@@ -183,13 +185,25 @@ void Form::OnDpiChanged() {
     InvalidatePixels(client);
 }
 
+namespace {
+bool Overlap(const platform::PixelRect& a, const platform::PixelRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+}  // namespace
+
+// Only what lies over the part being painted is drawn: a clock that changes repaints the clock.
 void Form::OnPaint(platform::Canvas& canvas) {
     const platform::PixelRect client = ClientRect();
-    canvas.FillRect(client, layout_.backColor.Resolve());
+    platform::PixelRect area = client;
+    if (const std::optional<platform::PixelRect>& painted = canvas.PaintArea()) {
+        area = {std::max(client.left, painted->left), std::max(client.top, painted->top),
+                std::min(client.right, painted->right), std::min(client.bottom, painted->bottom)};
+        if (area.Width() <= 0 || area.Height() <= 0)
+            return;
+    }
+    canvas.FillRect(area, layout_.backColor.Resolve());
     for (const Control* c : controls_) {
-        const platform::PixelRect r = c->PixelBounds();
-        const bool onClient = r.left < client.right && r.right > 0 && r.top < client.bottom && r.bottom > 0;
-        if (c->Visible() && onClient)
+        if (c->Visible() && Overlap(c->PixelBounds(), area))
             c->Paint(canvas);
     }
 }
@@ -247,6 +261,14 @@ void Form::OnDoubleClick(const platform::MouseEvent& e) {
     pressed_ = c;
     if (c)
         c->DoubleClick();
+}
+
+void Form::OnMouseEnter() {
+    pointerOver_ = true;
+}
+void Form::OnMouseLeave() {
+    pointerOver_ = false;
+    Form_MouseLeave();
 }
 
 void Form::OnKeyDown(int keyCode, int shift) {

@@ -54,6 +54,9 @@ public:
     // Lets go of the mouse: the control it was pressed on no longer receives it, and the system's
     // capture is released (before a move loop or a menu takes the mouse over).
     void ReleaseCapture();
+    // True from the window's mouse-enter event to its mouse-leave event: the pointer is over it, as
+    // far as the window's own events tell (no one asks the system).
+    bool PointerOver() const { return pointerOver_; }
 
     // Used by the controls.
     void AddControl(Control& c);
@@ -71,6 +74,8 @@ protected:
     virtual void Form_KeyUp(int /*keyCode*/, int /*shift*/) {}
     // A left-button click on the form itself, where no control lies.
     virtual void Form_Click() {}
+    // The pointer went off the window (PointerOver() is false from now on).
+    virtual void Form_MouseLeave() {}
     // The system asks the window to close; the default unloads the form.
     virtual void Form_CloseRequest();
     // Starts the form's timers now, from inside Form_Load, once the form is whole enough for a tick:
@@ -91,6 +96,8 @@ private:
     void OnMouseMove(const platform::MouseEvent& e) override;
     void OnMouseUp(const platform::MouseEvent& e) override;
     void OnDoubleClick(const platform::MouseEvent& e) override;
+    void OnMouseEnter() override;
+    void OnMouseLeave() override;
     void OnKeyDown(int keyCode, int shift) override;
     void OnKeyUp(int keyCode, int shift) override;
     void OnCloseRequest() override;
@@ -110,6 +117,7 @@ private:
     Control* pressed_ = nullptr;      // receives the mouse while a button is held
     bool backgroundPressed_ = false;  // the left button went down where no control lies
     bool timersStarted_ = false;
+    bool pointerOver_ = false;
 };
 
 }  // namespace forms

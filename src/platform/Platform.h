@@ -57,6 +57,14 @@ public:
     // The program's own icon (the one its windows carry) scaled to fill r, blended over what is
     // there where the icon is transparent.
     virtual void DrawProgramIcon(const PixelRect& r) = 0;
+
+    // The part of the client area being painted, where the backend knows it is less than all of it:
+    // nothing drawn outside it reaches the screen, so it need not be drawn.
+    const std::optional<PixelRect>& PaintArea() const { return paintArea_; }
+    void SetPaintArea(const PixelRect& r) { paintArea_ = r; }
+
+private:
+    std::optional<PixelRect> paintArea_;
 };
 
 // Mouse button bits and modifier bits, as a mouse event carries them.
@@ -89,6 +97,11 @@ public:
     virtual void OnCloseRequest() {}
     // The platform's ScreenDpi has changed: the window's sizes and fonts are to be worked out anew.
     virtual void OnDpiChanged() {}
+    // --- hover ---
+    // The pointer came over the window's client area, and went off it again (a menu or a move loop
+    // that takes the pointer over may count as going off it, with the pointer still there).
+    virtual void OnMouseEnter() {}
+    virtual void OnMouseLeave() {}
 };
 
 enum class WindowFrame {
@@ -445,6 +458,13 @@ public:
     virtual int ScreenDpi() = 0;
     // Gives the window a client area of this many pixels, its outer top-left corner staying put.
     virtual void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) = 0;
+    // --- follow tick: window facts read once a tick -----------------------------------------------
+    // Between BeginWindowFacts and EndWindowFacts (one follow tick) the answers about other programs'
+    // windows (the foreground window, styles, placement, rectangles, metrics, monitors, title-bar
+    // buttons) are read at most once each; a backend that hears of changes may keep them from one
+    // round to the next while nothing changes. Rounds may nest.
+    virtual void BeginWindowFacts() {}
+    virtual void EndWindowFacts() {}
 };
 
 // The backend chosen at build time.
@@ -453,5 +473,14 @@ std::unique_ptr<Platform> CreatePlatform();
 // The process-wide platform, installed once by the entry point (or by a test).
 Platform& Current();
 void Install(Platform* p);
+
+// One round of window facts for the life of the object.
+class WindowFactsRound {
+public:
+    WindowFactsRound() { Current().BeginWindowFacts(); }
+    ~WindowFactsRound() { Current().EndWindowFacts(); }
+    WindowFactsRound(const WindowFactsRound&) = delete;
+    WindowFactsRound& operator=(const WindowFactsRound&) = delete;
+};
 
 }  // namespace platform

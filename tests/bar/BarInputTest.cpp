@@ -49,13 +49,13 @@ TEST_F(BarInput, RightButtonAloneOpensTheMenuWhateverTheModifiers) {
 }
 
 TEST_F(BarInput, NoPopupUnderTheMenuUntilTheCursorHasLeftTheBar) {
-    fake.cursor = {100, 10};  // on the bar, which sits at the top-left corner
+    fake.PointTo({100, 10});  // on the bar, which sits at the top-left corner
     fake.duringMenu = [&] { fake.Advance(3000); };
     Press(kRight, 0);
     EXPECT_FALSE(frmPopup::IsLoaded());
-    fake.cursor = {600, 400};
+    fake.PointTo({600, 400});
     fake.Advance(500);
-    fake.cursor = {100, 10};
+    fake.PointTo({100, 10});
     fake.Advance(2000);
     EXPECT_TRUE(frmPopup::IsLoaded());
 }

@@ -1,6 +1,8 @@
 // The clock tick: time and date, and the hover trigger of the information popup.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
 #include "support/FakeFixture.h"
@@ -11,7 +13,7 @@ namespace {
 class Clock : public testsupport::FakeFixture {
 protected:
     Clock() {
-        fake.cursor = {500, 500};  // away from the bar
+        fake.PointTo({500, 500});  // away from the bar
         frmMain& bar = frmMain::Get();
         bar.Move(forms::ToTwips(100), forms::ToTwips(50));  // 100..332 x 50..70 pixels
         fake.Advance(10);                                   // let the first calendar creation pass
@@ -28,41 +30,73 @@ TEST_F(Clock, ShowsTheTimeWithTheDateAsTooltip) {
 }
 
 TEST_F(Clock, RestingOnTheBarOpensThePopupAfterASecondAndLeavingClosesIt) {
-    fake.cursor = {200, 60};
+    fake.PointTo({200, 60});
     fake.Advance(500);  // a clock tick arms the trigger
     EXPECT_TRUE(Bar().tmrToolTip.Running());
     EXPECT_FALSE(PopupShown());
     fake.Advance(1000);
     EXPECT_TRUE(PopupShown());
 
-    fake.cursor = {400, 60};
+    fake.PointTo({400, 60});
     fake.Advance(500);
     EXPECT_FALSE(frmPopup::IsLoaded());
     EXPECT_FALSE(Bar().tmrToolTip.Running());
 }
 
 TEST_F(Clock, TheBarsEdgeCountsAsNeitherInsideNorOutside) {
-    fake.cursor = {100, 60};  // on the left edge
+    fake.PointTo({100, 60});  // on the left edge
     fake.Advance(500);
     EXPECT_FALSE(Bar().tmrToolTip.Running());
-    fake.cursor = {150, 60};
+    fake.PointTo({150, 60});
     fake.Advance(1500);
     EXPECT_TRUE(PopupShown());
-    fake.cursor = {332, 70};  // on the bottom-right corner after arming: the popup stays
+    fake.PointTo({332, 70});  // on the bottom-right corner after arming: the popup stays
     fake.Advance(500);
     EXPECT_TRUE(PopupShown());
 }
 
+TEST_F(Clock, TheCursorIsAskedForOnlyWhileItMayBeOnTheBar) {
+    const auto asked = [&] { return std::count(fake.calls.begin(), fake.calls.end(), "cursor"); };
+    fake.calls.clear();
+    fake.Advance(2000);  // away since the start
+    EXPECT_EQ(asked(), 0);
+    fake.PointTo({150, 60});
+    fake.Advance(1000);
+    EXPECT_EQ(asked(), 2);
+    fake.PointTo({400, 60});  // off the bar: asked once more, seen outside, then left alone
+    fake.Advance(2000);
+    EXPECT_EQ(asked(), 3);
+    EXPECT_FALSE(Bar().tmrToolTip.Running());
+}
+
+// A menu's grab takes the pointer off the bar while it rests there, and a bar that moves under a
+// resting pointer comes over it: the hover follows where the pointer really is.
+TEST_F(Clock, TheHoverFollowsThePointerNotJustItsMoves) {
+    fake.PointTo({150, 60});
+    fake.Advance(1500);
+    ASSERT_TRUE(PopupShown());
+    fake.Window(Bar().hWnd()).listener->OnMouseLeave();
+    fake.Advance(1000);
+    EXPECT_TRUE(PopupShown());
+
+    fake.PointTo({600, 300});
+    fake.Advance(500);
+    ASSERT_FALSE(frmPopup::IsLoaded());
+    Bar().Move(forms::ToTwips(500), forms::ToTwips(290));
+    fake.Advance(1500);
+    EXPECT_TRUE(PopupShown());
+}
+
 TEST_F(Clock, ACancelledTriggerComesBackOnlyAfterTheCursorLeftTheBar) {
-    fake.cursor = {150, 60};
+    fake.PointTo({150, 60});
     fake.Advance(1500);
     ASSERT_TRUE(PopupShown());
     Bar().CancelPopup();  // what a drag, the menu or the calendar's creation do
     fake.Advance(3000);
     EXPECT_FALSE(frmPopup::IsLoaded());
-    fake.cursor = {500, 500};
+    fake.PointTo({500, 500});
     fake.Advance(500);
-    fake.cursor = {150, 60};
+    fake.PointTo({150, 60});
     fake.Advance(1500);
     EXPECT_TRUE(PopupShown());
 }
@@ -70,7 +104,7 @@ TEST_F(Clock, ACancelledTriggerComesBackOnlyAfterTheCursorLeftTheBar) {
 TEST_F(Clock, NoPopupWhileTheCalendarIsOpen) {
     frmMain::bCalendar = true;
     fake.foreground = Bar().hWnd();  // the follow tick keeps the calendar while the bar is active
-    fake.cursor = {150, 60};
+    fake.PointTo({150, 60});
     fake.Advance(3000);
     EXPECT_FALSE(frmPopup::IsLoaded());
 }
@@ -78,7 +112,7 @@ TEST_F(Clock, NoPopupWhileTheCalendarIsOpen) {
 TEST_F(Clock, RecreatesTheCalendarRestartsFollowingAndCancelsATriggerArmedMeanwhile) {
     frmCalendar::Unload();
     Bar().tmrCheck.SetEnabled(false);  // so the clock tick is the one that creates the calendar
-    fake.cursor = {150, 60};
+    fake.PointTo({150, 60});
     fake.Advance(500);  // arms, then the calendar's creation cancels it
     EXPECT_TRUE(frmCalendar::IsLoaded());
     EXPECT_TRUE(Bar().tmrCheck.Enabled());

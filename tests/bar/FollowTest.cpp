@@ -62,9 +62,13 @@ TEST_F(Follow, PlacesTheBarOnTheCaptionBarOrLeavesIt) {
         Activate(c.style, c.showCmd, c.window, c.exStyle);
         if (c.style == 0)
             fake.foreground = 0;  // the last row: nothing is active
+        const int rounds = fake.windowFactRounds;
         frmMain::Get().CallCheck_Timer();
         EXPECT_EQ(BarRect(), c.bar);
         EXPECT_TRUE(fake.Window(frmMain::Get().hWnd()).visible);
+        // The tick reads the window's facts in one round, closed again.
+        EXPECT_EQ(fake.windowFactRounds, rounds + 1);
+        EXPECT_EQ(fake.openWindowFactRounds, 0);
     }
 }
 

@@ -148,6 +148,13 @@ TEST_F(FormRuntime, PaintsBackgroundThenControlsBottomToTop) {
     EXPECT_EQ(ops[3].kind, DrawOp::Text);
     EXPECT_EQ(ops[3].text, "上");
     EXPECT_EQ(ops[3].rect, (platform::PixelRect{51, 1, 149, 19}));  // inside the border
+
+    // A part repainted draws only what lies over it.
+    const std::vector<DrawOp> part = fake.Paint(f.hWnd(), platform::PixelRect{0, 0, 40, 30});
+    ASSERT_EQ(part.size(), 2u);
+    EXPECT_EQ(part[0].rect, (platform::PixelRect{0, 0, 40, 30}));
+    EXPECT_EQ(part[1].rect, (platform::PixelRect{0, 0, 100, 20}));
+    EXPECT_TRUE(fake.Paint(f.hWnd(), platform::PixelRect{300, 0, 400, 40}).empty());
 }
 
 TEST_F(FormRuntime, UnchangedPropertiesCauseNoRedraw) {

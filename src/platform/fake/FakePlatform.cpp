@@ -87,6 +87,7 @@ void FakePlatform::DestroyWindow(WindowHandle w) {
 
 void FakePlatform::SetVisible(WindowHandle w, bool visible) {
     Window(w).visible = visible;
+    CrossPointer(w);
 }
 
 bool FakePlatform::IsVisible(WindowHandle w) {
@@ -105,6 +106,7 @@ PixelRect FakePlatform::GetWindowRect(WindowHandle w) {
 void FakePlatform::MoveWindow(WindowHandle w, int left, int top) {
     PixelRect& r = Window(w).rect;
     r = {left, top, left + r.Width(), top + r.Height()};
+    CrossPointer(w);
 }
 
 void FakePlatform::Invalidate(WindowHandle w, const PixelRect&) {
@@ -181,8 +183,10 @@ void FakePlatform::Advance(std::uint64_t ms) {
     now_ = end;
 }
 
-std::vector<DrawOp> FakePlatform::Paint(WindowHandle w) {
+std::vector<DrawOp> FakePlatform::Paint(WindowHandle w, std::optional<PixelRect> area) {
     RecordingCanvas canvas;
+    if (area)
+        canvas.SetPaintArea(*area);
     Window(w).listener->OnPaint(canvas);
     return canvas.ops;
 }
@@ -327,6 +331,7 @@ std::optional<std::uint32_t> FakePlatform::ReadRegistryDword(std::string_view ke
 void FakePlatform::ResizeWindow(WindowHandle w, int width, int height) {
     PixelRect& r = Window(w).rect;
     r = {r.left, r.top, r.left + width, r.top + height};
+    CrossPointer(w);
 }
 
 void FakePlatform::SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) {
@@ -335,6 +340,38 @@ void FakePlatform::SetRoundedRegion(WindowHandle w, const PixelRect& r, int elli
 
 void FakePlatform::SetNoActivate(WindowHandle w) {
     Window(w).noActivate = true;
+}
+
+void FakePlatform::BeginWindowFacts() {
+    ++windowFactRounds;
+    ++openWindowFactRounds;
+}
+void FakePlatform::EndWindowFacts() {
+    --openWindowFactRounds;
+}
+
+void FakePlatform::PointTo(PixelPoint at) {
+    cursor = at;
+    std::vector<WindowHandle> handles;
+    for (const auto& [handle, window] : windows)
+        handles.push_back(handle);
+    for (const WindowHandle h : handles) {
+        if (windows.count(h))  // an earlier one's handler may have closed it
+            CrossPointer(h);
+    }
+}
+
+// As X counts it: a window holds the pixels from its left and top edges up to, not including, its
+// right and bottom ones.
+void FakePlatform::CrossPointer(WindowHandle w) {
+    FakeWindow& window = Window(w);
+    const PixelRect& r = window.rect;
+    const bool over =
+        window.visible && cursor.x >= r.left && cursor.x < r.right && cursor.y >= r.top && cursor.y < r.bottom;
+    if (over == window.pointerOver || !window.listener)
+        return;
+    window.pointerOver = over;
+    over ? window.listener->OnMouseEnter() : window.listener->OnMouseLeave();
 }
 
 }  // namespace platform::fake

@@ -30,6 +30,7 @@ struct FakeWindow {
     };
     std::optional<Region> region;  // set once the window is shaped
     bool noActivate = false;
+    bool pointerOver = false;  // told of the pointer's enter and not of its leave since
 };
 
 // A native control, as the program made and set it.
@@ -141,8 +142,13 @@ public:
     std::vector<std::string> calls;
     std::vector<std::string> startedPrograms;  // every StartProgram, whether it started or not
     std::vector<std::string> openedAddresses;
+    int windowFactRounds = 0;  // follow-tick rounds begun, and still open
+    int openWindowFactRounds = 0;
 
     // --- driving it ---
+    // The pointer moves to `at` (screen pixels): a window it comes over hears its enter, one it goes
+    // off its leave, as also when a window moves, shows or hides under a pointer that stays.
+    void PointTo(PixelPoint at);
     FakeControl& Control(ControlHandle c);
     // The user types a text, picks an entry or moves a slider (value), clicks a button or a check box.
     void Type(ControlHandle c, std::string_view text);
@@ -155,8 +161,9 @@ public:
     void Advance(std::uint64_t ms);
     void RunPosted();
     FakeWindow& Window(WindowHandle w);
-    // Paints the window and returns the drawing calls.
-    std::vector<DrawOp> Paint(WindowHandle w);
+    // Paints the window (only `area` of it, as when part of it was invalidated) and returns the
+    // drawing calls.
+    std::vector<DrawOp> Paint(WindowHandle w, std::optional<PixelRect> area = std::nullopt);
     std::size_t RunningTimers() const { return timers_.size(); }
     // The interval of every running timer, for checks on what is scheduled.
     std::vector<std::uint32_t> TimerIntervals() const;
@@ -237,8 +244,12 @@ public:
     void SetNoActivate(WindowHandle w) override;
     int ScreenDpi() override;
     void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
+    void BeginWindowFacts() override;
+    void EndWindowFacts() override;
 
 private:
+    // Tells window w of the pointer's enter or leave when its being under the pointer changed.
+    void CrossPointer(WindowHandle w);
     struct FakeTimer {
         std::uint32_t interval;
         std::uint64_t due;

@@ -30,22 +30,30 @@ void LinuxPlatform::Activate(WindowHandle w) {
     window->Show();
     // Sent right after the map request, the manager reads it once it has taken the new window on.
     // A window no manager handles takes the focus itself.
-    RequestActivation(*window, !window->Unmanaged() && WmSupports("_NET_ACTIVE_WINDOW"));
+    RequestActivation(*window, !window->Unmanaged() && WmSupports(XAtom::ActiveWindow));
+}
+
+// Another program's window stops being followed once it is no longer in the foreground.
+WindowHandle LinuxPlatform::GetForegroundWindow() {
+    const WindowHandle foreground = ForegroundWindow();
+    if (ForeignXid(foreground) == 0)
+        facts_.Unfollow();
+    return foreground;
 }
 
 // One of ours with the keyboard focus (clicked, or activated for its menu) is the foreground, as a
 // clicked window is on Windows: managers do not name override-redirect windows active. Without a live
 // manager nothing else is: a dead one's _NET_ACTIVE_WINDOW would be stale.
-WindowHandle LinuxPlatform::GetForegroundWindow() {
-    if (const XWindowId focus = InputFocusXid()) {
+WindowHandle LinuxPlatform::ForegroundWindow() {
+    if (const XWindowId focus = facts_.FocusXid()) {
         for (const auto& [handle, window] : windows_) {
             if (XidOf(*window) == focus)
                 return handle;
         }
     }
-    if (!WmRunning())
+    if (facts_.CheckWindow() == 0)
         return 0;
-    const XWindowId active = ReadActiveWindow();
+    const XWindowId active = facts_.ActiveWindow();
     if (active == 0)
         return 0;
     for (const auto& [handle, window] : windows_) {
@@ -58,12 +66,12 @@ WindowHandle LinuxPlatform::GetForegroundWindow() {
 // Our windows have neither boxes nor a sizing frame, as on Windows.
 std::uint32_t LinuxPlatform::GetWindowStyle(WindowHandle w) {
     const XWindowId xid = ForeignXid(w);
-    return xid ? StyleFromActions(ReadAllowedActions(xid), ReadWindowKind(xid)) : 0;
+    return xid ? StyleFromActions(facts_.AllowedActions(xid), facts_.Kind(xid)) : 0;
 }
 
 std::uint32_t LinuxPlatform::GetWindowExStyle(WindowHandle w) {
     const XWindowId xid = ForeignXid(w);
-    return xid && ReadWindowKind(xid) == WindowKind::Tool ? kExStyleToolWindow : 0;
+    return xid && facts_.Kind(xid) == WindowKind::Tool ? kExStyleToolWindow : 0;
 }
 
 // normalPosition is the frame's rectangle in screen coordinates (Windows gives work-area ones).
@@ -74,8 +82,8 @@ WindowPlacement LinuxPlatform::GetWindowPlacement(WindowHandle w) {
         return {ShowCmdFromState(state), window->OuterRect()};
     }
     const XWindowId xid = ForeignXid(w);
-    const std::optional<WmState> state = ReadWmState(xid);
-    const std::optional<PixelRect> rect = ReadOuterRect(xid);
+    const std::optional<WmState> state = facts_.State(xid);
+    const std::optional<PixelRect> rect = facts_.OuterRect(xid);
     if (!state || !rect)
         return {};
     return {ShowCmdFromState(*state), *rect};
@@ -84,12 +92,12 @@ WindowPlacement LinuxPlatform::GetWindowPlacement(WindowHandle w) {
 int LinuxPlatform::GetSystemMetric(Metric m, WindowHandle w) {
     const XWindowId xid = ForeignXid(w);
     const bool frameMetric = m != Metric::ScreenWidth && m != Metric::ScreenHeight && m != Metric::BorderHeight;
-    std::optional<FrameExtents> extents = xid && frameMetric ? ReadExtents(xid) : std::nullopt;
+    std::optional<FrameExtents> extents = xid && frameMetric ? facts_.Extents(xid) : std::nullopt;
     // Windows puts a maximised window's frame off its monitor, so its caption ends a caption's height
     // below the monitor's top. Managers differ (a border kept, a frame above the top, a panel above
     // it): the metrics are laid out so that the same reckoning finds the title bar they drew.
-    if (extents && ShowCmdFromState(ReadWmState(xid).value_or(WmState{})) == kShowMaximized) {
-        if (const std::optional<PixelRect> outer = ReadOuterRect(xid))
+    if (extents && ShowCmdFromState(facts_.State(xid).value_or(WmState{})) == kShowMaximized) {
+        if (const std::optional<PixelRect> outer = facts_.OuterRect(xid))
             extents = MaximizedExtents(*extents, *outer, GetMonitorRect(w));
     }
     return FrameMetric(m, extents, ScreenSize());
@@ -99,7 +107,7 @@ int LinuxPlatform::GetSystemMetric(Metric m, WindowHandle w) {
 
 PixelRect LinuxPlatform::GetMonitorRect(WindowHandle w) {
     const PixelPoint screen = ScreenSize();
-    const std::vector<PixelRect> monitors = ReadMonitors();
+    const std::vector<PixelRect> monitors = facts_.Monitors();
     if (w == 0)
         return monitors.empty() ? PixelRect{0, 0, screen.x, screen.y} : monitors.front();
     return MonitorHolding(monitors, GetWindowRect(w), {0, 0, screen.x, screen.y});
@@ -111,7 +119,7 @@ std::optional<int> LinuxPlatform::GetCaptionButtonsWidth(WindowHandle w) {
     const XWindowId xid = ForeignXid(w);
     if (!xid)
         return std::nullopt;
-    std::string manager = ReadManagerName();
+    std::string manager = facts_.ManagerName();
     if (manager != managerName_ || !managerLooked_) {
         const std::string settings = posix::SettingsPathForProcess(kSettingsFile);
         managerButtons_ = TitleButtonsFor(manager, [&](std::string_view key) {
@@ -122,8 +130,18 @@ std::optional<int> LinuxPlatform::GetCaptionButtonsWidth(WindowHandle w) {
     }
     if (!managerButtons_)
         return std::nullopt;
-    const bool maximized = ShowCmdFromState(ReadWmState(xid).value_or(WmState{})) == kShowMaximized;
+    const bool maximized = ShowCmdFromState(facts_.State(xid).value_or(WmState{})) == kShowMaximized;
     return maximized ? managerButtons_->maximized : managerButtons_->normal;
+}
+
+// --- follow tick: window facts read once a tick ---
+
+void LinuxPlatform::BeginWindowFacts() {
+    facts_.BeginRound();
+}
+
+void LinuxPlatform::EndWindowFacts() {
+    facts_.EndRound();
 }
 
 }  // namespace platform::x11

@@ -56,6 +56,14 @@ void FormWindow::Notify(Call call) {
     }
 }
 
+void FormWindow::PointerCrossed(bool entered) {
+    if (entered) {
+        Notify([](WindowListener& l) { l.OnMouseEnter(); });
+    } else {
+        Notify([](WindowListener& l) { l.OnMouseLeave(); });
+    }
+}
+
 FormWindow::~FormWindow() {
     KeepAbove(*this, false);
 }
@@ -336,6 +344,12 @@ void FormWindow::draw() {
         fl_push_clip(inset_, inset_, w() - 2 * inset_, h() - 2 * inset_);
     }
     FltkCanvas canvas(inset_, inset_);
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+    fl_clip_box(0, 0, w(), h(), x, y, width, height);
+    canvas.SetPaintArea({x - inset_, y - inset_, x + width - inset_, y + height - inset_});
     Notify([&](WindowListener& l) { l.OnPaint(canvas); });
     if (inset_ > 0)
         fl_pop_clip();

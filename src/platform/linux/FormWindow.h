@@ -68,6 +68,9 @@ public:
     // The pointer's shape over r; Arrow removes the area of this id.
     void SetCursorArea(int id, const PixelRect& r, PointerShape shape);
 
+    // The pointer came over the window (entered) or went off it.
+    void PointerCrossed(bool entered);
+
     int handle(int event) override;
     void draw() override;
 

@@ -16,6 +16,7 @@
 #include "platform/linux/FormWindow.h"
 #include "platform/linux/MessageBox.h"
 #include "platform/linux/NativeControls.h"
+#include "platform/linux/Pointer.h"
 #include "platform/linux/ProgramIcon.h"
 #include "platform/linux/ProgramStart.h"
 #include "platform/linux/SettingsPath.h"
@@ -49,6 +50,10 @@ LinuxPlatform::LinuxPlatform() {
     Fl_Tooltip::font(static_cast<Fl_Font>(FltkFontFor(kUiFont)));
     Fl_Tooltip::delay(0.5f);
     Fl::event_dispatch(&DispatchWithKeyPreview);
+    WatchPointerCrossings([](Fl_Window& window, bool entered) {
+        if (auto* form = dynamic_cast<FormWindow*>(&window))
+            form->PointerCrossed(entered);
+    });
     InstallWindowIcons();
 }
 
@@ -81,6 +86,8 @@ void LinuxPlatform::DestroyWindow(WindowHandle w) {
     if (!window)
         return;
     windows_.erase(w);
+    if (window->shown())
+        facts_.OurWindowGone();
     window->Detach();
     // A window whose own handler is destroying it is deleted once that handler has returned.
     if (window->Dispatching()) {
@@ -91,8 +98,15 @@ void LinuxPlatform::DestroyWindow(WindowHandle w) {
 }
 
 void LinuxPlatform::SetVisible(WindowHandle w, bool visible) {
-    if (FormWindow* window = Find(w))
-        visible ? window->Show() : window->Hide();
+    FormWindow* window = Find(w);
+    if (!window)
+        return;
+    if (visible) {
+        window->Show();
+    } else if (window->shown()) {
+        window->Hide();
+        facts_.OurWindowGone();
+    }
 }
 
 // A window the manager has iconified still counts as visible, as on Windows.
@@ -104,7 +118,7 @@ bool LinuxPlatform::IsVisible(WindowHandle w) {
 PixelRect LinuxPlatform::GetWindowRect(WindowHandle w) {
     if (FormWindow* window = Find(w))
         return window->OuterRect();
-    return ReadOuterRect(ForeignXid(w)).value_or(PixelRect{});
+    return facts_.OuterRect(ForeignXid(w)).value_or(PixelRect{});
 }
 
 void LinuxPlatform::MoveWindow(WindowHandle w, int left, int top) {

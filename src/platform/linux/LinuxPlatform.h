@@ -9,6 +9,7 @@
 #include "platform/Platform.h"
 #include "platform/linux/EventLoop.h"
 #include "platform/linux/TitleButtons.h"
+#include "platform/linux/WindowFacts.h"
 
 namespace platform::x11 {
 
@@ -108,12 +109,17 @@ public:
     // reaches every form window.
     int ScreenDpi() override;
     void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
+    // --- follow tick: window facts read once a tick ---
+    void BeginWindowFacts() override;
+    void EndWindowFacts() override;
 
 private:
     // nullptr for a handle that is not (or no longer) one of ours.
     FormWindow* Find(WindowHandle w) const;
     // The X window behind one of our shown windows or a foreign handle; 0 for anything else.
     unsigned long XidFor(WindowHandle w) const;
+    // GetForegroundWindow's answer, before it drops the watch of a window no longer followed.
+    WindowHandle ForegroundWindow();
     void UseDpi(int dpi);
     void ResourcesChanged();
 
@@ -124,6 +130,7 @@ private:
     LinuxControl* FindControl(ControlHandle c) const;
 
     EventLoop loop_;
+    WindowFacts facts_;
     std::unordered_map<ControlHandle, ControlEntry> controls_;
     // Handles are counters, never pointers: a stale handle finds nothing instead of freed memory.
     std::unordered_map<WindowHandle, FormWindow*> windows_;

@@ -37,7 +37,7 @@ void LinuxPlatform::DragMove(WindowHandle w) {
         return;
     ReleasePointerGrab();
     // The manager moves only the windows it manages; the borderless ones move themselves.
-    const bool byManager = !window->Unmanaged() && WmSupports("_NET_WM_MOVERESIZE");
+    const bool byManager = !window->Unmanaged() && WmSupports(XAtom::MoveResize);
     const PixelRect start = window->OuterRect();
     bool grabbed = false;
     if (byManager) {

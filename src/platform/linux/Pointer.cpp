@@ -50,4 +50,25 @@ bool PointerGrabbedElsewhere(Fl_Window& window) {
     return status == AlreadyGrabbed;
 }
 
+namespace {
+
+void (*g_crossed)(Fl_Window&, bool) = nullptr;
+
+int OnCrossing(void* event, void*) {
+    const XEvent& e = *static_cast<const XEvent*>(event);
+    if ((e.type != EnterNotify && e.type != LeaveNotify) || e.xcrossing.detail == NotifyInferior || !g_crossed)
+        return 0;
+    if (Fl_Window* window = fl_find(e.xcrossing.window))
+        g_crossed(*window, e.type == EnterNotify);
+    return 0;  // the toolkit handles the event as well
+}
+
+}  // namespace
+
+void WatchPointerCrossings(void (*crossed)(Fl_Window& window, bool entered)) {
+    if (!g_crossed)
+        Fl::add_system_handler(&OnCrossing, nullptr);
+    g_crossed = crossed;
+}
+
 }  // namespace platform::x11

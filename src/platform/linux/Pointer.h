@@ -25,4 +25,10 @@ bool GrabPointerSilently(Fl_Window& window);
 // True while another client (the window manager in a move) holds the pointer grabbed.
 bool PointerGrabbedElsewhere(Fl_Window& window);
 
+// From now on crossed(window, true) runs when the pointer comes over one of the toolkit's windows
+// and crossed(window, false) when it goes off it, from the X server's enter and leave events (those
+// of a grab too: a menu that takes the pointer takes it off the window). Moves between a window and
+// a child of it are no crossings. One watcher for the process; a later call replaces it.
+void WatchPointerCrossings(void (*crossed)(Fl_Window& window, bool entered));
+
 }  // namespace platform::x11

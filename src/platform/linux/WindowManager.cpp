@@ -14,40 +14,12 @@
 #include <chrono>
 #include <vector>
 
+#include "platform/linux/XAtoms.h"
 #include "platform/linux/XErrorTrap.h"
 
 namespace platform::x11 {
 
 namespace {
-
-struct Atoms {
-    Atom state;
-    Atom skipTaskbar;
-    Atom skipPager;
-    Atom above;
-    Atom opacity;
-    Atom frameExtents;
-    Atom requestFrameExtents;
-    Atom activeWindow;
-    Atom moveResize;
-};
-
-const Atoms& WmAtoms() {
-    fl_open_display();
-    static const Atoms atoms = [] {
-        const auto intern = [](const char* name) { return XInternAtom(fl_display, name, False); };
-        return Atoms{intern("_NET_WM_STATE"),
-                     intern("_NET_WM_STATE_SKIP_TASKBAR"),
-                     intern("_NET_WM_STATE_SKIP_PAGER"),
-                     intern("_NET_WM_STATE_ABOVE"),
-                     intern("_NET_WM_WINDOW_OPACITY"),
-                     intern("_NET_FRAME_EXTENTS"),
-                     intern("_NET_REQUEST_FRAME_EXTENTS"),
-                     intern("_NET_ACTIVE_WINDOW"),
-                     intern("_NET_WM_MOVERESIZE")};
-    }();
-    return atoms;
-}
 
 Window RootOf() {
     return RootWindow(fl_display, fl_screen);
@@ -76,7 +48,7 @@ void SendToRoot(Window about, Atom type, long d0, long d1 = 0, long d2 = 0, long
 
 void SetOpacityOn(Window xid, std::uint8_t alpha) {
     const unsigned long value = alpha * 0x01010101UL;
-    XChangeProperty(fl_display, xid, WmAtoms().opacity, XA_CARDINAL, 32, PropModeReplace,
+    XChangeProperty(fl_display, xid, AtomOf(XAtom::WindowOpacity), XA_CARDINAL, 32, PropModeReplace,
                     reinterpret_cast<const unsigned char*>(&value), 1);
 }
 
@@ -104,32 +76,32 @@ void FlushDisplay() {
 }
 
 void ShowWithWmState(Fl_Window& window, const MapOptions& options) {
-    const Atoms& atoms = WmAtoms();
+    fl_open_display();
     XGrabServer(fl_display);
     window.show();
     if (const Window xid = fl_xid(&window)) {
         std::vector<Atom> states;
         if (options.skipTaskbar) {
-            states.push_back(atoms.skipTaskbar);
-            states.push_back(atoms.skipPager);
+            states.push_back(AtomOf(XAtom::StateSkipTaskbar));
+            states.push_back(AtomOf(XAtom::StateSkipPager));
         }
         if (options.above)
-            states.push_back(atoms.above);
+            states.push_back(AtomOf(XAtom::StateAbove));
         // Appended: FLTK has put its own states (modal, skip-taskbar) there already.
         if (!states.empty()) {
-            XChangeProperty(fl_display, xid, atoms.state, XA_ATOM, 32, PropModeAppend,
+            XChangeProperty(fl_display, xid, AtomOf(XAtom::State), XA_ATOM, 32, PropModeAppend,
                             reinterpret_cast<const unsigned char*>(states.data()), static_cast<int>(states.size()));
         }
         if (options.alpha)
             SetOpacityOn(xid, *options.alpha);
         if (options.dialogType) {
-            const Atom dialog = XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE_DIALOG", False);
-            XChangeProperty(fl_display, xid, XInternAtom(fl_display, "_NET_WM_WINDOW_TYPE", False), XA_ATOM, 32,
-                            PropModeReplace, reinterpret_cast<const unsigned char*>(&dialog), 1);
+            const Atom dialog = AtomOf(XAtom::TypeDialog);
+            XChangeProperty(fl_display, xid, AtomOf(XAtom::WindowType), XA_ATOM, 32, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(&dialog), 1);
             // Motif hints, which managers read for their buttons: move and close only; border, title
             // and window menu, without resize handles and minimise and maximise buttons.
             const long motif[5] = {1 | 2, 4 | 32, 2 | 8 | 16, 0, 0};
-            const Atom hints = XInternAtom(fl_display, "_MOTIF_WM_HINTS", False);
+            const Atom hints = AtomOf(XAtom::MotifWmHints);
             XChangeProperty(fl_display, xid, hints, hints, 32, PropModeReplace,
                             reinterpret_cast<const unsigned char*>(motif), 5);
         }
@@ -153,7 +125,8 @@ void RequestAbove(Fl_Window& window) {
     const Window xid = fl_xid(&window);
     if (!xid)
         return;
-    SendToRoot(xid, WmAtoms().state, kStateAdd, static_cast<long>(WmAtoms().above), 0, kSourceApplication);
+    SendToRoot(xid, AtomOf(XAtom::State), kStateAdd, static_cast<long>(AtomOf(XAtom::StateAbove)), 0,
+               kSourceApplication);
     XRaiseWindow(fl_display, xid);
     XFlush(fl_display);
 }
@@ -172,7 +145,7 @@ void RequestActivation(Fl_Window& window, bool viaManager) {
         return;
     XRaiseWindow(fl_display, xid);
     if (viaManager) {
-        SendToRoot(xid, WmAtoms().activeWindow, kSourcePager, CurrentTime);
+        SendToRoot(xid, AtomOf(XAtom::ActiveWindow), kSourcePager, CurrentTime);
     } else {
         // Without a manager the window is viewable as soon as FLTK has mapped it; should it not be
         // (unmapped meanwhile), the focus simply stays where it is.
@@ -268,7 +241,7 @@ void RequestMoveDrag(Fl_Window& window, int rootX, int rootY) {
         return;
     // Our own implicit grab from the press would keep the manager from grabbing the pointer.
     XUngrabPointer(fl_display, CurrentTime);
-    SendToRoot(xid, WmAtoms().moveResize, rootX, rootY, kMoveResizeMove, Button1, kSourceApplication);
+    SendToRoot(xid, AtomOf(XAtom::MoveResize), rootX, rootY, kMoveResizeMove, Button1, kSourceApplication);
     XFlush(fl_display);
 }
 
@@ -313,7 +286,7 @@ void NoteDecoratedExtents(const FrameExtents& extents) {
 }
 
 FrameExtents ProbeDecoratedExtents(int timeoutMs) {
-    const Atoms& atoms = WmAtoms();
+    fl_open_display();
     if (!WmRunning())
         return {};
     const Window probe = XCreateSimpleWindow(fl_display, RootOf(), 0, 0, 100, 100, 0, 0, 0);
@@ -325,7 +298,7 @@ FrameExtents ProbeDecoratedExtents(int timeoutMs) {
     XSetWMNormalHints(fl_display, probe, hints);
     XFree(hints);
     XSelectInput(fl_display, probe, PropertyChangeMask);
-    SendToRoot(probe, atoms.requestFrameExtents, 0);
+    SendToRoot(probe, AtomOf(XAtom::RequestFrameExtents), 0);
     XFlush(fl_display);
 
     FrameExtents result;
@@ -334,7 +307,7 @@ FrameExtents ProbeDecoratedExtents(int timeoutMs) {
         XEvent e;
         bool answered = false;
         while (XCheckTypedWindowEvent(fl_display, probe, PropertyNotify, &e)) {
-            if (e.xproperty.atom == atoms.frameExtents)
+            if (e.xproperty.atom == AtomOf(XAtom::FrameExtents))
                 answered = true;
         }
         if (answered) {

@@ -11,12 +11,16 @@ namespace platform::x11 {
 namespace {
 
 std::vector<PixelRect> RandrMonitors() {
-    int event = 0;
-    int error = 0;
-    int major = 0;
-    int minor = 0;
-    if (!XRRQueryExtension(fl_display, &event, &error) || !XRRQueryVersion(fl_display, &major, &minor) ||
-        major * 100 + minor < 105)
+    // The server's RandR version is asked once.
+    static const bool monitorsKnown = [] {
+        int event = 0;
+        int error = 0;
+        int major = 0;
+        int minor = 0;
+        return XRRQueryExtension(fl_display, &event, &error) && XRRQueryVersion(fl_display, &major, &minor) &&
+               major * 100 + minor >= 105;
+    }();
+    if (!monitorsKnown)
         return {};
     int count = 0;
     XRRMonitorInfo* info = XRRGetMonitors(fl_display, RootWindow(fl_display, fl_screen), True, &count);

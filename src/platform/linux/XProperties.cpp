@@ -10,64 +10,12 @@
 #include <array>
 #include <vector>
 
+#include "platform/linux/XAtoms.h"
 #include "platform/linux/XErrorTrap.h"
 
 namespace platform::x11 {
 
 namespace {
-
-enum AtomIndex {
-    kActiveWindow,
-    kAllowedActions,
-    kActionMinimize,
-    kActionMaximizeHorz,
-    kActionMaximizeVert,
-    kActionResize,
-    kWindowType,
-    kTypeUtility,
-    kTypeToolbar,
-    kTypeNormal,
-    kTypeDialog,
-    kState,
-    kStateHidden,
-    kStateMaximizedVert,
-    kStateMaximizedHorz,
-    kFrameExtents,
-    kSupported,
-    kSupportingWmCheck,
-    kWmName,
-    kAtomCount
-};
-
-Atom AtomOf(AtomIndex index) {
-    fl_open_display();
-    // Interned in one round trip, once for the process (FLTK keeps one display connection).
-    static const std::array<Atom, kAtomCount> atoms = [] {
-        const char* names[kAtomCount] = {"_NET_ACTIVE_WINDOW",
-                                         "_NET_WM_ALLOWED_ACTIONS",
-                                         "_NET_WM_ACTION_MINIMIZE",
-                                         "_NET_WM_ACTION_MAXIMIZE_HORZ",
-                                         "_NET_WM_ACTION_MAXIMIZE_VERT",
-                                         "_NET_WM_ACTION_RESIZE",
-                                         "_NET_WM_WINDOW_TYPE",
-                                         "_NET_WM_WINDOW_TYPE_UTILITY",
-                                         "_NET_WM_WINDOW_TYPE_TOOLBAR",
-                                         "_NET_WM_WINDOW_TYPE_NORMAL",
-                                         "_NET_WM_WINDOW_TYPE_DIALOG",
-                                         "_NET_WM_STATE",
-                                         "_NET_WM_STATE_HIDDEN",
-                                         "_NET_WM_STATE_MAXIMIZED_VERT",
-                                         "_NET_WM_STATE_MAXIMIZED_HORZ",
-                                         "_NET_FRAME_EXTENTS",
-                                         "_NET_SUPPORTED",
-                                         "_NET_SUPPORTING_WM_CHECK",
-                                         "_NET_WM_NAME"};
-        std::array<Atom, kAtomCount> result{};
-        XInternAtoms(fl_display, const_cast<char**>(names), kAtomCount, False, result.data());
-        return result;
-    }();
-    return atoms[index];
-}
 
 Window Root() {
     fl_open_display();
@@ -102,27 +50,27 @@ std::optional<std::vector<unsigned long>> Read32(XWindowId w, Atom property, Ato
     return items;
 }
 
-bool Contains(const std::vector<unsigned long>& items, AtomIndex atom) {
+bool Contains(const std::vector<unsigned long>& items, XAtom atom) {
     return std::find(items.begin(), items.end(), AtomOf(atom)) != items.end();
 }
 
 }  // namespace
 
 XWindowId ReadActiveWindow() {
-    const auto items = Read32(Root(), AtomOf(kActiveWindow), XA_WINDOW, 1);
+    const auto items = Read32(Root(), AtomOf(XAtom::ActiveWindow), XA_WINDOW, 1);
     return items && !items->empty() ? items->front() : 0;
 }
 
 WmActions ReadAllowedActions(XWindowId w) {
-    const auto items = Read32(w, AtomOf(kAllowedActions), XA_ATOM, 64);
+    const auto items = Read32(w, AtomOf(XAtom::AllowedActions), XA_ATOM, 64);
     if (!items)
         return {};
-    return {Contains(*items, kActionMinimize), Contains(*items, kActionMaximizeHorz),
-            Contains(*items, kActionMaximizeVert), Contains(*items, kActionResize)};
+    return {Contains(*items, XAtom::ActionMinimize), Contains(*items, XAtom::ActionMaximizeHorz),
+            Contains(*items, XAtom::ActionMaximizeVert), Contains(*items, XAtom::ActionResize)};
 }
 
 WindowKind ReadWindowKind(XWindowId w) {
-    const auto items = Read32(w, AtomOf(kWindowType), XA_ATOM, 16);
+    const auto items = Read32(w, AtomOf(XAtom::WindowType), XA_ATOM, 16);
     if (!items)
         return WindowKind::Normal;
     // EWMH: a window without a type that is transient for another is a dialog.
@@ -134,26 +82,26 @@ WindowKind ReadWindowKind(XWindowId w) {
     }
     // The list is in order of preference, private types first: the first of the types we know decides.
     for (const unsigned long type : *items) {
-        if (type == AtomOf(kTypeUtility) || type == AtomOf(kTypeToolbar))
+        if (type == AtomOf(XAtom::TypeUtility) || type == AtomOf(XAtom::TypeToolbar))
             return WindowKind::Tool;
-        if (type == AtomOf(kTypeDialog))
+        if (type == AtomOf(XAtom::TypeDialog))
             return WindowKind::Dialog;
-        if (type == AtomOf(kTypeNormal))
+        if (type == AtomOf(XAtom::TypeNormal))
             return WindowKind::Normal;
     }
     return WindowKind::Normal;
 }
 
 std::optional<WmState> ReadWmState(XWindowId w) {
-    const auto items = Read32(w, AtomOf(kState), XA_ATOM, 64);
+    const auto items = Read32(w, AtomOf(XAtom::State), XA_ATOM, 64);
     if (!items)
         return std::nullopt;
-    return WmState{Contains(*items, kStateHidden), Contains(*items, kStateMaximizedVert),
-                   Contains(*items, kStateMaximizedHorz)};
+    return WmState{Contains(*items, XAtom::StateHidden), Contains(*items, XAtom::StateMaximizedVert),
+                   Contains(*items, XAtom::StateMaximizedHorz)};
 }
 
 std::optional<FrameExtents> ReadExtents(XWindowId w) {
-    const auto items = Read32(w, AtomOf(kFrameExtents), XA_CARDINAL, 4);
+    const auto items = Read32(w, AtomOf(XAtom::FrameExtents), XA_CARDINAL, 4);
     if (!items || items->size() != 4)
         return std::nullopt;
     // Any client can set the property. A frame wider than the largest X window is no frame: such a
@@ -164,44 +112,54 @@ std::optional<FrameExtents> ReadExtents(XWindowId w) {
     return FrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
 }
 
-std::optional<PixelRect> ReadOuterRect(XWindowId w) {
+std::optional<PixelRect> ReadBorderBox(XWindowId w) {
     if (w == 0)
         return std::nullopt;
     XErrorTrap trap;
-    XWindowAttributes a{};
-    if (!XGetWindowAttributes(fl_display, w, &a) || trap.Caught())
+    Window root = 0;
+    int ignoredX = 0;
+    int ignoredY = 0;
+    unsigned width = 0;
+    unsigned height = 0;
+    unsigned border = 0;
+    unsigned depth = 0;
+    if (!XGetGeometry(fl_display, w, &root, &ignoredX, &ignoredY, &width, &height, &border, &depth) || trap.Caught())
         return std::nullopt;
     int x = 0;
     int y = 0;
     Window child = 0;
-    if (!XTranslateCoordinates(fl_display, w, a.root, 0, 0, &x, &y, &child) || trap.Caught())
+    if (!XTranslateCoordinates(fl_display, w, root, 0, 0, &x, &y, &child) || trap.Caught())
         return std::nullopt;
-    const FrameExtents e = ReadExtents(w).value_or(FrameExtents{});
-    const int border = a.border_width;
-    return PixelRect{x - border - e.left, y - border - e.top, x + a.width + border + e.right,
-                     y + a.height + border + e.bottom};
+    const int b = static_cast<int>(border);
+    return PixelRect{x - b, y - b, x + static_cast<int>(width) + b, y + static_cast<int>(height) + b};
 }
 
-namespace {
+PixelRect OuterFromBox(const PixelRect& box, const std::optional<FrameExtents>& extents) {
+    const FrameExtents e = extents.value_or(FrameExtents{});
+    return {box.left - e.left, box.top - e.top, box.right + e.right, box.bottom + e.bottom};
+}
 
-// The live manager's check window; 0 without one.
-XWindowId CheckWindow() {
-    const auto check = Read32(Root(), AtomOf(kSupportingWmCheck), XA_WINDOW, 1);
+std::optional<PixelRect> ReadOuterRect(XWindowId w) {
+    const std::optional<PixelRect> box = ReadBorderBox(w);
+    if (!box)
+        return std::nullopt;
+    return OuterFromBox(*box, ReadExtents(w));
+}
+
+XWindowId ReadCheckWindow() {
+    const auto check = Read32(Root(), AtomOf(XAtom::SupportingWmCheck), XA_WINDOW, 1);
     if (!check || check->size() != 1)
         return 0;
-    const auto self = Read32(check->front(), AtomOf(kSupportingWmCheck), XA_WINDOW, 1);
+    const auto self = Read32(check->front(), AtomOf(XAtom::SupportingWmCheck), XA_WINDOW, 1);
     return self && self->size() == 1 && self->front() == check->front() ? check->front() : 0;
 }
 
-}  // namespace
-
 bool WmRunning() {
-    return CheckWindow() != 0;
+    return ReadCheckWindow() != 0;
 }
 
-std::string ReadManagerName() {
-    const XWindowId check = CheckWindow();
-    if (check == 0)
+std::string ReadWindowName(XWindowId w) {
+    if (w == 0)
         return {};
     XErrorTrap trap;
     Atom actual = 0;
@@ -211,8 +169,8 @@ std::string ReadManagerName() {
     unsigned char* data = nullptr;
     std::string name;
     // Any text type will do (UTF8_STRING by the standard); a name is short.
-    if (XGetWindowProperty(fl_display, check, AtomOf(kWmName), 0, 64, False, AnyPropertyType, &actual, &format, &count,
-                           &remaining, &data) == Success &&
+    if (XGetWindowProperty(fl_display, w, AtomOf(XAtom::WmName), 0, 64, False, AnyPropertyType, &actual, &format,
+                           &count, &remaining, &data) == Success &&
         !trap.Caught() && data && format == 8)
         name.assign(reinterpret_cast<const char*>(data), count);
     if (data)
@@ -220,12 +178,15 @@ std::string ReadManagerName() {
     return name;
 }
 
-bool WmSupports(const char* atomName) {
+std::string ReadManagerName() {
+    return ReadWindowName(ReadCheckWindow());
+}
+
+bool WmSupports(XAtom atom) {
     if (!WmRunning())
         return false;
-    const auto supported = Read32(Root(), AtomOf(kSupported), XA_ATOM, 1024);
-    const Atom wanted = XInternAtom(fl_display, atomName, False);
-    return supported && std::find(supported->begin(), supported->end(), wanted) != supported->end();
+    const auto supported = Read32(Root(), AtomOf(XAtom::Supported), XA_ATOM, 1024);
+    return supported && std::find(supported->begin(), supported->end(), AtomOf(atom)) != supported->end();
 }
 
 PixelPoint ScreenSize() {

@@ -8,6 +8,7 @@
 
 #include "platform/Platform.h"
 #include "platform/linux/WindowManager.h"
+#include "platform/linux/XAtoms.h"
 
 namespace platform::x11 {
 
@@ -50,16 +51,21 @@ inline constexpr unsigned long kMaxExtent = 32767;
 // outside 0..kMaxExtent (the property is anyone's to set).
 std::optional<FrameExtents> ReadExtents(XWindowId w);
 
-// The outer rectangle of the window's frame in root coordinates: its client area grown by the X
-// border and by the frame extents (none when it has none). nullopt when the window is gone.
+// The window's client area with its X border, in root coordinates; nullopt when the window is gone.
+std::optional<PixelRect> ReadBorderBox(XWindowId w);
+// That box grown by the frame extents (none when there are none): the frame's outer rectangle.
+PixelRect OuterFromBox(const PixelRect& box, const std::optional<FrameExtents>& extents);
+// Both in one: the outer rectangle of the window's frame in root coordinates; nullopt when it is gone.
 std::optional<PixelRect> ReadOuterRect(XWindowId w);
 
-// True when an EWMH manager runs: a manager that died leaves its root properties behind, but only a
-// live one's check window names itself.
+// The live manager's check window (_NET_SUPPORTING_WM_CHECK of the root, naming itself); 0 without
+// one. A manager that died leaves its root properties behind, but only a live one's window names itself.
+XWindowId ReadCheckWindow();
+// True when an EWMH manager runs.
 bool WmRunning();
 
-// True when a live EWMH manager lists this atom (e.g. "_NET_WM_MOVERESIZE") in _NET_SUPPORTED.
-bool WmSupports(const char* atomName);
+// True when a live EWMH manager lists this atom (e.g. _NET_WM_MOVERESIZE) in _NET_SUPPORTED.
+bool WmSupports(XAtom atom);
 
 // The X screen's size in pixels.
 PixelPoint ScreenSize();
@@ -69,5 +75,7 @@ std::vector<PixelRect> ReadMonitors();
 
 // The live manager's name (_NET_WM_NAME of its check window); empty without one.
 std::string ReadManagerName();
+// _NET_WM_NAME of a window as bytes; empty when it has none or is gone.
+std::string ReadWindowName(XWindowId w);
 
 }  // namespace platform::x11

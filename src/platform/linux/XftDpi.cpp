@@ -27,8 +27,7 @@ bool IsBlank(char c) {
 }
 
 Atom ResourceManagerAtom() {
-    static const Atom atom = XInternAtom(fl_display, "RESOURCE_MANAGER", False);
-    return atom;
+    return XA_RESOURCE_MANAGER;  // predefined: no round trip to intern it
 }
 
 // The resource string as the server has it now (XResourceManagerString keeps the one read when the

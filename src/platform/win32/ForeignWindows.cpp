@@ -1,6 +1,7 @@
 // What the bar reads of other programs' windows: the foreground window, its styles, placement and
 // the system metrics of its frame.
 #include "platform/win32/DpiScaling.h"
+#include "platform/win32/FormWindow.h"
 #include "platform/win32/Win32Platform.h"
 
 namespace platform::win32 {
@@ -21,16 +22,64 @@ WindowHandle Win32Platform::GetForegroundWindow() {
     return reinterpret_cast<WindowHandle>(::GetForegroundWindow());
 }
 
+// --- follow tick: window facts read once a tick ---
+
+void Win32Platform::BeginWindowFacts() {
+    ++factRounds_;
+}
+
+void Win32Platform::EndWindowFacts() {
+    if (factRounds_ > 0 && --factRounds_ == 0)
+        round_ = RoundFacts{};
+}
+
+Win32Platform::RoundFacts* Win32Platform::FactsOf(WindowHandle w) {
+    HWND hwnd = HwndOf(w);
+    if (factRounds_ == 0 || !hwnd || FormWindow::FromHandle(hwnd))
+        return nullptr;
+    if (round_.window != hwnd) {
+        round_ = RoundFacts{};
+        round_.window = hwnd;
+    }
+    return &round_;
+}
+
+namespace {
 // GetWindowLong, not GetWindowLongPtr: the style fits in 32 bits on both pointer widths.
+std::uint32_t StyleBits(WindowHandle w, int which) {
+    return w == 0 ? 0 : static_cast<std::uint32_t>(::GetWindowLongW(HwndOf(w), which));
+}
+}  // namespace
+
 std::uint32_t Win32Platform::GetWindowStyle(WindowHandle w) {
-    return w == 0 ? 0 : static_cast<std::uint32_t>(::GetWindowLongW(HwndOf(w), GWL_STYLE));
+    RoundFacts* facts = FactsOf(w);
+    if (!facts)
+        return StyleBits(w, GWL_STYLE);
+    if (!facts->style)
+        facts->style = StyleBits(w, GWL_STYLE);
+    return *facts->style;
 }
 
 std::uint32_t Win32Platform::GetWindowExStyle(WindowHandle w) {
-    return w == 0 ? 0 : static_cast<std::uint32_t>(::GetWindowLongW(HwndOf(w), GWL_EXSTYLE));
+    RoundFacts* facts = FactsOf(w);
+    if (!facts)
+        return StyleBits(w, GWL_EXSTYLE);
+    if (!facts->exStyle)
+        facts->exStyle = StyleBits(w, GWL_EXSTYLE);
+    return *facts->exStyle;
 }
 
 WindowPlacement Win32Platform::GetWindowPlacement(WindowHandle w) {
+    RoundFacts* facts = FactsOf(w);
+    if (facts && facts->placement)
+        return *facts->placement;
+    const WindowPlacement placement = ReadPlacement(w);
+    if (facts)
+        facts->placement = placement;
+    return placement;
+}
+
+WindowPlacement Win32Platform::ReadPlacement(WindowHandle w) {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;  // 44 bytes on both pointer widths
     WindowPlacement result;

@@ -142,7 +142,20 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             MouseUp(wp, lp);
             return 0;
         case WM_MOUSEMOVE:
+            // The first move over the window is its enter; the system then tells when the pointer
+            // leaves the client area (or a menu or a move loop takes it over).
+            if (!pointerTracked_) {
+                TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, hwnd_, 0};
+                pointerTracked_ = ::TrackMouseEvent(&track) != FALSE;
+                listener_.OnMouseEnter();
+                if (destroyed_)
+                    return 0;
+            }
             listener_.OnMouseMove(MouseEventOf(wp, lp));
+            return 0;
+        case WM_MOUSELEAVE:
+            pointerTracked_ = false;
+            listener_.OnMouseLeave();
             return 0;
         case WM_KEYDOWN:
             listener_.OnKeyDown(static_cast<int>(wp), KeyShiftNow());
@@ -304,6 +317,7 @@ void FormWindow::Paint() {
         ::FillRect(memory, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
         {
             GdiCanvas canvas(memory, fonts_);
+            canvas.SetPaintArea({area.left, area.top, area.right, area.bottom});
             listener_.OnPaint(canvas);
         }
         ::SetViewportOrgEx(memory, 0, 0, nullptr);

@@ -77,6 +77,7 @@ private:
     bool destroyed_ = false;
     HWND focus_ = nullptr;  // the child control that had the focus when the window was last deactivated
     bool refuseActivation_ = false;
+    bool pointerTracked_ = false;  // over the window, its leave asked for (TrackMouseEvent)
 };
 
 }  // namespace platform::win32

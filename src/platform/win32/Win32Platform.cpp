@@ -74,9 +74,15 @@ bool Win32Platform::IsVisible(WindowHandle w) {
 }
 
 PixelRect Win32Platform::GetWindowRect(WindowHandle w) {
+    RoundFacts* facts = FactsOf(w);
+    if (facts && facts->rect)
+        return *facts->rect;
     RECT rc{};
     ::GetWindowRect(HwndOf(w), &rc);
-    return PixelRect{rc.left, rc.top, rc.right, rc.bottom};
+    const PixelRect rect{rc.left, rc.top, rc.right, rc.bottom};
+    if (facts)
+        facts->rect = rect;
+    return rect;
 }
 
 void Win32Platform::MoveWindow(WindowHandle w, int left, int top) {

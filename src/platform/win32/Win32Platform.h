@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/Platform.h"
@@ -115,10 +116,29 @@ public:
     // The primary monitor's DPI at start; then that of the monitor a form window was last moved onto.
     int ScreenDpi() override;
     void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
+    // --- follow tick: window facts read once a tick ---
+    // Within a round another program's window has its styles, rectangle and placement read once.
+    void BeginWindowFacts() override;
+    void EndWindowFacts() override;
 
     HWND Owner() const { return owner_; }
 
 private:
+    // What the current round has read of one other program's window. Ours are asked every time:
+    // the bar moves within the round.
+    struct RoundFacts {
+        HWND window = nullptr;
+        std::optional<std::uint32_t> style;
+        std::optional<std::uint32_t> exStyle;
+        std::optional<PixelRect> rect;
+        std::optional<WindowPlacement> placement;
+    };
+    // nullptr outside a round and for our own windows.
+    RoundFacts* FactsOf(WindowHandle w);
+    static WindowPlacement ReadPlacement(WindowHandle w);
+    int factRounds_ = 0;
+    RoundFacts round_;
+
     FontCache fonts_;
     MessageLoop loop_;
     HWND owner_ = nullptr;

@@ -1,6 +1,9 @@
 // Other programs' windows read through the Linux platform on a real X server, without a window
 // manager: the test plays the manager's part by setting the EWMH properties itself, from a second
 // X connection. Also the X error trap, and the popup menu driven by keys. Skipped without $DISPLAY.
+#include <algorithm>
+#include <functional>
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -11,6 +14,7 @@
 #include "platform/linux/XServerFixture.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/Xrandr.h>
 #include <X11/keysym.h>
 
@@ -269,6 +273,209 @@ TEST_F(ForeignWindowsTest, AWindowsMonitorIsTheRandrMonitorHoldingMostOfIt) {
     XRRDeleteMonitor(x_, root, Intern("VIGILON-LEFT"));
     XSync(x_, False);
     EXPECT_EQ(P().GetMonitorRect(inRight), (PixelRect{0, 0, width, height}));
+}
+
+// What the follow tick asks of the desktop, in its order.
+struct TickAnswers {
+    WindowHandle active = 0;
+    std::uint32_t style = 0;
+    std::uint32_t exStyle = 0;
+    WindowPlacement placement;
+    std::vector<int> metrics;
+    PixelRect rect;
+    PixelRect monitor;
+    std::optional<int> buttons;
+    bool operator==(const TickAnswers& o) const {
+        return active == o.active && style == o.style && exStyle == o.exStyle &&
+               placement.showCmd == o.placement.showCmd && placement.normalPosition == o.placement.normalPosition &&
+               metrics == o.metrics && rect == o.rect && monitor == o.monitor && buttons == o.buttons;
+    }
+};
+
+// The follow tick's answers kept between its rounds must be the ones a fresh read gives, whatever
+// the manager (played by the test) does to the followed window; and a round with no news since the
+// last one sends the server no request at all.
+TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNews) {
+    if (x11::WmRunning())
+        GTEST_SKIP() << "a window manager runs on this display";
+    const Window root = DefaultRootWindow(x_);
+    const Window check = CreateForeign(0, 0, 1, 1);
+    XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>("Openbox"), 7);
+    SetCardinals(check, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
+    SetCardinals(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
+    // A client in a frame, as a reparenting manager makes it: title bar 24, borders 5.
+    Window frame = CreateForeign(100, 50, 410, 329);
+    const Window client = CreateForeign(0, 0, 400, 300);
+    const Window other = CreateForeign(600, 400, 100, 100);
+    XReparentWindow(x_, client, frame, 5, 24);
+    SetCardinals(client, "_NET_FRAME_EXTENTS", XA_CARDINAL, {5, 5, 24, 5});
+    SetAtoms(client, "_NET_WM_ALLOWED_ACTIONS",
+             {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_RESIZE"});
+    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(client)});
+
+    const auto read = [&] {
+        TickAnswers a;
+        a.active = P().GetForegroundWindow();
+        a.style = P().GetWindowStyle(a.active);
+        a.exStyle = P().GetWindowExStyle(a.active);
+        a.placement = P().GetWindowPlacement(a.active);
+        for (const Metric m : {Metric::SizingFrameX, Metric::SizingFrameY, Metric::CaptionHeight, Metric::BorderHeight})
+            a.metrics.push_back(P().GetSystemMetric(m, a.active));
+        a.rect = P().GetWindowRect(a.active);
+        a.monitor = P().GetMonitorRect(a.active);
+        a.buttons = P().GetCaptionButtonsWidth(a.active);
+        return a;
+    };
+    // The events of the test's changes reach the toolkit's connection before a round begins.
+    const auto inRound = [&] {
+        XSync(fl_display, False);
+        const WindowFactsRound round;
+        return read();
+    };
+    const auto requestsOfAQuietRound = [&] {
+        XSync(fl_display, False);
+        const unsigned long before = NextRequest(fl_display);
+        inRound();
+        return NextRequest(fl_display) - before - 1;  // less inRound's own sync
+    };
+
+    int event = 0, error = 0, major = 0, minor = 0;
+    const bool randr15 =
+        XRRQueryExtension(x_, &event, &error) && XRRQueryVersion(x_, &major, &minor) && major * 100 + minor >= 105;
+    const auto apply = [&](const std::function<void()>& change) {
+        change();
+        XSync(x_, False);
+    };
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"first sight", [] {}},
+        {"frame moved", [&] { XMoveWindow(x_, frame, 220, 90); }},
+        {"client and frame resized",
+         [&] {
+             XResizeWindow(x_, frame, 610, 429);
+             XResizeWindow(x_, client, 600, 400);
+         }},
+        {"frame extents",
+         [&] {
+             SetCardinals(client, "_NET_FRAME_EXTENTS", XA_CARDINAL, {3, 3, 30, 3});
+         }},
+        {"maximised",
+         [&] {
+             SetAtoms(client, "_NET_WM_STATE", {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"});
+         }},
+        {"restored", [&] { SetAtoms(client, "_NET_WM_STATE", {}); }},
+        {"size hints (nothing the tick reads)",
+         [&] {
+             XSizeHints hints{};
+             hints.flags = PMinSize;
+             hints.min_width = hints.min_height = 50;
+             XSetWMNormalHints(x_, client, &hints);
+         }},
+        {"actions", [&] { SetAtoms(client, "_NET_WM_ALLOWED_ACTIONS", {"_NET_WM_ACTION_MAXIMIZE_VERT"}); }},
+        {"type", [&] { SetAtoms(client, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_UTILITY"}); }},
+        {"frame replaced",
+         [&] {
+             const Window old = frame;
+             frame = CreateForeign(40, 30, 606, 433);
+             XReparentWindow(x_, client, frame, 3, 30);
+             XDestroyWindow(x_, old);
+             created_.erase(std::find(created_.begin(), created_.end(), old));
+         }},
+        {"new frame moved", [&] { XMoveWindow(x_, frame, 10, 20); }},
+        {"minimised",
+         [&] {
+             SetAtoms(client, "_NET_WM_STATE", {"_NET_WM_STATE_HIDDEN"});
+             XUnmapWindow(x_, client);
+         }},
+        {"another window active",
+         [&] {
+             SetAtoms(client, "_NET_WM_STATE", {});
+             SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(other)});
+         }},
+        {"the first again", [&] { SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(client)}); }},
+        {"the other moved while not followed", [&] { XMoveWindow(x_, other, 300, 300); }},
+        // Halves, the left one primary on the screen's output: the window moves to the left one.
+        {"monitors defined",
+         [&] {
+             if (!randr15)
+                 return;
+             XRRScreenResources* resources = XRRGetScreenResources(x_, root);
+             const int width = DisplayWidth(x_, DefaultScreen(x_)), height = DisplayHeight(x_, DefaultScreen(x_));
+             for (const bool left : {true, false}) {
+                 XRRMonitorInfo* m = XRRAllocateMonitor(x_, left ? 1 : 0);
+                 m->name = Intern(left ? "VIGILON-L" : "VIGILON-R");
+                 m->primary = left;
+                 m->x = left ? 0 : width / 2;
+                 m->width = width / 2;
+                 m->height = height;
+                 m->mwidth = m->mheight = 100;
+                 if (left)
+                     m->outputs[0] = resources->outputs[0];
+                 XRRSetMonitor(x_, root, m);
+                 XRRFreeMonitors(m);
+             }
+             XRRFreeScreenResources(resources);
+         }},
+        {"monitors removed",
+         [&] {
+             if (!randr15)
+                 return;
+             XRRDeleteMonitor(x_, root, Intern("VIGILON-R"));
+             XRRDeleteMonitor(x_, root, Intern("VIGILON-L"));
+         }},
+        {"manager renamed",
+         [&] {
+             XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
+                             reinterpret_cast<const unsigned char*>("xfwm4"), 5);
+         }},
+    };
+    for (const auto& [what, change] : changes) {
+        SCOPED_TRACE(what);
+        apply(change);
+        const TickAnswers kept = inRound();
+        EXPECT_EQ(kept, read());
+        EXPECT_EQ(requestsOfAQuietRound(), 0u);
+        EXPECT_EQ(inRound(), kept);
+    }
+
+    // With no window active our events on the last one and its frame are dropped.
+    const auto ourMask = [&](Window w) {
+        XWindowAttributes a{};
+        XGetWindowAttributes(x_, w, &a);
+        return a.all_event_masks;  // the test's connection selects nothing there
+    };
+    ASSERT_NE(ourMask(client), 0);
+    apply([&] { SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {0}); });
+    EXPECT_EQ(inRound().active, 0u);
+    EXPECT_EQ(ourMask(client), 0);
+    EXPECT_EQ(ourMask(frame), 0);
+    apply([&] { SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(client)}); });
+    EXPECT_EQ(inRound(), read());
+
+    // The followed window vanishes: it reads as nothing, quietly.
+    testing::internal::CaptureStderr();
+    XDestroyWindow(x_, client);
+    created_.erase(std::find(created_.begin(), created_.end(), client));
+    XSync(x_, False);
+    const TickAnswers gone = inRound();
+    EXPECT_EQ(gone.style, 0u);
+    EXPECT_EQ(gone.placement.showCmd, 0);
+    EXPECT_EQ(gone, read());
+    EXPECT_EQ(requestsOfAQuietRound(), 0u);
+    XSync(fl_display, False);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK"})
+        XDeleteProperty(x_, root, Intern(name));
+    XSync(x_, False);
+}
+
+// The kept focus relies on our windows hearing focus changes.
+TEST_F(ForeignWindowsTest, OurWindowsHearFocusChanges) {
+    Recorder painted;
+    ASSERT_TRUE(Show(Create(60, 20, 30, 40, painted), painted));
+    XWindowAttributes a{};
+    ASSERT_TRUE(XGetWindowAttributes(fl_display, XWindow(), &a));
+    EXPECT_NE(a.your_event_mask & FocusChangeMask, 0);
 }
 
 TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {

@@ -37,6 +37,20 @@ TEST_F(ForeignWindowsTest, StylesPlacementAndShowStatesOfAnOrdinaryWindow) {
     EXPECT_EQ(platform->GetMonitorRect(0), primary);
     EXPECT_FALSE(platform->GetCaptionButtonsWidth(w).has_value());
 
+    // Within one follow round the window's styles and rectangle are read once; the next round reads
+    // them again.
+    platform->BeginWindowFacts();
+    const platform::PixelRect before = platform->GetWindowRect(w);
+    const std::uint32_t style = platform->GetWindowStyle(w);
+    ::SetWindowPos(editor, nullptr, before.left + 40, before.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowLongW(editor, GWL_STYLE, static_cast<LONG>(style & ~boxes));
+    EXPECT_EQ(platform->GetWindowRect(w), before);
+    EXPECT_EQ(platform->GetWindowStyle(w), style);
+    platform->EndWindowFacts();
+    EXPECT_EQ(platform->GetWindowRect(w).left, before.left + 40);
+    EXPECT_EQ(platform->GetWindowStyle(w) & boxes, 0u);
+    ::SetWindowLongW(editor, GWL_STYLE, static_cast<LONG>(style));
+
     ::ShowWindow(editor, SW_MAXIMIZE);
     EXPECT_EQ(platform->GetWindowPlacement(w).showCmd, platform::kShowMaximized);
     EXPECT_EQ(platform->GetMonitorRect(w), primary);

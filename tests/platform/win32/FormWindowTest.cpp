@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 #include "Win32TestSupport.h"
@@ -101,6 +102,18 @@ TEST_F(FormWindowTest, MouseAndKeysReachTheListenerWithCapture) {
         EXPECT_EQ(::GetCapture() == bar, s.captured) << s.msg << " " << s.x;
     }
     ::SetKeyboardState(saved);
+
+    // The first move over the window is its enter; after its leave the next move enters again.
+    const auto count = [&](char kind) {
+        return std::count_if(listener.events.begin(), listener.events.end(),
+                             [&](const Event& e) { return e.kind == kind; });
+    };
+    EXPECT_EQ(count('e'), 1);
+    EXPECT_EQ(listener.events.front().kind, 'd');  // a press without a move before it enters nothing
+    ::SendMessageW(bar, WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(listener.events.back(), Event{'l'});
+    ::SendMessageW(bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(count('e'), 2);
 }
 
 TEST_F(FormWindowTest, CloseIsOnlyARequestAndHandlersMayDestroyTheirWindow) {

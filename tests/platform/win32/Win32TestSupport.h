@@ -50,6 +50,8 @@ public:
     void OnKeyUp(int key, int shift) override { Record({'k', key, shift}); }
     void OnCloseRequest() override { Record({'x'}); }
     void OnDpiChanged() override { Record({'r'}); }
+    void OnMouseEnter() override { Record({'e'}); }
+    void OnMouseLeave() override { Record({'l'}); }
 
     std::vector<Event> events;
     std::function<void(platform::Canvas&)> paint;

@@ -80,18 +80,24 @@ total_s=$(( seconds * rounds ))
 row() {  # row name: the averaged figures of one program
     awk -v n="$1" -v cpu="${sum_cpu[$1]}" -v sw="${sum_sw[$1]}" -v x="${sum_x[$1]}" -v xi="${sum_x[idle]}" \
         -v rss="${sum_rss[$1]}" -v map="${sum_map[$1]}" -v s="$total_s" -v r="$rounds" 'BEGIN {
-        xc = (x - xi) / (s * 1e7); if (xc < 0) xc = 0
-        printf "%-10s %10.3f %10.1f %10.3f %9.1f %9.0f\n", n, cpu / (s * 1e7), sw / s, xc, rss / r / 1024, map / r }'
+        xc = (x - xi) / s; if (xc < 0) xc = 0
+        printf "%-10s %12.0f %8.3f %9.1f %12.0f %8.3f %8.1f %7.0f\n", n, cpu / s, cpu / (s * 1e7), sw / s,
+            xc, xc / 1e7, rss / r / 1024, map / r }'
 }
-printf '%-10s %10s %10s %10s %9s %9s\n' program "CPU %" "switch/s" "X CPU %" "RSS MiB" "map ms"
+echo "per second of steady state, averaged over $rounds rounds of $seconds s (CPU from schedstat, every thread)"
+printf '%-10s %12s %8s %9s %12s %8s %8s %7s\n' program "CPU ns/s" "CPU %" "switch/s" "X CPU ns/s" "X CPU %" \
+    "RSS MiB" "map ms"
 row vigilon
 row reference
-awk -v vc="${sum_cpu[vigilon]}" -v rc="${sum_cpu[reference]}" -v vs="${sum_sw[vigilon]}" -v s="$total_s" \
+awk -v vc="${sum_cpu[vigilon]}" -v rc="${sum_cpu[reference]}" -v vs="${sum_sw[vigilon]}" -v rs="${sum_sw[reference]}" \
     -v vx="${sum_x[vigilon]}" -v rx="${sum_x[reference]}" -v xi="${sum_x[idle]}" \
+    -v vr="${sum_rss[vigilon]}" -v rr="${sum_rss[reference]}" \
     -v vm="${sum_map[vigilon]}" -v rm="${sum_map[reference]}" 'BEGIN {
     dx = rx - xi; if (dx <= 0) dx = 1
-    printf "ratios to the reference: own CPU %.2fx, X server CPU %.2fx, first map %.2fx; bar switches %.1f/s\n",
-        (rc > 0 ? vc / rc : 0), (vx - xi) / dx, (rm > 0 ? vm / rm : 0), vs / s }'
+    vxc = vx - xi; if (vxc < 0) vxc = 0
+    printf "ratios to the reference: own CPU %.2fx, switches %.2fx, X server CPU %.2fx, RSS %.2fx, first map %.2fx\n",
+        (rc > 0 ? vc / rc : 0), (rs > 0 ? vs / rs : 0), vxc / dx, (rr > 0 ? vr / rr : 0), (rm > 0 ? vm / rm : 0) }'
+# The build links with -s already; strip again in case a build type without it was measured.
 size=$(stat -c %s "$work/bin/vigilon")
 strip -o "$work/stripped" "$work/bin/vigilon"
-echo "release executable: $size bytes, stripped $(stat -c %s "$work/stripped") bytes"
+echo "release executable: $size bytes as built, $(stat -c %s "$work/stripped") bytes stripped"

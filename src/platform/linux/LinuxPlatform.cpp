@@ -49,7 +49,6 @@ LinuxPlatform::LinuxPlatform() {
     Fl_Tooltip::font(static_cast<Fl_Font>(FltkFontFor(kUiFont)));
     Fl_Tooltip::delay(0.5f);
     Fl::event_dispatch(&DispatchWithKeyPreview);
-    InstallWindowIcons();
 }
 
 LinuxPlatform::~LinuxPlatform() {
@@ -71,6 +70,8 @@ FormWindow* LinuxPlatform::Find(WindowHandle w) const {
 
 WindowHandle LinuxPlatform::CreateFormWindow(const WindowSpec& layout, WindowListener& listener) {
     ScreenDpi();  // its text is drawn at it
+    if (layout.frame == WindowFrame::Dialog)
+        InstallWindowIcons();  // the borderless windows have no manager to show an icon
     const WindowHandle handle = ++lastHandle_;
     windows_.emplace(handle, new FormWindow(layout, listener));
     return handle;
@@ -214,6 +215,7 @@ void LinuxPlatform::ExitProcess(int code) {
 
 void LinuxPlatform::ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) {
     ScreenDpi();  // the box's text and sizes follow it
+    InstallWindowIcons();
     x11::ShowMessageBox(text, caption, icon);
 }
 

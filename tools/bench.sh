@@ -56,6 +56,7 @@ measure() {  # measure name command... : one round of one program (name "idle" r
         read -r -t 10 mapped <&"${watch[0]}" || { echo "$name mapped no window in 10 s" >&2; exit 1; }
         wait "$watch_PID" 2>/dev/null || true
         map_ms=$(( (mapped - t0) / 1000000 ))
+        echo "  $name: first window mapped after $map_ms ms" >&2
         # Ride the ordinary window: it is the active one, as on a desktop.
         xdotool search --class '^Xmessage$' windowactivate 2>/dev/null || true
     fi

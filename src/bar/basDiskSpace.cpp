@@ -1,4 +1,4 @@
-// Drive measurement passes: one per function, each querying every listed drive.
+// One measurement pass per tick queries every listed drive once; the sizes come from that pass.
 #include "bar/basDiskSpace.h"
 
 #include <cmath>
@@ -13,8 +13,6 @@ namespace basDiskSpace {
 
 namespace {
 
-enum class Reading { Usage, Total, Used };
-
 // Running totals in whole kibibytes. Doubles hold whole numbers exactly up to 2^53 KiB (8 EiB),
 // so no realistic set of drives overflows them.
 struct Totals {
@@ -26,6 +24,9 @@ void AddKiB(double& total, std::uint64_t bytes) {
     total = std::nearbyint(total + static_cast<double>(bytes) / 1024.0);
 }
 
+// The totals of the latest pass of GetDriveUsage; nothing after a failed pass or while checking is off.
+std::optional<Totals> lastPass;
+
 void ReportFailure(const std::string& element, const std::string& description) {
     platform::Current().ShowMessageBox(element + "ドライブの" + description, "Vigilon",
                                        platform::MessageIcon::Exclamation);
@@ -34,7 +35,7 @@ void ReportFailure(const std::string& element, const std::string& description) {
 
 // One pass over the listed drives; nothing after a failure (which has been reported) or while
 // checking is off.
-std::optional<Totals> Measure(Reading reading) {
+std::optional<Totals> Measure() {
     if (!basMain::DriveCheckEnabled || core::AppSettings.Drive.empty())
         return std::nullopt;
     Totals t;
@@ -44,19 +45,8 @@ std::optional<Totals> Measure(Reading reading) {
             ReportFailure(element, d.error);
             return std::nullopt;
         }
-        switch (reading) {
-            case Reading::Usage:
-                AddKiB(t.availableKiB, d.available);
-                AddKiB(t.sizeKiB, d.total);
-                break;
-            case Reading::Total:
-                AddKiB(t.sizeKiB, d.total);
-                break;
-            case Reading::Used:
-                AddKiB(t.sizeKiB, d.total);
-                AddKiB(t.availableKiB, d.available);
-                break;
-        }
+        AddKiB(t.availableKiB, d.available);
+        AddKiB(t.sizeKiB, d.total);
     }
     return t;
 }
@@ -79,20 +69,21 @@ std::vector<std::string> SplitDriveList(std::string_view drives) {
 }
 
 double GetDriveUsage() {
-    const std::optional<Totals> t = Measure(Reading::Usage);
+    lastPass.reset();
+    // The warning box of a failed pass pumps messages: another tick may run and pass inside it.
+    const std::optional<Totals> t = Measure();
+    lastPass = t;
     if (!t || t->sizeKiB <= 0)
         return -1;
     return 1.0 - t->availableKiB / t->sizeKiB;
 }
 
 double GetDriveTotalGB() {
-    const std::optional<Totals> t = Measure(Reading::Total);
-    return t ? ToGB(t->sizeKiB) : 0;
+    return lastPass && basMain::DriveCheckEnabled ? ToGB(lastPass->sizeKiB) : 0;
 }
 
 double GetDriveUsedGB() {
-    const std::optional<Totals> t = Measure(Reading::Used);
-    return t ? ToGB(t->sizeKiB - t->availableKiB) : 0;
+    return lastPass && basMain::DriveCheckEnabled ? ToGB(lastPass->sizeKiB - lastPass->availableKiB) : 0;
 }
 
 }  // namespace basDiskSpace

@@ -11,10 +11,11 @@ namespace basDiskSpace {
 // The Drive setting split at every comma, empty elements kept, nothing trimmed.
 std::vector<std::string> SplitDriveList(std::string_view drives);
 
-// Used share 0..1 over all listed drives; -1 when checking is off, a drive failed (after its warning),
-// the list is empty or the drives have no size at all.
+// Used share 0..1 over all listed drives, from one pass that asks each listed drive once; -1 when
+// checking is off, a drive failed (after its warning), the list is empty or the drives have no size.
 double GetDriveUsage();
-// Total and used size of all listed drives in GiB, to two decimals; 0 when checking is off.
+// Total and used size of the drives in GiB, to two decimals, from the latest pass of GetDriveUsage
+// (a tick asks every drive once); 0 when checking is off or that pass failed.
 double GetDriveTotalGB();
 double GetDriveUsedGB();
 

@@ -6,11 +6,18 @@ namespace basProcedure {
 
 using platform::Metric;
 
+namespace {
+platform::MemoryStatus memoryReading;
+}
+
+void ReadMemoryStatus() {
+    memoryReading = platform::Current().QueryMemoryStatus();
+}
 std::uint64_t GetTotalPhysMemory() {
-    return platform::Current().QueryMemoryStatus().totalPhys;
+    return memoryReading.totalPhys;
 }
 std::uint64_t GetAvailPhysMemory() {
-    return platform::Current().QueryMemoryStatus().availPhys;
+    return memoryReading.availPhys;
 }
 
 std::int32_t GetPlacementState(platform::WindowHandle w, platform::PixelRect& rect) {

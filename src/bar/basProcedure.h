@@ -7,6 +7,10 @@
 
 namespace basProcedure {
 
+// Takes one reading of the memory status (one query of the system). GetTotalPhysMemory and
+// GetAvailPhysMemory answer from the latest reading, so the two figures always belong together;
+// both are 0 before the first reading.
+void ReadMemoryStatus();
 std::uint64_t GetTotalPhysMemory();
 std::uint64_t GetAvailPhysMemory();
 

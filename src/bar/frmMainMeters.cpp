@@ -5,7 +5,6 @@
 #include "bar/frmMain.h"
 #include "core/AppSettings.h"
 #include "core/Numbers.h"
-#include "core/basMain.h"
 
 namespace {
 
@@ -36,6 +35,7 @@ void frmMain::tmrCPU_Timer() {
 
 void frmMain::tmrMemory_Timer() {
     tmrMemory.SetInterval(core::AppSettings.MemoryInterval);
+    basProcedure::ReadMemoryStatus();
     const std::uint64_t total = basProcedure::GetTotalPhysMemory();
     const std::uint64_t available = basProcedure::GetAvailPhysMemory();
     const double used = static_cast<double>(total) - static_cast<double>(available);
@@ -43,6 +43,7 @@ void frmMain::tmrMemory_Timer() {
     lblMemory.SetCaption(core::PercentText(core::RoundHalfEven(p)));
 
     // The megabyte figures come from a second reading, taken after the caption.
+    basProcedure::ReadMemoryStatus();
     const std::uint64_t total2 = basProcedure::GetTotalPhysMemory();
     const std::uint64_t available2 = basProcedure::GetAvailPhysMemory();
     const double used2 = static_cast<double>(total2) - static_cast<double>(available2);
@@ -56,17 +57,13 @@ void frmMain::tmrDrive_Timer() {
     tmrDrive.SetInterval(core::AppSettings.DriveInterval);
     const double r = basDiskSpace::GetDriveUsage();
     if (r >= 0) {
-        const double usedGB = basDiskSpace::GetDriveUsedGB();
-        const double totalGB = basDiskSpace::GetDriveTotalGB();
-        // A drive that fails between the passes is reported like any failure: show the error state.
-        if (basMain::DriveCheckEnabled) {
-            lblDrive.SetCaption(core::PercentText(core::RoundHalfEven(r * 100.0)));
-            SetCellToolTip(lblDrive, lblBarDrive,
-                           core::AppSettings.Drive + "ドライブの使用率：" + lblDrive.Caption() + " (" +
-                               core::ShortestText(usedGB) + "GB/" + core::ShortestText(totalGB) + "GB)");
-            lblBarDrive.SetWidth(static_cast<forms::Twips>(r * kFullBar));
-            return;
-        }
+        lblDrive.SetCaption(core::PercentText(core::RoundHalfEven(r * 100.0)));
+        SetCellToolTip(lblDrive, lblBarDrive,
+                       core::AppSettings.Drive + "ドライブの使用率：" + lblDrive.Caption() + " (" +
+                           core::ShortestText(basDiskSpace::GetDriveUsedGB()) + "GB/" +
+                           core::ShortestText(basDiskSpace::GetDriveTotalGB()) + "GB)");
+        lblBarDrive.SetWidth(static_cast<forms::Twips>(r * kFullBar));
+        return;
     }
     lblDrive.SetCaption("ERROR!!");
     lblDrive.SetForeColor(forms::ColorRef::Rgb(255, 0, 0));

@@ -39,10 +39,15 @@ forms::Twips CellTop(std::size_t i) {
     return static_cast<forms::Twips>(600 + 240 * (i / 7));
 }
 
-// Built in place, one after another, so the cells join the form in index order.
+forms::Label DateCell(forms::Form& owner, std::size_t i) {
+    return forms::Label(owner, "lblDate(" + std::to_string(i) + ")", CellLeft(i), CellTop(i), 255, 195);
+}
+
+// Built in place, one after another, so the cells join the form in index order; each through one
+// call, not a copy of the whole construction per cell.
 template <std::size_t... I>
 std::array<forms::Label, sizeof...(I)> DateCells(forms::Form& owner, std::index_sequence<I...>) {
-    return {forms::Label(owner, "lblDate(" + std::to_string(I) + ")", CellLeft(I), CellTop(I), 255, 195)...};
+    return {DateCell(owner, I)...};
 }
 
 void CalendarText(forms::Label& l, const platform::Font& font, ColorRef colour) {

@@ -1,6 +1,8 @@
 // The four sampler ticks through the fake platform: captions, tooltips, bar widths and colours.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "bar/basCPUUsage.h"
 #include "bar/frmMain.h"
 #include "core/AppSettings.h"
@@ -27,6 +29,9 @@ protected:
     void NextMemory(std::uint64_t total, std::uint64_t available) {
         fake.memory = {total, available};
         fake.Advance(1000);
+    }
+    std::ptrdiff_t Calls(const std::string& reading) const {
+        return std::count(fake.calls.begin(), fake.calls.end(), reading);
     }
 };
 
@@ -81,7 +86,9 @@ TEST_F(Meters, MemoryCaptionTooltipAndUnroundedBarWithFiguresBeyond4GiBAndHalfMe
     EXPECT_EQ(bar.lblBarMemory.ToolTipText(), bar.lblMemory.ToolTipText());
     EXPECT_EQ(bar.lblBarMemory.Width(), 750);
 
+    fake.calls.clear();
     NextMemory(1000 * kMiB, 375 * kMiB);  // 62.5 %
+    EXPECT_EQ(Calls("memory"), 2);        // one query per reading: the caption's and the tooltip's
     EXPECT_EQ(bar.lblMemory.Caption(), "62%");
     EXPECT_EQ(bar.lblBarMemory.Width(), 625);
     NextMemory(1000 * kMiB, 365 * kMiB);  // 63.5 %
@@ -104,7 +111,9 @@ TEST_F(Meters, DriveUsageOverAllListedDrivesAndTotalsBeyondTwoTebibytes) {
     EXPECT_EQ(bar.lblBarDrive.Width(), 750);
 
     fake.drives["C"] = {true, 3000 * kGiB, 12000 * kGiB, {}};
+    fake.driveQueries.clear();
     fake.Advance(60000);
+    EXPECT_EQ(fake.driveQueries, std::vector<std::string>{"C"});  // one query per drive and tick
     EXPECT_TRUE(fake.messageBoxes.empty());
     EXPECT_EQ(bar.lblDrive.ToolTipText(), "Cドライブの使用率：75% (9000GB/12000GB)");
 
@@ -112,8 +121,10 @@ TEST_F(Meters, DriveUsageOverAllListedDrivesAndTotalsBeyondTwoTebibytes) {
     fake.drives["C"] = {true, 10 * kGiB, 40 * kGiB, {}};
     fake.drives["D"] = {true, 2 * kGiB + kGiB / 4, 10 * kGiB + kGiB / 2, {}};
     frmMain::Unload();
+    fake.driveQueries.clear();
     // Sizes: 40 + 10.5 + 40 = 90.5 GiB; used: 30 + 8.25 + 30 = 68.25 GiB.
     EXPECT_EQ(Bar().lblDrive.ToolTipText(), "C,D,Cドライブの使用率：75% (68.25GB/90.5GB)");
+    EXPECT_EQ(fake.driveQueries, (std::vector<std::string>{"C", "D", "C"}));
 }
 
 TEST_F(Meters, AFailedDriveWarnsOnceThenShowsTheErrorUntilRestart) {

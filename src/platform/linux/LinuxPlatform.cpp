@@ -54,7 +54,6 @@ LinuxPlatform::LinuxPlatform() {
         if (auto* form = dynamic_cast<FormWindow*>(&window))
             form->PointerCrossed(entered);
     });
-    InstallWindowIcons();
 }
 
 LinuxPlatform::~LinuxPlatform() {
@@ -76,6 +75,8 @@ FormWindow* LinuxPlatform::Find(WindowHandle w) const {
 
 WindowHandle LinuxPlatform::CreateFormWindow(const WindowSpec& layout, WindowListener& listener) {
     ScreenDpi();  // its text is drawn at it
+    if (layout.frame == WindowFrame::Dialog)
+        InstallWindowIcons();  // the borderless windows have no manager to show an icon
     const WindowHandle handle = ++lastHandle_;
     windows_.emplace(handle, new FormWindow(layout, listener));
     return handle;
@@ -228,6 +229,7 @@ void LinuxPlatform::ExitProcess(int code) {
 
 void LinuxPlatform::ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) {
     ScreenDpi();  // the box's text and sizes follow it
+    InstallWindowIcons();
     x11::ShowMessageBox(text, caption, icon);
 }
 

@@ -6,14 +6,15 @@
 #include <linux/if_packet.h>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <utility>
+
+#include "platform/linux/AtomicFile.h"
 
 namespace platform::posix {
 
@@ -52,19 +53,32 @@ std::optional<unsigned> HexField(std::string_view field) {
     return value;
 }
 
+// The last part of the driver link's target (".../drivers/e1000e"); empty without one.
 std::string DriverOf(const std::string& name) {
     if (name.empty() || name.find('/') != std::string::npos || name == "." || name == "..")
         return {};
-    std::error_code ec;
-    const auto target = std::filesystem::read_symlink("/sys/class/net/" + name + "/device/driver", ec);
-    return ec ? std::string() : target.filename().string();
+    const std::string link = "/sys/class/net/" + name + "/device/driver";
+    char target[4096];
+    const ssize_t n = ::readlink(link.c_str(), target, sizeof target);
+    if (n <= 0 || static_cast<std::size_t>(n) >= sizeof target)
+        return {};
+    const std::string_view path(target, static_cast<std::size_t>(n));
+    return std::string(path.substr(path.find_last_of('/') + 1));
 }
 
-std::string ReadRouteTable() {
-    std::ifstream in("/proc/net/route");
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+// The next field of a line, fields being separated by blanks; empty when none is left.
+std::string_view NextField(std::string_view& line) {
+    constexpr std::string_view kBlanks = " \t\r\v\f";
+    const std::size_t start = line.find_first_not_of(kBlanks);
+    if (start == std::string_view::npos) {
+        line = {};
+        return {};
+    }
+    line.remove_prefix(start);
+    const std::size_t end = std::min(line.find_first_of(kBlanks), line.size());
+    const std::string_view field = line.substr(0, end);
+    line.remove_prefix(end);
+    return field;
 }
 
 }  // namespace
@@ -72,14 +86,21 @@ std::string ReadRouteTable() {
 std::map<std::string, std::array<std::uint8_t, 4>> ParseDefaultGateways(std::string_view routeText) {
     std::map<std::string, std::array<std::uint8_t, 4>> gateways;
     std::map<std::string, unsigned> metrics;
-    std::istringstream lines{std::string(routeText)};
-    std::string line;
-    std::getline(lines, line);  // the column titles
-    while (std::getline(lines, line)) {
-        std::istringstream fields(line);
-        std::string iface, destination, gateway, flags, refCnt, use, metric, mask;
-        if (!(fields >> iface >> destination >> gateway >> flags >> refCnt >> use >> metric >> mask))
+    bool titles = true;  // the first line holds the column titles
+    while (!routeText.empty()) {
+        const std::size_t eol = std::min(routeText.find('\n'), routeText.size());
+        std::string_view line = routeText.substr(0, eol);
+        routeText.remove_prefix(std::min(eol + 1, routeText.size()));
+        if (std::exchange(titles, false))
             continue;
+        std::string_view fields[8];
+        for (std::string_view& field : fields)
+            field = NextField(line);
+        if (fields[7].empty())
+            continue;
+        const std::string iface(fields[0]);
+        const std::string_view destination = fields[1], gateway = fields[2], flags = fields[3], metric = fields[6],
+                               mask = fields[7];
         const auto dest = HexField(destination);
         const auto gw = HexField(gateway);
         const auto fl = HexField(flags);
@@ -208,7 +229,8 @@ AdapterQuery QueryAdapters() {
         entries.push_back(std::move(e));
     }
     ::freeifaddrs(list);
-    return BuildAdapterQuery(entries, ParseDefaultGateways(ReadRouteTable()), &DriverOf);
+    const std::string routes = ReadWholeFile("/proc/net/route").value_or(std::string());
+    return BuildAdapterQuery(entries, ParseDefaultGateways(routes), &DriverOf);
 }
 
 }  // namespace platform::posix

@@ -5,6 +5,7 @@
 #include <FL/Fl_Window.H>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/linux/ProgramIconPixels.h"
@@ -55,6 +56,9 @@ struct Drawn {
 }  // namespace
 
 void InstallWindowIcons() {
+    static bool installed = false;
+    if (std::exchange(installed, true))
+        return;
     std::vector<std::unique_ptr<OwnedRgba>> owned;
     std::vector<const Fl_RGB_Image*> images;
     for (const IconPixels& icon : ProgramIconSizes()) {

@@ -3,6 +3,7 @@
 #include "platform/linux/SystemReadings.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <langinfo.h>
 #include <locale.h>
 #include <sys/statvfs.h>
@@ -92,6 +93,49 @@ std::optional<std::string> DriveMapEntry(std::string_view settingsPath, std::str
     return folder;
 }
 
+// A counter file of /proc kept open and read again from its start: the kernel writes the text anew
+// for every read at offset 0, so a reading costs one read (and one more that finds the end) instead
+// of opening, checking and closing the file each time. User-interface thread only.
+class ProcFile {
+public:
+    explicit ProcFile(const char* path) : path_(path) {}
+    ~ProcFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    ProcFile(const ProcFile&) = delete;
+    ProcFile& operator=(const ProcFile&) = delete;
+
+    // The whole text, valid until the next read; nothing when the file cannot be read.
+    std::optional<std::string_view> Read() {
+        if (fd_ < 0)
+            fd_ = ::open(path_, O_RDONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ < 0)
+            return std::nullopt;
+        std::size_t size = 0;
+        for (;;) {
+            if (size == buffer_.size()) {
+                if (size >= kMaxReadBytes)
+                    return std::nullopt;
+                buffer_.resize(std::max<std::size_t>(4096, size * 2));
+            }
+            const ssize_t n = ::pread(fd_, buffer_.data() + size, buffer_.size() - size, static_cast<off_t>(size));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0)
+                return std::nullopt;
+            if (n == 0)
+                return std::string_view(buffer_.data(), size);
+            size += static_cast<std::size_t>(n);
+        }
+    }
+
+private:
+    const char* path_;
+    int fd_ = -1;
+    std::string buffer_;
+};
+
 DriveSpace NoSuchDrive() {
     DriveSpace d;
     d.error = ErrorText(ENODEV);
@@ -101,7 +145,8 @@ DriveSpace NoSuchDrive() {
 }  // namespace
 
 std::optional<CpuTimes> QueryCpuTimes() {
-    const std::optional<std::string> text = ReadWholeFile("/proc/stat");
+    static ProcFile procStat("/proc/stat");
+    const std::optional<std::string_view> text = procStat.Read();
     timespec now{};
     if (!text || ::clock_gettime(CLOCK_MONOTONIC, &now) != 0)
         return std::nullopt;
@@ -123,7 +168,8 @@ std::optional<CpuTimes> QueryCpuTimes() {
 }
 
 MemoryStatus QueryMemoryStatus() {
-    const std::optional<std::string> text = ReadWholeFile("/proc/meminfo");
+    static ProcFile meminfo("/proc/meminfo");
+    const std::optional<std::string_view> text = meminfo.Read();
     if (!text)
         return {};
     return ParseMeminfo(*text).value_or(MemoryStatus{});

@@ -4,7 +4,6 @@
 
 #include <chrono>
 #include <functional>
-#include <future>
 #include <map>
 #include <memory>
 #include <string>
@@ -29,6 +28,7 @@ public:
     // fails at once, without a thread that would hang the same way. Call from one thread only.
     DriveSpace Run(const std::string& key, Query query);
 
+    struct Call;
     struct Worker;
 
 private:
@@ -36,7 +36,7 @@ private:
 
     std::chrono::milliseconds limit_;
     std::string timeoutError_;
-    std::map<std::string, std::shared_future<DriveSpace>> stalled_;
+    std::map<std::string, std::shared_ptr<Call>> stalled_;
     std::shared_ptr<Worker> worker_;  // shared with its thread, which may outlive this object
 };
 

@@ -21,6 +21,8 @@ TEST(SettingsPath, BesideTheExecutableWhenWritableOrAlreadyThereOtherwiseAPrivat
         {place(false, true, "/opt/vigilon", "/home/u/.xdg"), "/opt/vigilon/Vigilon.ini"},
         {place(false, false, "/opt/vigilon", "/home/u/.xdg"), "/home/u/.xdg/vigilon/Vigilon.ini"},
         {place(false, false, "/opt/vigilon", ""), "/home/u/.config/vigilon/Vigilon.ini"},
+        {place(false, false, "/opt/vigilon", "/home/u/.xdg/"), "/home/u/.xdg/vigilon/Vigilon.ini"},
+        {place(true, false, "/", ""), "/Vigilon.ini"},
         // Not absolute: ignored, as the XDG rules say.
         {place(false, false, "/opt/vigilon", "relative/dir"), "/home/u/.config/vigilon/Vigilon.ini"},
         {place(true, true, "", "/home/u/.xdg"), "/home/u/.xdg/vigilon/Vigilon.ini"},  // the executable's folder unknown

@@ -50,6 +50,13 @@ TEST(NetworkAdapters, DefaultGatewaysFromTheRouteTable) {
     EXPECT_EQ(laptop.at("eth0"), (Address{192, 168, 1, 254}));
     EXPECT_EQ(laptop.at("wlan0"), (Address{192, 168, 1, 1}));
     EXPECT_TRUE(ParseDefaultGateways("").empty());
+    // Fields part at any blanks; a short line is skipped; the last line needs no line end.
+    const auto loose = ParseDefaultGateways(
+        "Iface\tDestination\n"
+        "eth1 00000000\n"
+        "eth1\t00000000 \t0102A8C0\t0003\t0\t0\t0\t00000000");
+    ASSERT_EQ(loose.size(), 1u);
+    EXPECT_EQ(loose.at("eth1"), (Address{192, 168, 2, 1}));
 }
 
 InterfaceEntry Link(const char* name, unsigned index, std::vector<std::uint8_t> mac, bool loopback = false) {

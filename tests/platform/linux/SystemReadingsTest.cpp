@@ -59,6 +59,13 @@ TEST(SystemReadings, CpuAndMemoryOfThisMachine) {
     EXPECT_EQ(m.totalPhys, meminfo->totalPhys);
     EXPECT_NEAR(static_cast<double>(m.availPhys), static_cast<double>(meminfo->availPhys),
                 0.03 * static_cast<double>(m.totalPhys));
+
+    // The counter files stay open between readings: the next reading reads them from the start again.
+    const std::optional<platform::CpuTimes> next = QueryCpuTimes();
+    ASSERT_TRUE(next);
+    EXPECT_GE(next->idleTime, cpu->idleTime);
+    EXPECT_EQ(next->processors, cpu->processors);
+    EXPECT_EQ(QueryMemoryStatus().totalPhys, m.totalPhys);
 }
 
 TEST(SystemReadings, DriveCIsTheRootAndOthersComeFromTheMap) {

@@ -36,8 +36,13 @@ export HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/conf
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" && chmod 700 "$XDG_RUNTIME_DIR"
 case $manager in
 xfwm4 | metacity | marco)
-    need dbus-run-session
-    dbus-run-session -- "$manager" $([ "$manager" != xfwm4 ] || echo --compositor=off) >"$work/wm.log" 2>&1 &
+    # A session bus of the test's own, ended with it, and no accessibility bus beside it.
+    need dbus-daemon
+    export DBUS_SESSION_BUS_ADDRESS="unix:path=$XDG_RUNTIME_DIR/bus" NO_AT_BRIDGE=1
+    dbus-daemon --session --nofork --address="$DBUS_SESSION_BUS_ADDRESS" >"$work/bus.log" 2>&1 &
+    pids+=($!)
+    wait_for 10 test -S "$XDG_RUNTIME_DIR/bus" || fail "the session bus did not start"
+    "$manager" $([ "$manager" != xfwm4 ] || echo --compositor=off) >"$work/wm.log" 2>&1 &
     ;;
 i3)
     # Without a configuration of its own i3 would open its first-run wizard.

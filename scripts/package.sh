@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the packages in build/packages/: vigilon_<version>_<arch>.deb (Linux, release, stripped)
-# and vigilon-<version>-windows.zip (x86 and x64 Vigilon.exe and the README). Each uses a build
-# folder of its own without the tests, so the development builds keep theirs.
+# Builds the packages in build/packages/: vigilon_<version>-<revision>_<arch>.deb (Linux, release,
+# hardened, stripped) and vigilon-<version>-windows.zip (x86 and x64 Vigilon.exe, LICENSE.txt, the
+# Windows README.txt and a sample Vigilon.ini). Each uses a build folder of its own without the
+# tests, so the development builds keep theirs. tests/install/package_test.sh checks them.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
@@ -9,6 +10,7 @@ scripts/deps.sh "${BUILD_PACKAGES[@]}" "${PACKAGE_PACKAGES[@]}"
 
 out=build/packages
 mkdir -p "$out"
+rm -f "$out"/vigilon_*.deb "$out"/vigilon-*-windows.zip  # no package of an older version is left to test
 configure() {  # folder, extra cmake arguments...
     local dir=$1
     shift

@@ -9,7 +9,9 @@ TEST_PACKAGES=(libgtest-dev googletest locales-all g++-mingw-w64-i686 g++-mingw-
     desktop-file-utils xterm wmctrl dbus xfwm4 fluxbox icewm i3-wm)
 # The fuzz targets: clang with libFuzzer, AddressSanitizer and UBSan.
 FUZZ_PACKAGES=(clang)
-# scripts/package.sh: checking the .deb, unpacking the zip; install_test.sh validates the desktop entry.
-PACKAGE_PACKAGES=(dpkg-dev unzip desktop-file-utils)
+# scripts/package.sh: dpkg-shlibdeps (dpkg-dev, which CPack runs after file) for the .deb's
+# dependencies; tests/install/package_test.sh: lintian and unzip; install_test.sh validates the
+# desktop entry and reads the manual page with man.
+PACKAGE_PACKAGES=(dpkg-dev file unzip lintian desktop-file-utils man-db)
 # assets/icon/make-icons.sh, only when the icon's SVG changes.
 ICON_PACKAGES=(librsvg2-bin icoutils imagemagick python3)

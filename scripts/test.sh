@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds everything (Linux debug with sanitizers, Windows i686 and x86_64) and runs every test:
-# the Linux unit and smoke tests, the Windows unit and smoke tests under Wine, and each fuzz target for
-# 20 seconds.
+# the Linux unit and smoke tests, the Windows unit and smoke tests under Wine, the packages (built by
+# scripts/package.sh, the .deb checked with lintian) and each fuzz target for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 source scripts/display.sh
-scripts/deps.sh "${BUILD_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}"
+scripts/deps.sh "${BUILD_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" \
+    "${PACKAGE_PACKAGES[@]}"
 
 jobs=$(nproc)
 for preset in linux-debug win32 win64; do
@@ -46,6 +47,13 @@ echo "== test linux-debug"
 run_ctest linux-debug
 echo "== test win64 (under Wine)"
 run_ctest win64
+echo "== packages"
+if scripts/package.sh && tests/install/package_test.sh build/packages; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    status=1
+fi
 echo "== fuzz (20 s per target)"
 scripts/fuzz.sh 20 || status=1
 echo "all: $passed passed, $failed failed"

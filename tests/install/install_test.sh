@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # cmake --install of a Linux build into a temporary prefix: the program, its desktop entry (which
-# desktop-file-validate must accept), the icons in every hicolor size and the README with its
-# pictures, laid out so the installed program finds its README and keeps its settings in the XDG folder.
+# desktop-file-validate must accept), the icons in every hicolor size, the manual page (which man must
+# read without a warning), the README with its pictures, the copyright file and the changelog, laid
+# out so the installed program finds its README and keeps its settings in the XDG folder.
 # Usage: install_test.sh build-dir
 set -euo pipefail
 build=$(readlink -f "$1")
@@ -35,4 +36,16 @@ doc="$prefix/share/doc/vigilon"
 grep -o '(docs/[^)]*\.png)' "$doc/README.md" | tr -d '()' | while read -r picture; do
     [ -f "$doc/$picture" ] || fail "README shows $picture, which is not installed"
 done
+for file in copyright changelog.Debian.gz; do
+    [ -f "$doc/$file" ] || fail "$file missing from share/doc/vigilon"
+done
+page="$prefix/share/man/man1/vigilon.1.gz"
+[ -f "$page" ] || fail "manual page missing from share/man/man1"
+if command -v man >/dev/null; then
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$page" 2>&1 >/dev/null) ||
+        fail "man cannot read the manual page"
+    [ -z "$warnings" ] || fail "the manual page has warnings: $warnings"
+else
+    echo "install test: man not installed (man-db), manual page not read" >&2
+fi
 echo "install test: $(find "$prefix" -type f | wc -l) files installed and checked"

@@ -101,12 +101,12 @@ bool StartProgramAt(std::wstring_view path, int showCommand) {
 std::wstring ReadmeBeside(std::wstring_view exePath) {
     const std::size_t slash = exePath.find_last_of(L'\\');
     const std::wstring folder(slash == std::wstring_view::npos ? std::wstring_view() : exePath.substr(0, slash));
-    const std::wstring beside = folder + L"\\README.md";
+    const std::wstring beside = folder + L"\\README.txt";
     if (FileExists(beside))
         return beside;
     const std::size_t up = folder.find_last_of(L'\\');
     if (up != std::wstring::npos) {
-        const std::wstring above = folder.substr(0, up) + L"\\README.md";
+        const std::wstring above = folder.substr(0, up) + L"\\README.txt";
         if (FileExists(above))
             return above;
     }

@@ -50,8 +50,10 @@ for text in LICENSE.txt README.txt Vigilon.ini; do
     # Every line ends in CR LF: as many CRs as LFs, and no CR without its LF.
     lf=$(tr -cd '\n' <"$file" | wc -c)
     crlf=$(grep -c $'\r$' "$file" || true)
-    [ "$lf" -gt 0 ] && [ "$lf" -eq "$crlf" ] && [ "$(tr -cd '\r' <"$file" | wc -c)" -eq "$lf" ] ||
+    cr=$(tr -cd '\r' <"$file" | wc -c)
+    if [ "$lf" -eq 0 ] || [ "$crlf" -ne "$lf" ] || [ "$cr" -ne "$lf" ]; then
         fail "$text does not end every line with CR LF"
+    fi
 done
 [ "$(head -c 3 "$unpacked/$top/README.txt" | od -An -tx1 | tr -d ' ')" = efbbbf ] ||
     fail "README.txt does not start with a UTF-8 byte-order mark"

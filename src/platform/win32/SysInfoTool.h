@@ -27,7 +27,7 @@ bool RunCommandLine(const wchar_t* application, std::wstring commandLine, int sh
 // The program at path, with no arguments.
 bool StartProgramAt(std::wstring_view path, int showCommand);
 
-// The README beside the executable, else in the folder above it (the zip keeps one README beside
+// README.txt beside the executable, else in the folder above it (the zip keeps one README beside
 // the two builds' folders); the first place when neither has it.
 std::wstring ReadmeBeside(std::wstring_view exePath);
 

@@ -42,14 +42,36 @@ show_month() {
     for ((; steps > 0; steps--)); do xdo key "$key"; done
     shown_y=$1 shown_m=$2
     sleep 0.5
+    [ -z "$(popups)" ] || { shot "$run-popup"; fail "$run: the information popup is open over the calendar"; }
+    xwininfo -id "$calendar" | grep -q IsViewable || fail "$run: the calendar closed"
     import -window root "$work/cal.png"
     convert "$work/cal.png" -crop "${calendar_size}+$X+$Y" +repage "$work/$run-$1-$2.png"
+}
+
+# open_calendar: a double-click on the clock of the bar at X,Y, the pointer off the bar sideways at
+# once; the calendar's id in $calendar. Now and then the popup armed by the double-click opens all the
+# same over the calendar and stays there (the hover's business, not the calendar's): Esc closes the
+# calendar, the new hidden one cancels the popup, and the double-click is tried again.
+open_calendar() {
+    local try
+    for try in 1 2 3; do
+        xdo mousemove $((X + bar_w * 180 / 232)) $((Y + bar_h / 2)) click --repeat 2 --delay 80 1
+        xdo mousemove $((X + bar_w + 10)) $((Y + bar_h / 2))
+        calendar=$(first_of 10 vigilon_windows "$calendar_size")
+        [ -n "$calendar" ] || fail "$run: a double-click on the clock opened no calendar"
+        sleep 1.5
+        no_popup && return 0
+        log "$run: a popup opened over the calendar after the double-click; Esc and again"
+        xdo key Escape
+        wait_for 10 no_popup || { shot "$run-popup"; fail "$run: the information popup stays open"; }
+    done
+    fail "$run: every double-click on the clock left a popup over the calendar"
 }
 
 expect_day() {  # year month day colour
     local got
     got=$(day_colour "$1" "$2" "$3")
-    [ "$got" = "$4" ] || fail "$run: $1-$2-$3 is $got, expected $4"
+    [ "$got" = "$4" ] || { shot "$run-failed"; fail "$run: $1-$2-$3 is $got, expected $4"; }
 }
 
 for run in former-defaults no-file; do
@@ -66,10 +88,7 @@ for run in former-defaults no-file; do
     [ -n "$bar" ] || fail "$run: no bar appeared"
     sleep 1
     geometry_of "$bar"
-    xdo mousemove $((X + bar_w * 180 / 232)) $((Y + bar_h / 2)) click --repeat 2 --delay 80 1
-    calendar=$(first_of 10 vigilon_windows "$calendar_size")
-    [ -n "$calendar" ] || fail "$run: a double-click on the clock opened no calendar"
-    sleep 0.5
+    open_calendar
     geometry_of "$calendar"
     # The keys go to the window holding the focus: a click on the calendar's title gives it the calendar.
     xdo mousemove $((X + 70)) $((Y + 8)) click 1

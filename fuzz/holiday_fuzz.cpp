@@ -1,4 +1,4 @@
-// The holiday matcher over any rule lists and any date, the way the calendar calls it.
+// The holiday test over any rule lists and any date, the way the calendar calls it.
 #include <cstring>
 
 #include "FuzzInput.h"
@@ -13,10 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Fields fields(data + 8, size - 8);
     core::AppSettings.CalendarHoliday1 = fields.Next();
     core::AppSettings.CalendarHoliday2 = fields.Next();
-    bool next = false;
-    basHoliday::IsHoliday(date[0], date[1], date[2], date[3], next);
+    basHoliday::HolidayName(date[0], date[1], date[2], date[3]);
     // A whole month of the given year, as the calendar fills its grid.
     for (std::int16_t day = 1; day <= 31; ++day)
-        basHoliday::IsHoliday(date[0], static_cast<std::int16_t>((date[1] & 15) % 13), day, 31, next);
+        basHoliday::HolidayName(date[0], static_cast<std::int16_t>((date[1] & 15) % 13), day, 31);
     return 0;
 }

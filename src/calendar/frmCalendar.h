@@ -1,5 +1,6 @@
 // The month calendar window that opens under the bar: a grid of day numbers with Sundays and holidays
-// in red, Saturdays in blue and today on pink; "<" and ">" and the arrow keys change the month.
+// in red (a holiday's name in its tooltip), Saturdays in blue and today on pink; "<" and ">" and the
+// arrow keys change the month.
 #pragma once
 
 #include <array>
@@ -24,8 +25,6 @@ public:
     std::int16_t CalMonth = 1;
     // Month lengths by month number (index 0 unused); February's leap day is added when drawing.
     std::array<std::int16_t, 13> MonthDays{};
-    // The next day drawn is a holiday too (set by basHoliday::IsHoliday).
-    bool NextDayHoliday = false;
 
     // Controls, bottom-most first (the drawing order).
     forms::Button btnLeft;

@@ -1,4 +1,5 @@
-// Filling the calendar's grid: day numbers in their weekday and holiday colours, today on pink, the title.
+// Filling the calendar's grid: day numbers in their weekday and holiday colours, a holiday's name in its
+// tooltip, today on pink, the title.
 #include <optional>
 #include <string>
 
@@ -18,7 +19,8 @@ constexpr ColorRef kBlack = ColorRef::Rgb(0, 0, 0);
 struct CellLook {
     std::string caption;
     BackStyle back = BackStyle::Transparent;
-    std::optional<ColorRef> fore;  // none: an empty cell keeps the colour it had
+    std::optional<ColorRef> fore;   // none: an empty cell keeps the colour it had
+    const char* holiday = nullptr;  // the tooltip
 };
 
 }  // namespace
@@ -27,7 +29,6 @@ struct CellLook {
 // that changes is repainted once, not for every step that touches it.
 void frmCalendar::DrawCalendar() {
     calendar::StepMonth(CalYear, CalMonth, 0);  // a month set from outside 1..12 must not index past MonthDays
-    NextDayHoliday = false;
     std::array<CellLook, kCells> cells{};
 
     const int offset = calendar::Weekday(CalYear, CalMonth, 1) - 1;
@@ -45,12 +46,8 @@ void frmCalendar::DrawCalendar() {
         cell.fore = weekday == 1 ? kRed : weekday == 7 ? kBlue : kBlack;
         if (todaysMonth && today.day == d)
             cell.back = BackStyle::Opaque;
-        if (NextDayHoliday) {
-            cell.fore = kRed;
-            NextDayHoliday = false;
-        }
-        // May set NextDayHoliday for the day after.
-        if (basHoliday::IsHoliday(CalYear, CalMonth, d, days, NextDayHoliday))
+        cell.holiday = basHoliday::HolidayName(CalYear, CalMonth, d, days);
+        if (cell.holiday)
             cell.fore = kRed;
         cell.caption = std::to_string(d);
     }
@@ -61,6 +58,7 @@ void frmCalendar::DrawCalendar() {
         label.SetBackStyle(cells[i].back);
         if (cells[i].fore)
             label.SetForeColor(*cells[i].fore);
+        label.SetToolTipText(cells[i].holiday ? cells[i].holiday : "");
     }
     lblTitle.SetCaption(std::to_string(CalYear) + "/" + std::to_string(CalMonth));
 }

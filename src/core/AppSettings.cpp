@@ -18,6 +18,12 @@ std::int32_t OrDefault(std::int32_t value, std::int32_t fallback) {
     return value == 0 ? fallback : value;
 }
 
+// A list left empty, or holding exactly the former default, reads as today's default.
+std::string HolidayList(const char* key, const char* former, const char* fallback) {
+    std::string list = basINIFile::ReadINIString(kSection, key);
+    return list.empty() || list == former ? fallback : list;
+}
+
 std::int32_t InTimerRange(std::int32_t value, std::int32_t whenNegative) {
     if (value < 0)
         return whenNegative;
@@ -39,12 +45,8 @@ void LoadSettings() {
     s.Trans = basINIFile::ReadINIInteger(kSection, "Trans");
     if (s.Trans == 0)
         s.Trans = 255;
-    s.CalendarHoliday1 = basINIFile::ReadINIString(kSection, "CalendarHoliday1");
-    if (s.CalendarHoliday1.empty())
-        s.CalendarHoliday1 = kDefaultHolidays1;
-    s.CalendarHoliday2 = basINIFile::ReadINIString(kSection, "CalendarHoliday2");
-    if (s.CalendarHoliday2.empty())
-        s.CalendarHoliday2 = kDefaultHolidays2;
+    s.CalendarHoliday1 = HolidayList("CalendarHoliday1", kFormerDefaultHolidays1, kDefaultHolidays1);
+    s.CalendarHoliday2 = HolidayList("CalendarHoliday2", kFormerDefaultHolidays2, kDefaultHolidays2);
     s.ActiveWindow = basINIFile::ReadINIInteger(kSection, "ActiveWindow");
     // Only an exact "TRUE" switches it on; other text keeps what the record had.
     const std::string mcafee = basINIFile::ReadINIString(kSection, "McAfee");

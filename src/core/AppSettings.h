@@ -6,8 +6,13 @@
 
 namespace core {
 
-inline constexpr const char* kDefaultHolidays1 = "1/1,2/11,4/29,5/3,5/5,7/20,11/3,11/23,12/29,12/30,12/31";
-inline constexpr const char* kDefaultHolidays2 = "1-2-2,7-3-2,9-3-2,10-2-2";
+// The user's own holidays, added to the law's: by default the year-end days the law does not have.
+inline constexpr const char* kDefaultHolidays1 = "12/29,12/30,12/31";
+inline constexpr const char* kDefaultHolidays2 = "";
+// The defaults of the versions before the law's holidays were built in, as their settings dialog
+// wrote them back. A list holding exactly one of them loads as the default of today.
+inline constexpr const char* kFormerDefaultHolidays1 = "1/1,2/11,4/29,5/3,5/5,7/20,11/3,11/23,12/29,12/30,12/31";
+inline constexpr const char* kFormerDefaultHolidays2 = "1-2-2,7-3-2,9-3-2,10-2-2";
 
 // One field per key of the [Setting] section. Intervals are milliseconds.
 struct Settings {

@@ -1,11 +1,13 @@
-// The calendar window through the fake platform: a month's grid and colours, today's pink, the keys
+// The calendar window through the fake platform: a month's grid, colours and holiday names, today's pink, the keys
 // and buttons, Esc, the load sequence and redraw economy.
 #include <gtest/gtest.h>
 
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
@@ -52,19 +54,38 @@ TEST_F(Calendar, LaysEachMonthOutFromItsFirstWeekday) {
     }
 }
 
-TEST_F(Calendar, ColoursSundaysSaturdaysHolidaysAndTheDayAfter) {
-    ShowMonth(2003, 11);  // day d is in cell d + 5; 11/3 and the Sunday 11/23 are holidays
+TEST_F(Calendar, ColoursTheLawsHolidaysAndTheUsersDaysAndNamesThemInTooltips) {
     const ColorRef red = ColorRef::Rgb(255, 0, 0), blue = ColorRef::Rgb(0, 0, 255), black = ColorRef::Rgb(0, 0, 0);
-    const std::pair<int, ColorRef> days[] = {{1, blue},  {2, red},  {3, red},  {4, black},
-                                             {22, blue}, {23, red}, {24, red}, {25, black}};
-    for (const auto& [day, colour] : days)
-        EXPECT_EQ(Cell(day + 5).ForeColor(), colour) << "11/" << day;
-
-    // The Sunday 2006/12/31 flags a day after the end of the month; the next month drawn must not take it.
-    core::AppSettings.CalendarHoliday1 = "12/31";
-    ShowMonth(2006, 12);
-    Key(39);
-    EXPECT_EQ(Cell(1).ForeColor(), black);  // Monday 2007/1/1
+    const struct {
+        int year, month, firstCell;
+        std::vector<std::tuple<int, ColorRef, std::string>> days;
+    } months[] = {
+        {2026,
+         5,
+         5,
+         {{2, blue, ""},
+          {3, red, "憲法記念日"},
+          {4, red, "みどりの日"},
+          {5, red, "こどもの日"},
+          {6, red, "振替休日"},
+          {7, black, ""}}},
+        {2027, 7, 4, {{19, red, "海の日"}, {20, black, ""}}},
+        {2026, 9, 2, {{21, red, "敬老の日"}, {22, red, "国民の休日"}, {23, red, "秋分の日"}, {24, black, ""}}},
+        {2026, 12, 2, {{23, black, ""}, {29, red, "休日"}, {31, red, "休日"}}},  // the default list
+    };
+    for (const auto& m : months) {
+        ShowMonth(m.year, m.month);
+        for (const auto& [day, colour, name] : m.days) {
+            const forms::Label& cell = Cell(m.firstCell + day - 1);
+            EXPECT_EQ(cell.ForeColor(), colour) << m.year << "/" << m.month << "/" << day;
+            EXPECT_EQ(cell.ToolTipText(), name) << m.year << "/" << m.month << "/" << day;
+        }
+    }
+    // The window's tooltips: one per holiday of the month shown, none left from the month before.
+    int named = 0;
+    for (const auto& [id, tip] : Win().toolTips)
+        named += tip.second.empty() ? 0 : 1;
+    EXPECT_EQ(named, 3);
 }
 
 TEST_F(Calendar, TodayIsPinkOnlyInItsOwnMonth) {

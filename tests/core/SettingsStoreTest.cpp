@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "core/AppSettings.h"
@@ -45,8 +46,8 @@ TEST_F(SettingsStore, MissingFileGivesEveryDefault) {
     EXPECT_EQ(s.DriveInterval, 60000);
     EXPECT_EQ(s.BattInterval, 0);
     EXPECT_EQ(s.Trans, 255);
-    EXPECT_EQ(s.CalendarHoliday1, "1/1,2/11,4/29,5/3,5/5,7/20,11/3,11/23,12/29,12/30,12/31");
-    EXPECT_EQ(s.CalendarHoliday2, "1-2-2,7-3-2,9-3-2,10-2-2");
+    EXPECT_EQ(s.CalendarHoliday1, "12/29,12/30,12/31");
+    EXPECT_EQ(s.CalendarHoliday2, "");
     EXPECT_EQ(s.ActiveWindow, 0);
     EXPECT_FALSE(s.McAfee);
     // Defaults are never written back.
@@ -85,6 +86,25 @@ TEST_F(SettingsStore, EmptyTextKeysFallBackToDefaults) {
     EXPECT_EQ(s.Drive, "C");
     EXPECT_EQ(s.CalendarHoliday1, core::kDefaultHolidays1);
     EXPECT_EQ(s.CalendarHoliday2, "1-1-2");
+}
+
+// The law's holidays are built in: lists that are exactly the former defaults load as today's, any
+// other list as written.
+TEST_F(SettingsStore, FormerDefaultHolidayListsLoadAsTodaysDefaults) {
+    const std::string former1 = core::kFormerDefaultHolidays1, former2 = core::kFormerDefaultHolidays2;
+    const struct {
+        std::string file, list1, list2;
+    } files[] = {
+        {"CalendarHoliday1=" + former1 + "\nCalendarHoliday2=" + former2, "12/29,12/30,12/31", ""},
+        {"CalendarHoliday1=" + former1 + "\nCalendarHoliday2=7-3-2", "12/29,12/30,12/31", "7-3-2"},
+        {"CalendarHoliday1=" + former1 + ",6/1\nCalendarHoliday2=" + former2 + ",", former1 + ",6/1", former2 + ","},
+        {"CalendarHoliday1=1/1,2/11\nCalendarHoliday2=" + former2, "1/1,2/11", ""},
+    };
+    for (const auto& f : files) {
+        const core::Settings& s = Load("[Setting]\n" + f.file + "\n");
+        EXPECT_EQ(s.CalendarHoliday1, f.list1) << f.file;
+        EXPECT_EQ(s.CalendarHoliday2, f.list2) << f.file;
+    }
 }
 
 TEST_F(SettingsStore, McAfeeNeedsExactUpperCaseTrueAndOtherTextKeepsTheFlag) {

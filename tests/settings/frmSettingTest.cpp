@@ -76,9 +76,9 @@ TEST_F(Settings, OpeningClosesTheBarAndFillsTheFieldsFromTheFile) {
     EXPECT_EQ(fake.controls.at(f.txtCPU.hWnd()).text, "750");  // the native field too
     EXPECT_EQ(f.sldTrans.Value(), 180);
     EXPECT_EQ(f.chkActiveWindow.Value(), 1);
-    // An empty piece sorts first; "01/01" stays as stored; the default nth-weekday list is padded.
+    // An empty piece sorts first; "01/01" stays as stored; the default nth-weekday list is empty.
     EXPECT_EQ(Shown(f.lstHoliday1), (std::vector<std::string>{"", " 1/ 1", "01/01", "12/31"}));
-    EXPECT_EQ(Shown(f.lstHoliday2), (std::vector<std::string>{" 1-2-2", " 7-3-2", " 9-3-2", "10-2-2"}));
+    EXPECT_EQ(Shown(f.lstHoliday2), (std::vector<std::string>{}));
     EXPECT_FALSE(ApplyEnabled());
 
     EXPECT_EQ(f.cmbMonth.ListCount(), 12);
@@ -210,13 +210,17 @@ TEST_F(Settings, SavesTextsAsTypedNumbersRoundedHalfToEvenAndListsInShownOrder) 
     EXPECT_FALSE(frmSetting::IsLoaded());
 }
 
-TEST_F(Settings, DefaultHolidayListsGoBackUnchanged) {
+// Lists saved from the former defaults open as today's defaults and are saved back as those.
+TEST_F(Settings, FormerDefaultHolidayListsOpenAndGoBackAsTodaysDefaults) {
+    WriteSettings(std::string("[Setting]\nCalendarHoliday1=") + core::kFormerDefaultHolidays1 +
+                  "\nCalendarHoliday2=" + core::kFormerDefaultHolidays2 + "\n");
     frmSetting& f = Open();
-    EXPECT_EQ(Shown(f.lstHoliday1), (std::vector<std::string>{" 1/ 1", " 2/11", " 4/29", " 5/ 3", " 5/ 5", " 7/20",
-                                                              "11/ 3", "11/23", "12/29", "12/30", "12/31"}));
+    EXPECT_EQ(Shown(f.lstHoliday1), (std::vector<std::string>{"12/29", "12/30", "12/31"}));
+    EXPECT_EQ(Shown(f.lstHoliday2), (std::vector<std::string>{}));
     ASSERT_TRUE(f.CommitSetting());
     EXPECT_EQ(core::AppSettings.CalendarHoliday1, core::kDefaultHolidays1);
     EXPECT_EQ(core::AppSettings.CalendarHoliday2, core::kDefaultHolidays2);
+    EXPECT_NE(SettingsFile().find("CalendarHoliday1=12/29,12/30,12/31\nCalendarHoliday2=\n"), std::string::npos);
 }
 
 TEST_F(Settings, PadAndUnpadConvertBetweenStoredAndShownForms) {
@@ -234,6 +238,7 @@ TEST_F(Settings, PadAndUnpadConvertBetweenStoredAndShownForms) {
 }
 
 TEST_F(Settings, HolidayButtonsAddOnceDeleteTheSelectionAndKeepOrder) {
+    WriteSettings("[Setting]\nCalendarHoliday1=2/11,11/23,12/29\nCalendarHoliday2=7-3-2,1-2-2\n");
     frmSetting& f = Open();
     f.cmbMonth.SetListIndex(1);  // month 2, day 11: listed already
     f.cmbDay.SetListIndex(10);
@@ -243,12 +248,12 @@ TEST_F(Settings, HolidayButtonsAddOnceDeleteTheSelectionAndKeepOrder) {
     f.cmbDay.SetListIndex(0);
     Click(f.btnAdd1);
     EXPECT_TRUE(ApplyEnabled());
-    EXPECT_EQ(f.lstHoliday1.List(8), "12/ 1");
-    EXPECT_EQ(f.lstHoliday1.List(7), "11/23");
+    EXPECT_EQ(f.lstHoliday1.List(2), "12/ 1");
+    EXPECT_EQ(f.lstHoliday1.List(1), "11/23");
     f.cmbMonth.SetListIndex(6);  // 7, 3rd week, Monday: listed already
     f.cmbSyu.SetListIndex(2);
     Click(f.btnAdd2);
-    EXPECT_EQ(f.lstHoliday2.ListCount(), 4);
+    EXPECT_EQ(f.lstHoliday2.ListCount(), 2);
     f.cmbWeekday.SetListIndex(6);
     Click(f.btnAdd2);
     EXPECT_EQ(f.lstHoliday2.List(2), " 7-3-7");
@@ -257,12 +262,13 @@ TEST_F(Settings, HolidayButtonsAddOnceDeleteTheSelectionAndKeepOrder) {
     f.btnApp.SetEnabled(false);
     Click(f.btnDel1);
     Click(f.btnDel1);  // nothing selected any more
-    EXPECT_EQ(f.lstHoliday1.ListCount(), 11);
-    EXPECT_EQ(f.lstHoliday1.List(0), " 2/11");
+    EXPECT_EQ(f.lstHoliday1.ListCount(), 3);
+    EXPECT_EQ(f.lstHoliday1.List(0), "11/23");
     EXPECT_EQ(f.lstHoliday1.ListIndex(), -1);
     EXPECT_TRUE(ApplyEnabled());
     ASSERT_TRUE(f.CommitSetting());
-    EXPECT_EQ(core::AppSettings.CalendarHoliday1, "2/11,4/29,5/3,5/5,7/20,11/3,11/23,12/1,12/29,12/30,12/31");
+    EXPECT_EQ(core::AppSettings.CalendarHoliday1, "11/23,12/1,12/29");
+    EXPECT_EQ(core::AppSettings.CalendarHoliday2, "1-2-2,7-3-2,7-3-7");
 }
 
 TEST_F(Settings, EveryWayOfClosingBringsTheBarBackWithTheFileReadAgain) {

@@ -1,12 +1,14 @@
 // Whether another program's window is full-screen: no title bar and its whole monitor covered
 // (borderless, or an exclusive mode's window), or the shell telling of a full-screen program or of
 // presentation mode. The desktop and the shell's own windows never count.
-#include "platform/FullScreen.h"
-#include "platform/win32/FormWindow.h"
+// windows.h before the platform interface, so that both see the same DrawText.
 #include "platform/win32/Win32Platform.h"
 
 #include <array>
 #include <cwchar>
+
+#include "platform/FullScreen.h"
+#include "platform/win32/FormWindow.h"
 
 namespace platform::win32 {
 

@@ -39,9 +39,10 @@ void frmMain::tmrCheck_Timer() {
         bCalendar = false;
     }
     // A full-screen window (a film, a game, a slide show) on the bar's monitor hides the bar until it
-    // leaves full-screen or the foreground; one on another monitor leaves the bar where it is.
-    const std::optional<platform::PixelRect> fullScreen =
-        core::AppSettings.HideOnFullScreen ? p.FullScreenMonitor(active) : std::nullopt;
+    // leaves full-screen or the foreground; one on another monitor leaves the bar where it is. Only
+    // while following: a bar placed once would have no tick to bring it back.
+    const bool stepsAside = core::AppSettings.HideOnFullScreen && tmrCheck.Enabled();
+    const std::optional<platform::PixelRect> fullScreen = stepsAside ? p.FullScreenMonitor(active) : std::nullopt;
     if (fullScreen && *fullScreen == p.GetMonitorRect(hWnd())) {
         StepAside();
         return;

@@ -23,7 +23,11 @@ constexpr int kPresentation = 4;
 
 QueryNotificationStateFn NotificationStateQuery() {
     static const QueryNotificationStateFn query = [] {
+        // The program imports nothing from shell32; a known DLL, it loads from the system folder,
+        // once, and stays.
         HMODULE shell32 = ::GetModuleHandleW(L"shell32.dll");
+        if (!shell32)
+            shell32 = ::LoadLibraryW(L"shell32.dll");
         if (!shell32)
             return QueryNotificationStateFn{};
         // The cast through void(*)() keeps the conversion from FARPROC free of warnings.

@@ -81,6 +81,7 @@ private:
     void HoverStep();
     void Form_MouseLeave() override;
     void RideOn(platform::WindowHandle window);
+    void StepAside();
     void DismissPopup();
 
     bool bPopupArmed_ = false;  // the cursor was seen inside the bar and not outside since

@@ -1,5 +1,5 @@
-// The clock tick: hover detection for the information popup, the calendar kept created, following
-// re-enabled, and the time with the date as its tooltip.
+// The clock tick: hover detection for the information popup while the bar is shown, the calendar kept
+// created, following re-enabled, and the time with the date as its tooltip.
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
 #include "core/AppSettings.h"
@@ -7,7 +7,8 @@
 
 void frmMain::tmrTime_Timer() {
     platform::Platform& p = platform::Current();
-    if (!bCalendar)
+    // A bar hidden for a full-screen window has nothing to hover over.
+    if (!bCalendar && Visible())
         HoverStep();
     frmCalendar::Get();
     if (core::AppSettings.ActiveWindow == 0)

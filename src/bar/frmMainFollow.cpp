@@ -1,4 +1,5 @@
-// The follow tick: the bar rides on the right end of the active window's caption bar.
+// The follow tick: the bar rides on the right end of the active window's caption bar, and keeps out
+// of the way of a full-screen window on its monitor.
 #include "bar/basProcedure.h"
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
@@ -37,12 +38,31 @@ void frmMain::tmrCheck_Timer() {
         calendar.Hide();
         bCalendar = false;
     }
-    if (HasCaptionButtons(style))
+    // A full-screen window (a film, a game, a slide show) on the bar's monitor hides the bar until it
+    // leaves full-screen or the foreground; one on another monitor leaves the bar where it is. Only
+    // while following: a bar placed once would have no tick to bring it back.
+    const bool stepsAside = core::AppSettings.HideOnFullScreen && tmrCheck.Enabled();
+    const std::optional<platform::PixelRect> fullScreen = stepsAside ? p.FullScreenMonitor(active) : std::nullopt;
+    if (fullScreen && *fullScreen == p.GetMonitorRect(hWnd())) {
+        StepAside();
+        return;
+    }
+    if (!fullScreen && HasCaptionButtons(style))
         RideOn(active);
 
     Show();
     if (bCalendar)
         PlaceCalendar();
+}
+
+// Hidden with its popup (the calendar went when the full-screen window became the active one); the
+// follow tick keeps running and shows the bar again.
+void frmMain::StepAside() {
+    if (!Visible())
+        return;
+    CancelPopup();
+    bPopupArmed_ = false;
+    Hide();
 }
 
 // Bottom edge on the bottom of the caption bar, right edge left of the caption buttons: three as wide

@@ -2,6 +2,7 @@
 #include "core/AppSettings.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "core/basINIFile.h"
 #include "forms/Timer.h"
@@ -55,6 +56,10 @@ void LoadSettings() {
     } else if (mcafee == "TRUE") {
         s.McAfee = true;
     }
+    // On unless the key holds the number 0: missing, empty or not a number, it stays on.
+    const std::optional<std::int32_t> hide =
+        basINIFile::ParseLong(basINIFile::ReadINIString(kSection, "HideOnFullScreen"));
+    s.HideOnFullScreen = !hide || *hide != 0;
     KeepIntervalsInTimerRange(s);
 }
 

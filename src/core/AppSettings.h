@@ -27,6 +27,7 @@ struct Settings {
     std::string CalendarHoliday2;
     std::int16_t ActiveWindow = 0;  // 1: stay put instead of following the active window
     bool McAfee = false;
+    bool HideOnFullScreen = true;  // false (0 in the file): stay over full-screen windows
 };
 
 extern Settings AppSettings;

@@ -347,6 +347,10 @@ public:
     // A system metric as it applies to window w. Windows' metrics are the same for every window;
     // on Linux the frame and caption sizes come from the frame the window manager gave w.
     virtual int GetSystemMetric(Metric m, WindowHandle w) = 0;
+    // The monitor window w fills as a full-screen window (a film, a game, a slide show), in screen
+    // pixels; nothing when it is not full-screen, is one of ours, or is the desktop or the shell's.
+    // The rule is FullScreenMonitorOf (FullScreen.h); the facts are the backend's.
+    virtual std::optional<PixelRect> FullScreenMonitor(WindowHandle w) = 0;
 
     // --- mouse-driven modal loops -----------------------------------------------------------
     virtual void ReleaseCapture() = 0;

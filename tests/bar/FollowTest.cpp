@@ -4,6 +4,7 @@
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
 #include "support/FakeFixture.h"
+#include "sysinfo/frmPopup.h"
 
 namespace {
 
@@ -160,6 +161,94 @@ TEST_F(Follow, AnotherWindowHidesTheCalendarAndOursKeepItUnderTheBar) {
     EXPECT_FALSE(frmMain::bCalendar);
     ASSERT_TRUE(frmCalendar::IsLoaded());
     EXPECT_FALSE(calendar.Visible());
+}
+
+// Which windows count as full-screen, on two monitors side by side; the bar starts on the left one.
+TEST_F(Follow, HidesOnlyForAFullScreenWindowOnItsOwnMonitor) {
+    enum Bar { Hidden, Stays, Rides };
+    const PixelRect left{0, 0, 1024, 768}, right{1024, 0, 2048, 768};
+    struct Row {
+        const char* what;
+        PixelRect window;
+        bool declared;
+        bool framed;
+        bool desktop;
+        Bar bar;
+        const char* settings = "";
+    };
+    const Row rows[] = {
+        {"declared full-screen", left, true, false, false, Hidden},
+        {"declared, though framed and smaller", {100, 50, 900, 600}, true, true, false, Hidden},
+        {"borderless over its whole monitor", left, false, false, false, Hidden},
+        {"borderless, larger than its monitor", {-8, -8, 1032, 776}, false, false, false, Hidden},
+        {"full-screen on the other monitor", right, true, false, false, Stays},
+        {"borderless over the other monitor", right, false, false, false, Stays},
+        {"title bar over the whole monitor", {-8, -8, 1032, 776}, false, true, false, Rides},
+        {"borderless, a pixel short", {0, 0, 1024, 767}, false, false, false, Rides},
+        {"the desktop", left, false, false, true, Rides},
+        {"the desktop, declared", left, true, false, true, Rides},
+        {"hiding switched off", left, true, false, false, Rides, "[Setting]\nHideOnFullScreen=0\n"},
+        // Placed once, nothing would show it again.
+        {"following switched off", left, true, false, false, Rides, "[Setting]\nActiveWindow=1\n"},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        WriteSettings(r.settings);
+        fake.monitors = {left, right};
+        frmMain& bar = StartBar();
+        Activate(kSizable, platform::kShowNormal, r.window);
+        ForeignWindow& window = fake.foreign[kEditor];
+        window.fullScreen = r.declared;
+        window.framed = r.framed;
+        window.desktop = r.desktop;
+        bar.CallCheck_Timer();
+        EXPECT_EQ(bar.Visible(), r.bar != Hidden);
+        EXPECT_EQ(BarRect() == (PixelRect{5, 6, 237, 26}), r.bar != Rides);
+        EXPECT_TRUE(r.bar != Hidden || bar.tmrCheck.Running());
+        frmMain::Unload();
+        fake.RunPosted();
+    }
+}
+
+TEST_F(Follow, AFullScreenWindowHidesBarAndPopupUntilItLeavesFullScreenOrTheForeground) {
+    constexpr platform::WindowHandle kOther = 0x9100;
+    const PixelRect screen{0, 0, 1024, 768}, normal{100, 50, 900, 600};
+    frmMain& bar = StartBar();
+    fake.PointTo({100, 10});  // resting on the bar opens the popup
+    fake.Advance(1500);
+    ASSERT_TRUE(frmPopup::IsLoaded());
+    const auto goFullScreen = [&] {
+        Activate(kSizable, platform::kShowNormal, screen);
+        fake.foreign[kEditor].fullScreen = true;
+        fake.Advance(500);  // one follow interval
+        EXPECT_FALSE(bar.Visible());
+        EXPECT_FALSE(frmPopup::IsLoaded());
+    };
+
+    goFullScreen();
+    fake.Advance(3000);  // the pointer still rests where the bar was: nothing to hover over
+    EXPECT_FALSE(frmPopup::IsLoaded());
+    EXPECT_FALSE(bar.Visible());
+    EXPECT_TRUE(bar.tmrCheck.Running());
+
+    // Back to a normal window: the bar rides on it again.
+    Activate(kSizable, platform::kShowNormal, normal);
+    fake.Advance(500);
+    EXPECT_TRUE(bar.Visible());
+    EXPECT_EQ(BarRect(), BarAt(9160, 780));
+
+    // Another window activated, then the full-screen one closed.
+    goFullScreen();
+    fake.foreign[kOther] = ForeignWindow{kSizable, 0, {platform::kShowNormal, normal}, normal};
+    fake.foreground = kOther;
+    fake.Advance(500);
+    EXPECT_TRUE(bar.Visible());
+    goFullScreen();
+    fake.foreign.erase(kEditor);
+    fake.foreground = 0;
+    fake.Advance(500);
+    EXPECT_TRUE(bar.Visible());
+    EXPECT_EQ(BarRect(), BarAt(9160, 780));
 }
 
 }  // namespace

@@ -50,6 +50,7 @@ TEST_F(SettingsStore, MissingFileGivesEveryDefault) {
     EXPECT_EQ(s.CalendarHoliday2, "");
     EXPECT_EQ(s.ActiveWindow, 0);
     EXPECT_FALSE(s.McAfee);
+    EXPECT_TRUE(s.HideOnFullScreen);
     // Defaults are never written back.
     EXPECT_FALSE(std::filesystem::exists(dir / "Vigilon.ini"));
 }
@@ -64,7 +65,8 @@ TEST_F(SettingsStore, ReadsValuesByTheirOwnRules) {
         "DriveInterval=30000.5\r\n"
         "BattInterval=0\r\n"
         "Trans=12abc\r\n"
-        "ActiveWindow=1\r\n");
+        "ActiveWindow=1\r\n"
+        "HideOnFullScreen=0\r\n");
     EXPECT_EQ(s.Drive, "C,D");
     EXPECT_EQ(s.Interval, 500);         // 0 is the same as missing
     EXPECT_EQ(s.CPUInterval, 750);      // blanks around the number
@@ -73,6 +75,7 @@ TEST_F(SettingsStore, ReadsValuesByTheirOwnRules) {
     EXPECT_EQ(s.BattInterval, 0);       // 0 stays 0
     EXPECT_EQ(s.Trans, 12);             // the integer read takes the leading number
     EXPECT_EQ(s.ActiveWindow, 1);
+    EXPECT_FALSE(s.HideOnFullScreen);  // unlike the others, 0 is not the same as missing
 }
 
 TEST_F(SettingsStore, SixteenBitReadsOutOfRangeBecomeZero) {

@@ -62,13 +62,14 @@ first_of() {
 first_line() { line=$("$@" 2>/dev/null | sed -n 1p) && [ -n "$line" ]; }
 
 # start_xvfb first [WxH]: Xvfb (1024x768 unless told) on the first free display from :first, DISPLAY exported. Xvfb writes the number
-# to the -displayfd pipe once it takes clients; a number lost to a racing server is skipped.
+# to the -displayfd pipe once it takes clients; a number lost to a racing server is skipped. $xvfb_extra
+# holds more options of the server, if any.
 start_xvfb() {
     local n pid
     for n in $(seq "$1" $(($1 + 59))); do
         [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
         : >"$work/display"
-        Xvfb ":$n" -displayfd 3 -screen 0 "${2:-$screen_size}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+        Xvfb ":$n" -displayfd 3 -screen 0 "${2:-$screen_size}x24" -nolisten tcp ${xvfb_extra:-} 3>"$work/display" >"$work/xvfb.log" 2>&1 &
         pid=$!
         pids+=("$pid")
         if wait_for 15 xvfb_settled "$pid" && alive "$pid"; then

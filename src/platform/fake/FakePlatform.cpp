@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "platform/FullScreen.h"
 #include "platform/Monitors.h"
 
 namespace platform::fake {
@@ -409,6 +410,14 @@ WindowPlacement FakePlatform::GetWindowPlacement(WindowHandle w) {
 int FakePlatform::GetSystemMetric(Metric m, WindowHandle) {
     auto it = metrics.find(m);
     return it == metrics.end() ? 0 : it->second;
+}
+
+std::optional<PixelRect> FakePlatform::FullScreenMonitor(WindowHandle w) {
+    const auto it = foreign.find(w);
+    if (it == foreign.end())
+        return std::nullopt;
+    const ForeignWindow& f = it->second;
+    return FullScreenMonitorOf({f.rect, GetMonitorRect(w), f.fullScreen, f.framed, f.desktop});
 }
 
 void FakePlatform::ReleaseCapture() {

@@ -51,7 +51,10 @@ struct ForeignWindow {
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     WindowPlacement placement;
-    PixelRect rect;  // outer, screen pixels
+    PixelRect rect;           // outer, screen pixels
+    bool fullScreen = false;  // the system calls it full-screen
+    bool framed = true;       // it has a title bar
+    bool desktop = false;     // the desktop or one of the shell's windows
 };
 
 struct RecordedMenu {
@@ -203,6 +206,7 @@ public:
     std::uint32_t GetWindowExStyle(WindowHandle w) override;
     WindowPlacement GetWindowPlacement(WindowHandle w) override;
     int GetSystemMetric(Metric m, WindowHandle w) override;
+    std::optional<PixelRect> FullScreenMonitor(WindowHandle w) override;
     void ReleaseCapture() override;
     void DragMove(WindowHandle w) override;
     int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) override;

@@ -55,6 +55,7 @@ public:
     std::uint32_t GetWindowExStyle(WindowHandle w) override;
     WindowPlacement GetWindowPlacement(WindowHandle w) override;
     int GetSystemMetric(Metric m, WindowHandle w) override;
+    std::optional<PixelRect> FullScreenMonitor(WindowHandle w) override;
     void ReleaseCapture() override;
     void DragMove(WindowHandle w) override;
     int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) override;

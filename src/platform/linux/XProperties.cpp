@@ -70,6 +70,8 @@ WmActions ReadAllowedActions(XWindowId w) {
 }
 
 WindowKind ReadWindowKind(XWindowId w) {
+    if (w == Root())
+        return WindowKind::Desktop;
     const auto items = Read32(w, AtomOf(XAtom::WindowType), XA_ATOM, 16);
     if (!items)
         return WindowKind::Normal;
@@ -86,6 +88,8 @@ WindowKind ReadWindowKind(XWindowId w) {
             return WindowKind::Tool;
         if (type == AtomOf(XAtom::TypeDialog))
             return WindowKind::Dialog;
+        if (type == AtomOf(XAtom::TypeDesktop) || type == AtomOf(XAtom::TypeDock))
+            return WindowKind::Desktop;
         if (type == AtomOf(XAtom::TypeNormal))
             return WindowKind::Normal;
     }
@@ -97,7 +101,7 @@ std::optional<WmState> ReadWmState(XWindowId w) {
     if (!items)
         return std::nullopt;
     return WmState{Contains(*items, XAtom::StateHidden), Contains(*items, XAtom::StateMaximizedVert),
-                   Contains(*items, XAtom::StateMaximizedHorz)};
+                   Contains(*items, XAtom::StateMaximizedHorz), Contains(*items, XAtom::StateFullscreen)};
 }
 
 std::optional<FrameExtents> ReadExtents(XWindowId w) {

@@ -27,6 +27,7 @@ struct WmState {
     bool hidden = false;
     bool maximizedVert = false;
     bool maximizedHorz = false;
+    bool fullScreen = false;
 };
 
 // The root's _NET_ACTIVE_WINDOW; 0 when there is none.
@@ -37,8 +38,9 @@ WmActions ReadAllowedActions(XWindowId w);
 
 // What a window's type (_NET_WM_WINDOW_TYPE) makes of it: utility and toolbar windows are tool
 // windows, dialogs are dialogs, and so is a window without a type that is transient for another
-// (WM_TRANSIENT_FOR); anything else an ordinary window.
-enum class WindowKind { Normal, Tool, Dialog };
+// (WM_TRANSIENT_FOR); the root, the desktop and docks (panels, task bars) are the desktop's own;
+// anything else an ordinary window.
+enum class WindowKind { Normal, Tool, Dialog, Desktop };
 WindowKind ReadWindowKind(XWindowId w);
 
 // nullopt when the window is gone; a window without the property has no states.

@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -275,6 +276,41 @@ TEST_F(ForeignWindowsTest, AWindowsMonitorIsTheRandrMonitorHoldingMostOfIt) {
     EXPECT_EQ(P().GetMonitorRect(inRight), (PixelRect{0, 0, width, height}));
 }
 
+// Full-screen: the manager's state, or no frame and the whole monitor covered; never the desktop, a
+// dock or the root. The display's one monitor is the whole screen.
+TEST_F(ForeignWindowsTest, FullScreenIsTheStateOrAnUnframedWindowOverItsMonitor) {
+    const int width = DisplayWidth(x_, DefaultScreen(x_)), height = DisplayHeight(x_, DefaultScreen(x_));
+    const PixelRect screen{0, 0, width, height};
+    struct Row {
+        const char* what;
+        PixelRect client;
+        std::vector<const char*> state;
+        std::vector<long> extents;  // none: no _NET_FRAME_EXTENTS
+        const char* type;
+        bool fullScreen;
+    };
+    const Row rows[] = {
+        {"the manager's state", {100, 100, 400, 300}, {"_NET_WM_STATE_FULLSCREEN"}, {2, 2, 20, 2}, nullptr, true},
+        {"unframed over the screen", screen, {}, {}, nullptr, true},
+        {"zero extents over the screen", screen, {}, {0, 0, 0, 0}, nullptr, true},
+        {"framed over the screen", screen, {}, {0, 0, 20, 0}, nullptr, false},
+        {"unframed, a pixel short", {0, 0, width, height - 1}, {}, {}, nullptr, false},
+        {"the desktop", screen, {}, {}, "_NET_WM_WINDOW_TYPE_DESKTOP", false},
+        {"a dock in full-screen state", screen, {"_NET_WM_STATE_FULLSCREEN"}, {}, "_NET_WM_WINDOW_TYPE_DOCK", false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        const Window win = CreateForeign(r.client.left, r.client.top, r.client.Width(), r.client.Height());
+        SetAtoms(win, "_NET_WM_STATE", r.state);
+        if (!r.extents.empty())
+            SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, r.extents);
+        if (r.type)
+            SetAtoms(win, "_NET_WM_WINDOW_TYPE", {r.type});
+        EXPECT_EQ(P().FullScreenMonitor(ForeignHandle(win)), r.fullScreen ? std::optional(screen) : std::nullopt);
+    }
+    EXPECT_EQ(P().FullScreenMonitor(ForeignHandle(DefaultRootWindow(x_))), std::nullopt);
+}
+
 // What the follow tick asks of the desktop, in its order.
 struct TickAnswers {
     WindowHandle active = 0;
@@ -285,10 +321,12 @@ struct TickAnswers {
     PixelRect rect;
     PixelRect monitor;
     std::optional<int> buttons;
+    std::optional<PixelRect> fullScreen;
     bool operator==(const TickAnswers& o) const {
         return active == o.active && style == o.style && exStyle == o.exStyle &&
                placement.showCmd == o.placement.showCmd && placement.normalPosition == o.placement.normalPosition &&
-               metrics == o.metrics && rect == o.rect && monitor == o.monitor && buttons == o.buttons;
+               metrics == o.metrics && rect == o.rect && monitor == o.monitor && buttons == o.buttons &&
+               fullScreen == o.fullScreen;
     }
 };
 
@@ -325,6 +363,7 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         a.rect = P().GetWindowRect(a.active);
         a.monitor = P().GetMonitorRect(a.active);
         a.buttons = P().GetCaptionButtonsWidth(a.active);
+        a.fullScreen = P().FullScreenMonitor(a.active);
         return a;
     };
     // The events of the test's changes reach the toolkit's connection before a round begins.
@@ -363,6 +402,7 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
          [&] {
              SetAtoms(client, "_NET_WM_STATE", {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"});
          }},
+        {"full-screen", [&] { SetAtoms(client, "_NET_WM_STATE", {"_NET_WM_STATE_FULLSCREEN"}); }},
         {"restored", [&] { SetAtoms(client, "_NET_WM_STATE", {}); }},
         {"size hints (nothing the tick reads)",
          [&] {
@@ -434,6 +474,7 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         apply(change);
         const TickAnswers kept = inRound();
         EXPECT_EQ(kept, read());
+        EXPECT_EQ(kept.fullScreen.has_value(), std::string_view(what) == "full-screen");
         EXPECT_EQ(requestsOfAQuietRound(), 0u);
         EXPECT_EQ(inRound(), kept);
     }

@@ -65,9 +65,11 @@ void frmAbout::Form_Load() {
                         std::to_string(vigilon::kVersionMinor) + "." + std::to_string(vigilon::kVersionPatch));
     // The whole path is in the tooltip, for when the label is too narrow for it.
     const std::string readme = p.ReadmePath();
+    // Without a README there is nothing to open: no text, no hand, and a click does nothing.
     lblURL.SetCaption(readme);
     lblURL.SetToolTipText(readme);
-    lblURL.SetMousePointer(platform::PointerShape::Hand);
+    if (!readme.empty())
+        lblURL.SetMousePointer(platform::PointerShape::Hand);
     Move((forms::Screen::Width() - Width()) / 2, (forms::Screen::Height() - Height()) / 2);
 }
 
@@ -89,7 +91,8 @@ void frmAbout::cmdSysInfo_Click() {
 }
 
 void frmAbout::lblURL_Click() {
-    platform::Current().OpenAddress(lblURL.Caption());
+    if (!lblURL.Caption().empty())
+        platform::Current().OpenAddress(lblURL.Caption());
 }
 
 void frmAbout::StartSysInfo() {

@@ -78,6 +78,8 @@ private:
     void tmrBatt_Timer();
     void tmrTime_Timer();
     void tmrToolTip_Timer();
+    enum class PointerPlace { Inside, Edge, Outside };
+    PointerPlace WherePointerIs();
     void HoverStep();
     void Form_MouseLeave() override;
     void RideOn(platform::WindowHandle window);

@@ -8,7 +8,7 @@
 void frmMain::tmrTime_Timer() {
     platform::Platform& p = platform::Current();
     // A bar hidden for a full-screen window has nothing to hover over.
-    if (!bCalendar && Visible())
+    if (Visible())
         HoverStep();
     frmCalendar::Get();
     if (core::AppSettings.ActiveWindow == 0)
@@ -18,31 +18,38 @@ void frmMain::tmrTime_Timer() {
     lblTime.SetToolTipText(p.FormatShortDate(now));
 }
 
-// Inside and outside are strict: a cursor exactly on an edge of the bar changes nothing. The cursor
-// is asked for only while it may be on the bar: while the bar's own events have it over the bar, and
-// after it went off until a tick sees it outside (it may rest on the edge, or a menu may hold it over
+// Inside and outside are strict: a cursor exactly on an edge of the bar is neither. The cursor is
+// asked for only while it may be on the bar: while the bar's own events have it over the bar, and
+// after it went off until it is seen outside (it may rest on the edge, or a menu may hold it over
 // the bar). Once seen outside it cannot come back without the bar hearing of it.
+frmMain::PointerPlace frmMain::WherePointerIs() {
+    if (!PointerOver() && bPointerAway_)
+        return PointerPlace::Outside;
+    const platform::PixelPoint cursor = platform::Current().GetCursorPos();
+    const forms::Twips x = forms::ToTwips(cursor.x);
+    const forms::Twips y = forms::ToTwips(cursor.y);
+    const platform::PixelRect r = platform::Current().GetWindowRect(hWnd());
+    const forms::Twips left = forms::ToTwips(r.left);
+    const forms::Twips top = forms::ToTwips(r.top);
+    const forms::Twips right = forms::ToTwips(r.right);
+    const forms::Twips bottom = forms::ToTwips(r.bottom);
+    const bool outside = x < left || x > right || y < top || y > bottom;
+    bPointerAway_ = outside && !PointerOver();
+    if (outside)
+        return PointerPlace::Outside;
+    return left < x && x < right && top < y && y < bottom ? PointerPlace::Inside : PointerPlace::Edge;
+}
+
+// The trigger is armed only while no calendar is open, and a pointer off the bar disarms it and
+// closes the popup whether a calendar is open or not: nothing else would close a popup shown over
+// the calendar.
 void frmMain::HoverStep() {
-    bool inside = false;
-    bool outside = true;
-    if (PointerOver() || !bPointerAway_) {
-        const platform::PixelPoint cursor = platform::Current().GetCursorPos();
-        const forms::Twips x = forms::ToTwips(cursor.x);
-        const forms::Twips y = forms::ToTwips(cursor.y);
-        const platform::PixelRect r = platform::Current().GetWindowRect(hWnd());
-        const forms::Twips left = forms::ToTwips(r.left);
-        const forms::Twips top = forms::ToTwips(r.top);
-        const forms::Twips right = forms::ToTwips(r.right);
-        const forms::Twips bottom = forms::ToTwips(r.bottom);
-        inside = left < x && x < right && top < y && y < bottom;
-        outside = x < left || x > right || y < top || y > bottom;
-        bPointerAway_ = outside && !PointerOver();
-    }
-    if (!bPopupArmed_ && inside) {
+    const PointerPlace place = WherePointerIs();
+    if (!bPopupArmed_ && place == PointerPlace::Inside && !bCalendar) {
         tmrToolTip.SetInterval(1000);
         tmrToolTip.SetEnabled(true);
         bPopupArmed_ = true;
-    } else if (bPopupArmed_ && outside) {
+    } else if (bPopupArmed_ && place == PointerPlace::Outside) {
         CancelPopup();
         bPopupArmed_ = false;
     }
@@ -58,7 +65,22 @@ void frmMain::CancelPopup() {
     frmPopup::Unload();
 }
 
-// While the trigger stays armed the popup is shown again every second.
+// While the trigger stays armed the popup is shown again every second, as long as the pointer is
+// still on the bar: it may have left since the last clock tick.
 void frmMain::tmrToolTip_Timer() {
-    frmPopup::Get().Show();
+    if (bCalendar) {
+        CancelPopup();
+        return;
+    }
+    switch (WherePointerIs()) {
+        case PointerPlace::Inside:
+            frmPopup::Get().Show();
+            break;
+        case PointerPlace::Outside:
+            CancelPopup();
+            bPopupArmed_ = false;
+            break;
+        case PointerPlace::Edge:
+            break;
+    }
 }

@@ -40,7 +40,10 @@ void frmMain::DismissPopup() {
     bPopupArmed_ = true;
 }
 
+// Opening or closing the calendar uses the hover trigger up, as a drag does: no popup comes over
+// the calendar, nor after it closes, until the cursor has left the bar and rested on it again.
 void frmMain::lblTime_DblClick() {
+    DismissPopup();
     if (bCalendar)
         CloseCalendar();
     else

@@ -1,6 +1,9 @@
 // Label drawing and property changes; a change that alters nothing repaints nothing.
 #include "forms/Label.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "forms/Form.h"
 
 namespace forms {
@@ -45,6 +48,11 @@ void Label::SetAlignment(platform::TextAlign a) {
         Invalidate();
 }
 
+void Label::SetShrinkToFit(bool shrink) {
+    if (Assign(shrinkToFit_, shrink))
+        Invalidate();
+}
+
 void Label::SetMousePointer(platform::PointerShape shape) {
     if (Assign(mousePointer_, shape))
         Owner().UpdateCursorArea(*this);
@@ -67,8 +75,20 @@ void Label::Paint(platform::Canvas& canvas) const {
         canvas.FrameRect(r, platform::Color{0, 0, 0});
         r = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     }
-    if (!caption_.empty())
-        canvas.DrawText(r, caption_, font_, foreColor_.Resolve(), alignment_);
+    if (caption_.empty())
+        return;
+    platform::Font font = font_;
+    if (shrinkToFit_) {
+        // Scaled by how much too wide it is, in quarter points, then down a quarter at a time for
+        // what the font's own rounding adds.
+        const int wide = canvas.TextWidth(caption_, font);
+        if (wide > r.Width() && r.Width() > 0) {
+            font.points = std::max(0.25, std::floor(font.points * r.Width() / wide * 4) / 4);
+            while (font.points > 0.25 && canvas.TextWidth(caption_, font) > r.Width())
+                font.points -= 0.25;
+        }
+    }
+    canvas.DrawText(r, caption_, font, foreColor_.Resolve(), alignment_);
 }
 
 void Label::MouseDown(int button, int shift, Twips x, Twips y) {

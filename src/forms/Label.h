@@ -32,6 +32,8 @@ public:
     const platform::Font& Font() const { return font_; }
     void SetFont(platform::Font f);
     void SetAlignment(platform::TextAlign a);
+    // A caption wider than the label is drawn in a font made smaller until it fits, never cut.
+    void SetShrinkToFit(bool shrink);
     // The pointer's shape while it is over the label (a hand over a link).
     platform::PointerShape MousePointer() const { return mousePointer_; }
     void SetMousePointer(platform::PointerShape shape);
@@ -59,6 +61,7 @@ private:
     BorderStyle borderStyle_ = BorderStyle::None;
     platform::Font font_ = kDefaultFont;
     platform::TextAlign alignment_ = platform::TextAlign::Left;
+    bool shrinkToFit_ = false;
     platform::PointerShape mousePointer_ = platform::PointerShape::Arrow;
     bool leftPressed_ = false;  // the press now held began with the left button alone
 };

@@ -54,6 +54,8 @@ public:
     virtual void FrameRect(const PixelRect& r, Color c) = 0;
     // One line of text at the top of r, clipped to r.
     virtual void DrawText(const PixelRect& r, std::string_view utf8, const Font& font, Color c, TextAlign align) = 0;
+    // The width in pixels that DrawText takes for this text in this font.
+    virtual int TextWidth(std::string_view utf8, const Font& font) = 0;
     // The program's own icon (the one its windows carry) scaled to fill r, blended over what is
     // there where the icon is transparent.
     virtual void DrawProgramIcon(const PixelRect& r) = 0;
@@ -419,7 +421,8 @@ public:
     // Starts the program at this path in a normal window with the focus, not waiting for it;
     // false when it could not be started.
     virtual bool StartProgram(std::string_view path) = 0;
-    // The README that comes with the program, where the installed or unpacked program keeps it.
+    // The README that comes with the program, where the installed or unpacked program keeps it;
+    // empty when it is nowhere to be found.
     virtual std::string ReadmePath() = 0;
     // Opens a document or web address with the desktop's handler for it.
     virtual void OpenAddress(std::string_view address) = 0;

@@ -27,10 +27,18 @@ bool Digits(std::string_view s, std::size_t& at) {
 
 }  // namespace
 
+// Positions count characters: a UTF-8 sequence is one, and so is each byte that starts none.
 bool DriveListAccepted(std::string_view text) {
-    for (std::size_t i = 1; i < text.size(); i += 2) {
-        if (text[i] != ',')
+    bool even = false;
+    for (std::size_t i = 0; i < text.size(); even = !even) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+        std::size_t end = i + 1;
+        while (end < text.size() && end < i + length && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
+            ++end;
+        if (even && text[i] != ',')
             return false;
+        i = end;
     }
     return true;
 }

@@ -203,6 +203,9 @@ void frmSetting::Form_KeyUp(int KeyCode, int) {
     }
 }
 
+// Off the screen first: the bar's start-up may show a warning, which must not stand over a dialog
+// that is already closing.
 void frmSetting::Form_Unload() {
+    Hide();
     basMain::RecreateBar({BarLeft, BarTop});
 }

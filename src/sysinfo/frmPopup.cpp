@@ -86,6 +86,7 @@ frmPopup::frmPopup()
     lblTitle.SetFont(kTitleFont);
     Text(Label1, kCaptionFont, "OS：");
     Text(lblOSVersion, kValueFont);
+    lblOSVersion.SetShrinkToFit(true);  // a long distribution name or kernel release stays whole
     Text(Label3, kCaptionFont, "マシン名：");
     Text(lblComName, kValueFont);
     Text(Label4, kCaptionFont, "ユーザ名：");

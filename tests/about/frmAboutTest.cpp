@@ -126,4 +126,13 @@ TEST_F(AboutTest, AddressOpensOnAClickOnItAndOkCloses) {
     EXPECT_TRUE(frmMain::IsLoaded());
 }
 
+TEST_F(AboutTest, WithoutAReadmeThereIsNoLinkToClick) {
+    fake.readmePath.clear();
+    frmAbout& f = Open();
+    EXPECT_EQ(f.lblURL.Caption(), "");
+    EXPECT_TRUE(fake.Window(f.hWnd()).cursorAreas.empty());  // no hand over an empty label
+    Click(30, 52, 35, 53);
+    EXPECT_TRUE(fake.openedAddresses.empty());
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
@@ -99,6 +100,72 @@ TEST_F(Clock, ACancelledTriggerComesBackOnlyAfterTheCursorLeftTheBar) {
     fake.PointTo({150, 60});
     fake.Advance(1500);
     EXPECT_TRUE(PopupShown());
+}
+
+// The popup opens only for a pointer that rests on the bar, and goes as soon as the pointer is off
+// it; a double-click on the clock (open or close the calendar) never leaves the trigger armed.
+TEST_F(Clock, ThePopupNeedsThePointerOnTheBarAndNeverFollowsACalendarToggle) {
+    const platform::PixelPoint clock{280, 60}, away{600, 400};
+    const auto doubleClick = [&] { fake.Window(Bar().hWnd()).listener->OnDoubleClick({0, 0, 180, 5}); };
+    fake.foreground = Bar().hWnd();  // the follow tick keeps an open calendar while the bar is active
+    const struct {
+        const char* what;
+        std::function<void()> act;
+    } cases[] = {
+        {"double-click after resting, then away at once",
+         [&] {
+             fake.PointTo(clock);
+             fake.Advance(600);
+             doubleClick();
+             fake.PointTo(away);
+         }},
+        {"double-click after resting, then rest on the bar",
+         [&] {
+             fake.PointTo(clock);
+             fake.Advance(600);
+             doubleClick();
+         }},
+        {"open, rest, close with a double-click and stay",
+         [&] {
+             fake.PointTo(clock);
+             doubleClick();
+             fake.Advance(2000);
+             doubleClick();
+         }},
+        {"the pointer left and no clock tick has seen it yet",
+         [&] {
+             fake.PointTo(clock);
+             fake.Advance(500);
+             ASSERT_TRUE(Bar().tmrToolTip.Running());
+             Bar().tmrTime.SetEnabled(false);  // a tick held up
+             fake.PointTo(away);
+         }},
+    };
+    for (const auto& c : cases) {
+        c.act();
+        for (int t = 0; t < 3000; t += 100) {
+            fake.Advance(100);
+            ASSERT_FALSE(PopupShown()) << c.what << " at " << t;
+        }
+        // Back to the start: calendar closed, pointer away long enough to disarm.
+        Bar().tmrTime.SetEnabled(true);
+        if (frmMain::bCalendar)
+            Bar().CloseCalendar();
+        fake.PointTo(away);
+        fake.Advance(1000);
+    }
+}
+
+TEST_F(Clock, APopupOverTheCalendarClosesWhenThePointerLeavesTheBar) {
+    fake.foreground = Bar().hWnd();
+    fake.PointTo({150, 60});
+    fake.Advance(1500);
+    ASSERT_TRUE(PopupShown());
+    Bar().ShowCalendar();  // as the follow tick or a drag shows it, without the toggle
+    fake.PointTo({600, 400});
+    fake.Advance(500);
+    EXPECT_FALSE(frmPopup::IsLoaded());
+    EXPECT_FALSE(Bar().tmrToolTip.Running());
 }
 
 TEST_F(Clock, NoPopupWhileTheCalendarIsOpen) {

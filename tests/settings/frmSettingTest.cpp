@@ -151,6 +151,10 @@ TEST_F(Settings, RefusesTheFirstBadFieldWithItsMessageAndWritesNothing) {
         {"C,DE", "500", "500", "0", "ドライブはカンマ区切りで入力してください\r\n例）C,D,E"},
         {"C,,D", "500", "500", "0", "ドライブはカンマ区切りで入力してください\r\n例）C,D,E"},
         {"C，D", "500", "500", "0", "ドライブはカンマ区切りで入力してください\r\n例）C,D,E"},
+        {"Ｃ,D", "500", "500", "0", ""},  // positions count characters, not bytes
+        {"é,D,", "500", "500", "0", ""},
+        {"C,é", "500", "500", "0", ""},
+        {"éD", "500", "500", "0", "ドライブはカンマ区切りで入力してください\r\n例）C,D,E"},
         {"CD", "500", "", "0", "ドライブはカンマ区切りで入力してください\r\n例）C,D,E"},  // only the first
         {"C", "99", "500", "0", "アクティブウィンドウをチェックする間隔は100～60000" + range},
         {"C", "60001", "500", "0", "アクティブウィンドウをチェックする間隔は100～60000" + range},
@@ -298,6 +302,22 @@ TEST_F(Settings, EveryWayOfClosingBringsTheBarBackWithTheFileReadAgain) {
         EXPECT_EQ(fake.Window(frmCalendar::Get().hWnd()).alpha, alpha) << i;
         EXPECT_TRUE(fake.messageBoxes.empty());  // the same process took its own lock again
     }
+}
+
+// The re-created bar may warn of a missing drive while it starts: the dialog is gone from the
+// screen by then, not left drawn under the warning.
+TEST_F(Settings, TheDialogIsHiddenBeforeTheReturningBarWarns) {
+    WriteSettings("[Setting]\nDrive=C,D\n");  // no drive D here
+    frmSetting& f = Open();
+    fake.messageBoxes.clear();
+    const platform::WindowHandle dialog = f.hWnd();
+    std::vector<bool> dialogShown;
+    fake.duringMessageBox = [&](const platform::fake::RecordedMessageBox&) {
+        dialogShown.push_back(fake.windows.count(dialog) > 0 && fake.Window(dialog).visible);
+    };
+    Click(f.btnCancel);
+    EXPECT_FALSE(dialogShown.empty());
+    EXPECT_EQ(dialogShown, std::vector<bool>(dialogShown.size(), false));
 }
 
 TEST_F(Settings, KeysActOnReleaseOnlyAfterTheirOwnPress) {

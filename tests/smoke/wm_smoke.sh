@@ -151,8 +151,8 @@ xdo mouseup 1
 sleep 0.3
 geometry_of "$bar"
 dropped="$X,$Y"
-# The move starts with the first motion, so the bar travels the rest of the way: 48 of the 60 pixels.
-[ "$Y" -ge $((from_y + 40)) ] || fail "the bar dragged from $from_x,$from_y is at $dropped"
+# The bar travels exactly as far as the pointer did since the press, the first motion included.
+[ "$dropped" = "$((from_x - 20)),$((from_y + 60))" ] || fail "the bar dragged from $from_x,$from_y by -20,60 is at $dropped"
 sleep 1.5
 geometry_of "$bar"
 [ "$X,$Y" = "$dropped" ] || fail "the bar dropped at $dropped went to $X,$Y"

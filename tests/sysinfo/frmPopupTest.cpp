@@ -87,6 +87,29 @@ TEST_F(Popup, DescriptionsAreCutAtFortyCharacters) {
     EXPECT_EQ(Open().txtNetworkCard[0].Caption(), "ＡＢＣ" + std::string(37, 'x'));
 }
 
+// An OS text wider than its line is drawn whole in a smaller font; one that fits keeps the design size.
+TEST_F(Popup, TheOsLineShrinksToShowItsWholeText) {
+    const struct {
+        std::string text;
+        bool shrinks;
+    } cases[] = {{"Windows XP Professional Service Pack 2", false},
+                 {"Debian GNU/Linux 13 (trixie) 6.18.44-fc-v1272", true},
+                 {"Fedora Linux 43 (Workstation Edition Prerelease) 6.18.44-200.fc43.x86_64+debug", true}};
+    for (const auto& c : cases) {
+        frmMain::Get();
+        frmMain::strOSVersion = c.text;
+        frmPopup& p = Open();
+        const std::vector<platform::fake::DrawOp> ops = fake.Paint(p.hWnd());
+        const auto os = std::find_if(ops.begin(), ops.end(), [&](const auto& op) { return op.text == c.text; });
+        ASSERT_NE(os, ops.end()) << c.text;
+        EXPECT_EQ(os->font.points < 9.75, c.shrinks) << c.text;
+        // The fake measures half an em per ASCII character.
+        EXPECT_LE(static_cast<double>(c.text.size()) * 0.5 * os->font.points * 96 / 72, os->rect.Width() + 0.5)
+            << c.text;
+        frmPopup::Unload();
+    }
+}
+
 TEST_F(Popup, OneBlockPerAdapterGrowingWhileTheScreenHasRoom) {
     struct Case {
         int adapters;

@@ -20,6 +20,18 @@ public:
         ops.push_back({DrawOp::Text, r, c, std::string(s), f, a});
     }
     void DrawProgramIcon(const PixelRect& r) override { ops.push_back({DrawOp::Icon, r, {}, {}, {}, {}}); }
+    // Half an em for a one-byte character, a whole em for any other, at 96 dpi.
+    int TextWidth(std::string_view s, const Font& f) override {
+        double ems = 0;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const auto c = static_cast<unsigned char>(s[i]);
+            if (c < 0x80)
+                ems += 0.5;
+            else if (c >= 0xC0)
+                ems += 1;
+        }
+        return static_cast<int>(ems * f.points * 96 / 72 + 0.5);
+    }
 };
 
 }  // namespace

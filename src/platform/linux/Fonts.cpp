@@ -61,7 +61,13 @@ int FltkFontFor(const Font& font) {
 
 }  // namespace platform::x11
 
-#if defined(__SANITIZE_ADDRESS__)
+// GCC says __SANITIZE_ADDRESS__; clang (the fuzz targets) says so through __has_feature.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define VIGILON_ADDRESS_SANITIZER 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(VIGILON_ADDRESS_SANITIZER)
 // FLTK opens each face and size once through Xft and keeps it for the life of the process; the
 // fontconfig match data behind it is reported as leaked at exit. It is bounded and not ours. (Kept in
 // this file because it is always linked: an archive member of its own would never be pulled in.)

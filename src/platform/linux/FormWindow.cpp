@@ -5,6 +5,8 @@
 #include "platform/linux/FormWindow.h"
 
 #include <FL/Fl.H>
+#include <FL/Fl_Browser_.H>
+#include <FL/Fl_Choice.H>
 
 #include <algorithm>
 
@@ -19,6 +21,12 @@ namespace platform::x11 {
 namespace {
 
 constexpr auto kDoubleClickTime = std::chrono::milliseconds(500);  // Windows' default
+
+// A key that types a character (not Enter, Escape, Tab or another control character).
+bool Printable(const char* text) {
+    const auto c = static_cast<unsigned char>(text ? text[0] : 0);
+    return c >= 0x20 && c != 0x7F;
+}
 
 }  // namespace
 
@@ -224,6 +232,8 @@ int FormWindow::handle(int event) {
                     return Fl_Double_Window::handle(event);
             }
             const MouseEvent e = MouseFromEvent();
+            if (Fl::event_button() == FL_LEFT_MOUSE)
+                leftPress_ = PixelPoint{Fl::event_x_root(), Fl::event_y_root()};
             const auto now = std::chrono::steady_clock::now();
             // Windows' rule: the second press of a pair is the double-click, a third starts afresh.
             const bool second = Fl::event_clicks() > 0 && now - lastPress_ <= kDoubleClickTime;
@@ -238,6 +248,8 @@ int FormWindow::handle(int event) {
             return 1;
         }
         case FL_RELEASE: {
+            if (Fl::event_button() == FL_LEFT_MOUSE)
+                leftPress_.reset();
             const MouseEvent e = MouseFromEvent();
             Notify([&](WindowListener& l) { l.OnMouseUp(e); });
             return 1;
@@ -280,6 +292,11 @@ int FormWindow::handle(int event) {
     }
 }
 
+bool FormWindow::FocusTakesLetters() const {
+    Fl_Widget* focus = Fl::focus();
+    return ControlHasFocus() && (dynamic_cast<Fl_Browser_*>(focus) || dynamic_cast<Fl_Choice*>(focus));
+}
+
 bool FormWindow::ControlHasFocus() const {
     const Fl_Widget* focus = Fl::focus();
     return focus && focus != this && focus->inside(this);
@@ -302,8 +319,14 @@ int FormWindow::HandleKey(int event) {
     // A control's key came to the form in its preview already; what the control left over
     // moves the focus (Tab, arrows) as FLTK's groups do.
     if (ControlHasFocus()) {
+        if (event != FL_KEYDOWN)
+            return 1;
+        // A list or a drop-down list takes typed letters itself on Windows: while one has the
+        // focus, a letter without Alt is spent here and never reaches the buttons' access keys.
+        if (!(Fl::event_state() & FL_ALT) && Printable(Fl::event_text()) && FocusTakesLetters())
+            return 1;
         // A key nothing took goes on as a shortcut (the access keys of buttons).
-        return event == FL_KEYDOWN ? Fl_Double_Window::handle(event) : 1;
+        return Fl_Double_Window::handle(event);
     }
     // Every key is taken here, so FLTK never turns Escape into a close of the window.
     PreviewKey(event);

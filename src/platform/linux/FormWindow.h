@@ -70,6 +70,8 @@ public:
 
     // The pointer came over the window (entered) or went off it.
     void PointerCrossed(bool entered);
+    // Where the left button held now was pressed on the window (root coordinates), if it was.
+    const std::optional<PixelPoint>& LeftPress() const { return leftPress_; }
 
     int handle(int event) override;
     void draw() override;
@@ -79,6 +81,7 @@ private:
     MouseEvent MouseFromEvent() const;
     // True when one of the native controls has the keyboard focus.
     bool ControlHasFocus() const;
+    bool FocusTakesLetters() const;
     int HandleKey(int event);
     void PointerShapeAt(int x, int y);
     template <class Call>
@@ -100,6 +103,7 @@ private:
     int depth_ = 0;
     bool deleteWhenIdle_ = false;
     std::chrono::steady_clock::time_point lastPress_{};
+    std::optional<PixelPoint> leftPress_;
     WindowToolTips tips_;
     std::unique_ptr<Balloons> balloons_;
     struct CursorArea {

@@ -39,13 +39,16 @@ void LinuxPlatform::DragMove(WindowHandle w) {
     // The manager moves only the windows it manages; the borderless ones move themselves.
     const bool byManager = !window->Unmanaged() && WmSupports(XAtom::MoveResize);
     const PixelRect start = window->OuterRect();
+    // The move is measured from the press, not from here: the motion that started the drag has
+    // already taken the pointer some way, and the window goes that way too.
+    const PixelPoint origin = window->LeftPress().value_or(PixelPoint{press.x, press.y});
     bool grabbed = false;
     if (byManager) {
         RequestMoveDrag(*window, press.x, press.y);
     } else {
         grabbed = GrabPointerSilently(*window);
     }
-    PixelPoint last{press.x, press.y};
+    PixelPoint last = origin;
     const auto deadline = std::chrono::steady_clock::now() + kDragLimit;
     for (;;) {
         // Waits for an event or the poll period; the program's timers run inside.
@@ -61,7 +64,7 @@ void LinuxPlatform::DragMove(WindowHandle w) {
         // The last step counts too: the window lands where the button went up.
         if (!byManager && (now.x != last.x || now.y != last.y)) {
             last = {now.x, now.y};
-            window->MoveOuter(start.left + now.x - press.x, start.top + now.y - press.y);
+            window->MoveOuter(start.left + now.x - origin.x, start.top + now.y - origin.y);
         }
         if (!now.leftHeld)
             break;

@@ -11,6 +11,7 @@
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Slider.H>
 #include <FL/Fl_Window.H>
+#include <FL/fl_draw.H>
 
 #include <algorithm>
 #include <cmath>
@@ -37,6 +38,34 @@ public:
 
 private:
     int largeStep_;
+};
+
+// A list of plain texts: FLTK's own browser reads '@' codes at the start of an entry, and with
+// them switched off it reads past the end of an empty one. Every entry here is measured and drawn
+// as it is, an empty one as an empty line of the list's text height.
+class PlainList : public Fl_Hold_Browser {
+public:
+    using Fl_Hold_Browser::Fl_Hold_Browser;
+
+protected:
+    int item_height(void*) const override {
+        fl_font(textfont(), textsize());
+        return std::max(2, fl_height());
+    }
+    int item_width(void* item) const override {
+        fl_font(textfont(), textsize());
+        return static_cast<int>(fl_width(item_text(item))) + 6;
+    }
+    void item_draw(void* item, int x, int y, int w, int h) const override {
+        Fl_Color color = textcolor();
+        if (item_selected(item))
+            color = fl_contrast(color, selection_color());
+        if (!active_r())
+            color = fl_inactive(color);
+        fl_font(textfont(), textsize());
+        fl_color(color);
+        fl_draw(item_text(item), x + 3, y, w - 6, h, FL_ALIGN_LEFT, nullptr, 0);
+    }
 };
 
 Fl_Font FontOf(const Font& font) {
@@ -96,8 +125,7 @@ LinuxControl::LinuxControl(Fl_Group& window, int inset, const ControlSpec& layou
             widget_ = new Fl_Choice(x, y, w, h);
             break;
         case ControlKind::ListBox: {
-            auto* list = new Fl_Hold_Browser(x, y, w, h);
-            list->format_char(0);  // entries are plain text, no '@' codes
+            auto* list = new PlainList(x, y, w, h);
             list->when(FL_WHEN_CHANGED);
             widget_ = list;
             break;

@@ -98,7 +98,7 @@ std::string ReadmeFor(const std::string& exeFolder) {
         if (fs::is_regular_file(p, ec))
             return p.lexically_normal().string();
     }
-    return places[0].lexically_normal().string();
+    return {};
 }
 
 }  // namespace platform::posix

@@ -21,7 +21,7 @@ bool StartDetached(const std::vector<std::string>& argv);
 
 // The README of the program whose executable is in exeFolder: the installed one
 // (<prefix>/share/doc/vigilon/README.md), else one beside the executable, else the source tree's
-// (the executable two folders down in build/<preset>/). The first place when none exists.
+// (the executable two folders down in build/<preset>/). Empty when none exists.
 std::string ReadmeFor(const std::string& exeFolder);
 
 }  // namespace platform::posix

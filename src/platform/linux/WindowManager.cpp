@@ -60,6 +60,31 @@ void SetClassOfUnmanaged(Fl_Window& window, Window xid) {
     XSetClassHint(fl_display, xid, &hint);
 }
 
+// FLTK writes the title's UTF-8 bytes into WM_NAME and WM_ICON_NAME as STRING, which is Latin-1:
+// other clients read them as mojibake. They are written again here through Xlib's conversion
+// (STRING for a Latin-1 title, else COMPOUND_TEXT); a title it cannot convert leaves them out, and
+// the manager takes _NET_WM_NAME, which FLTK writes as UTF-8.
+void SetLegacyTitles(Window xid, const char* title) {
+    char* list[] = {const_cast<char*>(title ? title : "")};
+    XTextProperty text{};
+    if (Xutf8TextListToTextProperty(fl_display, list, 1, XStdICCTextStyle, &text) == Success) {
+        XSetWMName(fl_display, xid, &text);
+        XSetWMIconName(fl_display, xid, &text);
+    } else {
+        XDeleteProperty(fl_display, xid, XA_WM_NAME);
+        XDeleteProperty(fl_display, xid, XA_WM_ICON_NAME);
+    }
+    if (text.value)
+        XFree(text.value);
+}
+
+// Whether a window manager redirects the maps of top-level windows: without one, nobody gives a
+// newly mapped window the keyboard focus.
+bool ManagerRedirectsMaps() {
+    XWindowAttributes root{};
+    return XGetWindowAttributes(fl_display, RootOf(), &root) && (root.all_event_masks & SubstructureRedirectMask);
+}
+
 }  // namespace
 
 unsigned long XidOf(Fl_Window& window) {
@@ -105,8 +130,18 @@ void ShowWithWmState(Fl_Window& window, const MapOptions& options) {
             XChangeProperty(fl_display, xid, hints, hints, 32, PropModeReplace,
                             reinterpret_cast<const unsigned char*>(motif), 5);
         }
-        if (window.override())
+        if (window.override()) {
             SetClassOfUnmanaged(window, xid);
+        } else {
+            SetLegacyTitles(xid, window.label());
+            // Mapped at once without a manager, so it can take the focus now, as a dialog opened
+            // on a desktop is given it.
+            if (!ManagerRedirectsMaps()) {
+                XErrorTrap trap;  // not viewable after all: it keeps no focus, and nothing else breaks
+                XSetInputFocus(fl_display, xid, RevertToParent, CurrentTime);
+                trap.Sync();
+            }
+        }
         if (options.frameAtPosition) {
             XSizeHints* hints = XAllocSizeHints();
             long supplied = 0;

@@ -2,6 +2,8 @@
 // mouse, key and close messages passed to the form's listener.
 #include "platform/win32/FormWindow.h"
 
+#include <windowsx.h>
+
 #include <memory>
 
 #include "platform/win32/DpiScaling.h"
@@ -126,6 +128,9 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             Paint();
             return 0;
         case WM_LBUTTONDOWN:
+            NoteLeftPress(lp);
+            MouseDown(wp, lp, false);
+            return 0;
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         // A quick second right or middle press is still a press; only the left button double-clicks.
@@ -134,6 +139,7 @@ LRESULT FormWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             MouseDown(wp, lp, false);
             return 0;
         case WM_LBUTTONDBLCLK:
+            NoteLeftPress(lp);
             MouseDown(wp, lp, true);
             return 0;
         case WM_LBUTTONUP:
@@ -293,9 +299,17 @@ void FormWindow::MouseDown(WPARAM wp, LPARAM lp, bool doubleClick) {
     }
 }
 
+void FormWindow::NoteLeftPress(LPARAM lp) {
+    POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+    ::ClientToScreen(hwnd_, &at);
+    leftPress_ = at;
+}
+
 void FormWindow::MouseUp(WPARAM wp, LPARAM lp) {
     if (MouseButtonsFromKeyState(wp) == 0 && ::GetCapture() == hwnd_)
         ::ReleaseCapture();
+    if (!(wp & MK_LBUTTON))
+        leftPress_.reset();
     listener_.OnMouseUp(MouseEventOf(wp, lp));
 }
 

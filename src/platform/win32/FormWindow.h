@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -44,6 +45,8 @@ public:
     HWND ToolTipWindow() const { return tips_.Window(); }
     // The pointer's shape over r; Arrow removes the area of this id.
     void SetCursorArea(int id, const PixelRect& r, PointerShape shape);
+    // Where the left button held now was pressed on the window (screen pixels), if it was.
+    const std::optional<POINT>& LeftPress() const { return leftPress_; }
 
     FormWindow(const FormWindow&) = delete;
     FormWindow& operator=(const FormWindow&) = delete;
@@ -56,6 +59,7 @@ private:
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     void Paint();
     void MouseDown(WPARAM wp, LPARAM lp, bool doubleClick);
+    void NoteLeftPress(LPARAM lp);
     void MouseUp(WPARAM wp, LPARAM lp);
     bool SetCursorForArea();
     void DpiChanged(int dpi, const RECT& suggested);
@@ -78,6 +82,7 @@ private:
     HWND focus_ = nullptr;  // the child control that had the focus when the window was last deactivated
     bool refuseActivation_ = false;
     bool pointerTracked_ = false;  // over the window, its leave asked for (TrackMouseEvent)
+    std::optional<POINT> leftPress_;
 };
 
 }  // namespace platform::win32

@@ -1,4 +1,5 @@
 // The modal loops the user drives with the mouse: moving a window by its body, and popup menus.
+#include "platform/win32/FormWindow.h"
 #include "platform/win32/TextConversion.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -10,8 +11,22 @@ void Win32Platform::ReleaseCapture() {
 
 // The window takes a press on its body for a press on its caption, and the system's move loop runs
 // until the button goes up.
+// The system's loop moves the window from where the pointer is when it starts; the motion that
+// started the drag has already taken the pointer some way from the press, so the window goes that
+// way first.
 void Win32Platform::DragMove(WindowHandle w) {
-    ::SendMessageW(reinterpret_cast<HWND>(w), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    HWND hwnd = reinterpret_cast<HWND>(w);
+    POINT now{};
+    RECT r{};
+    const FormWindow* form = FormWindow::FromHandle(hwnd);
+    if (form && form->LeftPress() && ::GetCursorPos(&now) && ::GetWindowRect(hwnd, &r)) {
+        const POINT press = *form->LeftPress();
+        if (now.x != press.x || now.y != press.y) {
+            ::SetWindowPos(hwnd, nullptr, r.left + now.x - press.x, r.top + now.y - press.y, 0, 0,
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    ::SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
 int Win32Platform::TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) {

@@ -110,7 +110,7 @@ std::wstring ReadmeBeside(std::wstring_view exePath) {
         if (FileExists(above))
             return above;
     }
-    return beside;
+    return {};
 }
 
 }  // namespace platform::win32

@@ -28,7 +28,7 @@ bool RunCommandLine(const wchar_t* application, std::wstring commandLine, int sh
 bool StartProgramAt(std::wstring_view path, int showCommand);
 
 // README.txt beside the executable, else in the folder above it (the zip keeps one README beside
-// the two builds' folders); the first place when neither has it.
+// the two builds' folders); empty when neither has it.
 std::wstring ReadmeBeside(std::wstring_view exePath);
 
 }  // namespace platform::win32

@@ -9,6 +9,7 @@
 #include "platform/linux/XServerFixture.h"
 
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -69,6 +70,57 @@ TEST_F(LinuxWindowTest, BarIsATranslucentClientWhereAsked) {
     P().MoveWindow(w, 160, 130);
     ASSERT_TRUE(Show(w, r));
     EXPECT_EQ(RootPosition(XWindow()), std::make_pair(160, 130));
+}
+
+// What other clients read of a dialog: its title in every property that carries one, in the
+// encoding the property's type names; and, with no manager to give it, the keyboard focus.
+TEST_F(LinuxWindowTest, ADialogsTitleReadsRightAndItTakesTheFocusWithoutAManager) {
+    XWindowAttributes root{};
+    XGetWindowAttributes(x_, DefaultRootWindow(x_), &root);
+    const bool managed = (root.all_event_masks & SubstructureRedirectMask) != 0;
+    Recorder r;
+    const char* const titles[] = {"Vigilonの設定", "Vigilon Été", "Vigilon"};
+    for (const char* title : titles) {
+        const WindowHandle w = P().CreateFormWindow({title, 296, 364, platform::WindowFrame::Dialog, {}}, r);
+        r.paints = 0;
+        ASSERT_TRUE(Show(w, r));
+        const Window xw = XWindow();
+        for (const Atom property : {XA_WM_NAME, XA_WM_ICON_NAME}) {
+            XTextProperty text{};
+            if (!XGetTextProperty(x_, xw, &text, property))
+                continue;  // left out: readers take _NET_WM_NAME
+            char** list = nullptr;
+            int count = 0;
+            ASSERT_EQ(Xutf8TextPropertyToTextList(x_, &text, &list, &count), Success) << title;
+            ASSERT_EQ(count, 1);
+            EXPECT_STREQ(list[0], title) << "property " << property;
+            XFreeStringList(list);
+            XFree(text.value);
+        }
+        std::string net;
+        {
+            Atom type = 0;
+            int format = 0;
+            unsigned long n = 0, rest = 0;
+            unsigned char* data = nullptr;
+            XGetWindowProperty(x_, xw, XInternAtom(x_, "_NET_WM_NAME", False), 0, 256, False,
+                               XInternAtom(x_, "UTF8_STRING", False), &type, &format, &n, &rest, &data);
+            if (data) {
+                net.assign(reinterpret_cast<char*>(data), n);
+                XFree(data);
+            }
+        }
+        EXPECT_EQ(net, title);
+        if (!managed) {
+            Window focus = 0;
+            int revert = 0;
+            EXPECT_TRUE(PumpUntil([&] {
+                XGetInputFocus(x_, &focus, &revert);
+                return focus == xw;
+            })) << title;
+        }
+        P().DestroyWindow(w);
+    }
 }
 
 TEST_F(LinuxWindowTest, WindowDestroyedByItsOwnHandlerIsSafe) {

@@ -47,17 +47,21 @@ TEST_F(NativeControlsTest, ControlsHoldWhatTheProgramSetsWithoutReportingIt) {
 
     layout.kind = platform::ControlKind::ListBox;
     const auto list = platform->CreateControl(form, layout, heard);
-    for (const auto& [at, text] : std::vector<std::pair<int, std::string>>{{0, "12/31"}, {0, " 1/ 1"}, {1, " 2/11"}})
+    for (const auto& [at, text] :
+         std::vector<std::pair<int, std::string>>{{0, "12/31"}, {0, " 1/ 1"}, {1, " 2/11"}, {0, ""}})
         platform->InsertControlItem(list, at, text);
     std::vector<std::wstring> shown;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         wchar_t item[16] = L"";
         ::SendMessageW(Hwnd(list), LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item));
         shown.emplace_back(item);
     }
-    EXPECT_EQ(shown, (std::vector<std::wstring>{L" 1/ 1", L" 2/11", L"12/31"}));  // as inserted, unsorted by the system
-    platform->SetControlValue(list, 1);
-    EXPECT_EQ(platform->GetControlValue(list), 1);
+    // As inserted, unsorted by the system; the empty entry an empty line like the others.
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"", L" 1/ 1", L" 2/11", L"12/31"}));
+    EXPECT_EQ(::SendMessageW(Hwnd(list), LB_GETTEXTLEN, 0, 0), 0);
+    EXPECT_EQ(::SendMessageW(Hwnd(list), LB_GETITEMHEIGHT, 0, 0), ::SendMessageW(Hwnd(list), LB_GETITEMHEIGHT, 1, 0));
+    platform->SetControlValue(list, 2);
+    EXPECT_EQ(platform->GetControlValue(list), 2);
     EXPECT_EQ(heard.changes, 0);  // only the user's changes are reported
     platform->DestroyWindow(form);
 }

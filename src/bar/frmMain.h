@@ -66,6 +66,7 @@ private:
     void Form_Load() override;
     void Form_CloseRequest() override;
     void Form_KeyUp(int KeyCode, int Shift) override;
+    void Form_Resize() override;
 
     void lblTime_DblClick();
     void DragBar(int Button, int Shift, forms::Twips X, forms::Twips Y);

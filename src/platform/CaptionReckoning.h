@@ -2,6 +2,7 @@
 // its styles, from its placement. Backends without better knowledge answer the caption query so.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 
@@ -42,8 +43,11 @@ inline CaptionGeometry ReckonCaption(const ReckoningInput& in, const std::functi
         g.window = n;
         g.titleBar = {n.left + fx, n.top + fy, n.left + fx + width, n.top + fy + caption - border};
     } else {
-        g.titleBar = {in.outer.left + fx, in.monitor.top, in.outer.left + fx + width,
-                      in.monitor.top + caption - border};
+        // Its frame lies off the monitor: what shows is the part on it.
+        const PixelRect& m = in.monitor;
+        g.window = {std::max(in.outer.left, m.left), std::max(in.outer.top, m.top), std::min(in.outer.right, m.right),
+                    std::min(in.outer.bottom, m.bottom)};
+        g.titleBar = {in.outer.left + fx, m.top, in.outer.left + fx + width, m.top + caption - border};
     }
     return g;
 }

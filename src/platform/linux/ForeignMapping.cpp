@@ -48,6 +48,10 @@ int ClassicMetric(Metric m, PixelPoint screen) {
     return 0;
 }
 
+bool DrawsTitleBar(const std::optional<FrameExtents>& frame) {
+    return frame && frame->top > frame->bottom;
+}
+
 CaptionGeometry CaptionFromFrame(const FrameFacts& f) {
     CaptionGeometry g;
     g.monitor = f.monitor;
@@ -56,14 +60,23 @@ CaptionGeometry CaptionFromFrame(const FrameFacts& f) {
     if (f.showCmd != kShowNormal && f.showCmd != kShowMaximized)
         return g;
     const bool maximized = f.showCmd == kShowMaximized;
-    if (!f.frame || f.frame->top <= 0) {
+    if (!DrawsTitleBar(f.frame)) {
         g.headerBar = true;
+        if (f.gtk) {
+            // Extents are kept in 0..kMaxExtent by their reader; a shadow wider than the window leaves
+            // an empty one.
+            const FrameExtents& s = *f.gtk;
+            const PixelRect& o = f.outer;
+            const int left = std::min(o.left + s.left, o.right), top = std::min(o.top + s.top, o.bottom);
+            g.window = {left, top, std::max(o.right - s.right, left), std::max(o.bottom - s.bottom, top)};
+        }
         g.titleBar = {g.window.left, g.window.top, g.window.right, g.window.top};
         return g;
     }
     // Extents are kept in 0..kMaxExtent by their reader, so no sum here overflows.
     const FrameExtents& e = *f.frame;
-    const int border = std::min(e.bottom, e.top);
+    // The top border as thick as the side ones: the bottom may hold a resize handle (openbox: 5).
+    const int border = std::min(e.left, e.top);
     g.titleBar = {f.outer.left + e.left, f.outer.top + border, f.outer.right - e.right, f.outer.top + e.top};
     if (maximized) {
         // Frames reach past the monitor's edges on some managers: what shows is on the monitor.
@@ -76,6 +89,14 @@ CaptionGeometry CaptionFromFrame(const FrameFacts& f) {
     if (f.buttons)
         g.buttons = maximized ? f.buttons->maximized : f.buttons->normal;
     return g;
+}
+
+PixelRect WorkAreaOn(const PixelRect& monitor, const std::optional<PixelRect>& workArea) {
+    if (!workArea)
+        return monitor;
+    const PixelRect r{std::max(monitor.left, workArea->left), std::max(monitor.top, workArea->top),
+                      std::min(monitor.right, workArea->right), std::min(monitor.bottom, workArea->bottom)};
+    return r.Width() > 0 && r.Height() > 0 ? r : monitor;
 }
 
 }  // namespace platform::x11

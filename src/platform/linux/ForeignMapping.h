@@ -36,14 +36,23 @@ struct FrameFacts {
     std::int32_t showCmd = 0;           // 0: no such window
     PixelRect outer;                    // the frame's outer rectangle (the window's own where it has no frame)
     std::optional<FrameExtents> frame;  // _NET_FRAME_EXTENTS
+    std::optional<FrameExtents> gtk;    // _GTK_FRAME_EXTENTS: the shadow around a header-bar window
     std::optional<TitleButtons> buttons;
     PixelRect monitor;
     PixelRect workArea;
 };
 
+// True when the manager draws a title bar in this frame: its top is thicker than its bottom border.
+bool DrawsTitleBar(const std::optional<FrameExtents>& frame);
+
 // A frame whose top extent is a title bar: that strip inside the side borders, under a top border
-// as thick as the bottom one, the buttons from the manager's table; on a maximised window only the
-// part on its monitor. Without a title bar from the manager the window is taken to draw its own.
+// as thick as the left one, the buttons from the manager's table; on a maximised window only the
+// part on its monitor. Without a title bar from the manager the window draws its own (a header bar)
+// or has none: what shows of it is its rectangle less the shadow it draws around itself.
 CaptionGeometry CaptionFromFrame(const FrameFacts& f);
+
+// The part of the monitor inside the desktop's work area; the whole monitor when the work area
+// leaves nothing of it (a work area that spans several monitors is one rectangle for all of them).
+PixelRect WorkAreaOn(const PixelRect& monitor, const std::optional<PixelRect>& workArea);
 
 }  // namespace platform::x11

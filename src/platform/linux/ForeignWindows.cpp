@@ -108,7 +108,7 @@ PixelRect LinuxPlatform::GetMonitorRect(WindowHandle w) {
 CaptionGeometry LinuxPlatform::GetCaptionGeometry(WindowHandle w) {
     FrameFacts f;
     f.monitor = GetMonitorRect(w);
-    f.workArea = f.monitor;
+    f.workArea = WorkAreaOn(f.monitor, facts_.WorkArea());
     const XWindowId xid = ForeignXid(w);
     if (!xid) {
         f.outer = w != 0 ? GetWindowRect(w) : PixelRect{};
@@ -121,6 +121,8 @@ CaptionGeometry LinuxPlatform::GetCaptionGeometry(WindowHandle w) {
     f.showCmd = ShowCmdFromState(*state);
     f.outer = *outer;
     f.frame = facts_.Extents(xid);
+    if (!DrawsTitleBar(f.frame))
+        f.gtk = facts_.GtkExtents(xid);
     f.buttons = ManagerButtons();
     return CaptionFromFrame(f);
 }

@@ -31,6 +31,9 @@ enum class XAtom {
     WindowOpacity,
     MoveResize,
     MotifWmHints,
+    GtkFrameExtents,
+    WorkArea,
+    CurrentDesktop,
     Count
 };
 

@@ -33,22 +33,22 @@ TEST(ForeignMapping, TheTitleBarIsTheFramesTopStripOrTheWindowsOwn) {
         bool headerBar;
         std::optional<int> buttons;
     } cases[] = {
-        {"openbox",
+        {"openbox: a handle at the bottom",
          kShowNormal,
          FrameExtents{1, 1, 23, 5},
          {100, 50, 900, 650},
          monitor,
          {100, 50, 900, 650},
-         {101, 55, 899, 73},
+         {101, 51, 899, 73},
          false,
          49},
-        {"a side border wider than the bottom one",
+        {"a border all round",
          kShowNormal,
-         FrameExtents{4, 4, 30, 2},
+         FrameExtents{4, 4, 30, 4},
          {0, 0, 500, 400},
          monitor,
          {0, 0, 500, 400},
-         {4, 2, 496, 30},
+         {4, 4, 496, 30},
          false,
          49},
         {"border dropped, maximised",
@@ -66,7 +66,7 @@ TEST(ForeignMapping, TheTitleBarIsTheFramesTopStripOrTheWindowsOwn) {
          {0, 0, 1280, 780},
          monitor,
          {0, 0, 1280, 780},
-         {0, 3, 1280, 19},
+         {0, 0, 1280, 19},
          false,
          48},
         {"frame above the top, maximised",
@@ -105,9 +105,9 @@ TEST(ForeignMapping, TheTitleBarIsTheFramesTopStripOrTheWindowsOwn) {
          {10, 20, 410, 20},
          true,
          std::nullopt},
-        {"a frame without a title bar",
+        {"a border without a title bar (openbox, decorations off)",
          kShowNormal,
-         FrameExtents{2, 2, 0, 2},
+         FrameExtents{1, 1, 1, 1},
          {10, 20, 410, 320},
          monitor,
          {10, 20, 410, 320},
@@ -125,13 +125,31 @@ TEST(ForeignMapping, TheTitleBarIsTheFramesTopStripOrTheWindowsOwn) {
          std::nullopt},
     };
     for (const auto& c : cases) {
-        const CaptionGeometry g = CaptionFromFrame({c.showCmd, c.outer, c.frame, openboxButtons, c.monitor, c.monitor});
+        const CaptionGeometry g =
+            CaptionFromFrame({c.showCmd, c.outer, c.frame, std::nullopt, openboxButtons, c.monitor, c.monitor});
         EXPECT_EQ(g.window, c.window) << c.what;
         EXPECT_EQ(g.titleBar, c.titleBar) << c.what;
         EXPECT_EQ(g.headerBar, c.headerBar) << c.what;
         EXPECT_EQ(g.buttons, c.buttons) << c.what;
         EXPECT_EQ(g.monitor, c.monitor) << c.what;
     }
+    // A header bar (no frame from the manager) shows where its shadow ends: gtk3-demo's client
+    // 214,53 852x699 with _GTK_FRAME_EXTENTS 26,26,23,29; a shadow wider than the window leaves nothing.
+    const auto headerBar = [&](PixelRect outer, FrameExtents shadow) {
+        return CaptionFromFrame({kShowNormal, outer, std::nullopt, shadow, openboxButtons, monitor, monitor});
+    };
+    const CaptionGeometry gtk = headerBar({214, 53, 1066, 752}, {26, 26, 23, 29});
+    EXPECT_TRUE(gtk.headerBar);
+    EXPECT_EQ(gtk.window, (PixelRect{240, 76, 1040, 723}));
+    EXPECT_EQ(gtk.titleBar, (PixelRect{240, 76, 1040, 76}));
+    EXPECT_EQ(gtk.buttons, std::nullopt);
+    EXPECT_EQ(headerBar({0, 0, 100, 100}, {32767, 32767, 32767, 32767}).titleBar.Width(), 0);
+
+    // The work area is the monitor's part of _NET_WORKAREA (GNOME's top panel: 32 pixels).
+    EXPECT_EQ(WorkAreaOn(monitor, PixelRect{0, 32, 1280, 800}), (PixelRect{0, 32, 1280, 800}));
+    EXPECT_EQ(WorkAreaOn(lower, PixelRect{0, 32, 1280, 1600}), lower);
+    EXPECT_EQ(WorkAreaOn(lower, PixelRect{0, 32, 1280, 800}), lower);  // nothing of it: the whole
+    EXPECT_EQ(WorkAreaOn(monitor, std::nullopt), monitor);
     EXPECT_EQ(ClassicMetric(Metric::ScreenHeight, {1280, 1024}), 1024);
     EXPECT_EQ(ClassicMetric(Metric::CaptionHeight, {1280, 1024}), 19);
 }

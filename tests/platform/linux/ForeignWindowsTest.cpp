@@ -66,10 +66,10 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     EXPECT_EQ(P().GetWindowStyle(h), kStyleMinimizeBox | kStyleMaximizeBox | kStyleThickFrame);
     EXPECT_EQ(P().GetWindowExStyle(h), 0u);
     EXPECT_EQ(P().GetWindowRect(h), (PixelRect{98, 26, 403, 255}));
-    // The title bar inside the side borders, under a top border as thick as the bottom one.
+    // The title bar inside the side borders, under a top border as thick as the left one.
     const CaptionGeometry caption = P().GetCaptionGeometry(h);
     EXPECT_EQ(caption.window, (PixelRect{98, 26, 403, 255}));
-    EXPECT_EQ(caption.titleBar, (PixelRect{100, 31, 400, 50}));
+    EXPECT_EQ(caption.titleBar, (PixelRect{100, 28, 400, 50}));
     EXPECT_FALSE(caption.headerBar);
     EXPECT_EQ(P().GetSystemMetric(Metric::ScreenWidth, h), DisplayWidth(x_, DefaultScreen(x_)));
 
@@ -109,8 +109,8 @@ TEST_F(ForeignWindowsTest, ExtremeFrameExtentsReadAsNoFrame) {
         EXPECT_TRUE(P().GetCaptionGeometry(h).headerBar) << extents[0];
         EXPECT_EQ(P().GetWindowPlacement(h).normalPosition, (PixelRect{100, 50, 400, 250})) << extents[0];
     }
-    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {32767, 0, 32767, 0});  // the largest that can be
-    EXPECT_EQ(P().GetCaptionGeometry(h).titleBar, (PixelRect{100, 50 - 32767, 400, 50}));
+    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {32767, 0, 32767, 0});    // the largest that can be
+    EXPECT_EQ(P().GetCaptionGeometry(h).titleBar, (PixelRect{100, 50, 400, 50}));  // all border
     EXPECT_EQ(P().GetWindowRect(h), (PixelRect{100 - 32767, 50 - 32767, 400, 250}));
 }
 
@@ -432,6 +432,23 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
              XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
                              reinterpret_cast<const unsigned char*>("xfwm4"), 5);
          }},
+        {"work area",
+         [&] {
+             SetCardinals(root, "_NET_WORKAREA", XA_CARDINAL, {0, 32, 640, 400, 0, 0, 800, 600});
+         }},
+        {"another desktop", [&] { SetCardinals(root, "_NET_CURRENT_DESKTOP", XA_CARDINAL, {1}); }},
+        {"a header bar: no title bar from the manager",
+         [&] {
+             SetCardinals(client, "_NET_FRAME_EXTENTS", XA_CARDINAL, {0, 0, 0, 0});
+         }},
+        {"its shadow",
+         [&] {
+             SetCardinals(client, "_GTK_FRAME_EXTENTS", XA_CARDINAL, {26, 26, 23, 29});
+         }},
+        {"its shadow when maximised",
+         [&] {
+             SetCardinals(client, "_GTK_FRAME_EXTENTS", XA_CARDINAL, {0, 0, 0, 0});
+         }},
     };
     for (const auto& [what, change] : changes) {
         SCOPED_TRACE(what);
@@ -468,7 +485,7 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
     EXPECT_EQ(requestsOfAQuietRound(), 0u);
     XSync(fl_display, False);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK"})
+    for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK", "_NET_WORKAREA", "_NET_CURRENT_DESKTOP"})
         XDeleteProperty(x_, root, Intern(name));
     XSync(x_, False);
 }

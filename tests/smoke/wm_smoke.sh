@@ -155,7 +155,8 @@ rides() {
     [ "$frame_right" -le 1280 ] || frame_right=1280
     geometry_of "$bar"
     gap=$((frame_right - X - bar_w))
-    if [ "$top" -ge "$bar_h" ]; then
+    # What shows of the title bar: a frame may start above the screen (icewm, maximised).
+    if [ "$((client_top - frame_top))" -ge "$bar_h" ]; then
         [ "$((Y + bar_h))" -eq "$client_top" ] || return 1
     else
         [ "$Y" -ge "$frame_top" ] && [ "$Y" -le "$((frame_top + 2))" ] || return 1

@@ -81,7 +81,9 @@ private:
     void tmrToolTip_Timer();
     void HoverStep();
     void Form_MouseLeave() override;
-    void RideOn(platform::WindowHandle window);
+    bool RideOn(platform::WindowHandle window);
+    // Moves the bar inside the work area of its monitor where it lies outside it.
+    void KeepInWorkArea();
     void DismissPopup();
 
     bool bPopupArmed_ = false;  // the cursor was seen inside the bar and not outside since

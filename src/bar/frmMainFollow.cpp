@@ -38,8 +38,11 @@ void frmMain::tmrCheck_Timer() {
         calendar.Hide();
         bCalendar = false;
     }
-    if (HasCaptionButtons(style))
-        RideOn(active);
+    // A bar that rides nothing keeps out of panels (the start-up place, a native Wayland window in
+    // front); one the user just dropped is left where it is.
+    const bool ours = active == hWnd() || active == calendar.hWnd();
+    if (!(HasCaptionButtons(style) && RideOn(active)) && !ours)
+        KeepInWorkArea();
 
     Show();
     if (bCalendar)
@@ -106,26 +109,32 @@ void frmMain::Form_Resize() {
             return;
         frmMain& bar = Get();
         bar.CallCheck_Timer();
-        const forms::Screen::Area area = forms::Screen::WorkAreaOf(bar.hWnd());
-        const forms::Twips left = forms::Screen::Inside(bar.Left(), bar.Width(), area.left, area.right);
-        const forms::Twips top = forms::Screen::Inside(bar.Top(), bar.Height(), area.top, area.bottom);
-        if (left == bar.Left() && top == bar.Top())
-            return;
-        bar.Move(left, top);
+        bar.KeepInWorkArea();
         if (bCalendar)
             bar.PlaceCalendar();
     });
 }
 
-// A minimised window leaves the bar where it is. Top and left move separately, top first.
-void frmMain::RideOn(platform::WindowHandle window) {
+void frmMain::KeepInWorkArea() {
+    const forms::Screen::Area area = forms::Screen::WorkAreaOf(hWnd());
+    const forms::Twips left = forms::Screen::Inside(Left(), Width(), area.left, area.right);
+    const forms::Twips top = forms::Screen::Inside(Top(), Height(), area.top, area.bottom);
+    if (left != Left() || top != Top())
+        Move(left, top);
+}
+
+// A minimised window leaves the bar where it is. Top and left move separately, top first. False when
+// the bar stays.
+bool frmMain::RideOn(platform::WindowHandle window) {
     platform::PixelRect normal{};
     const std::int32_t state = basProcedure::GetPlacementState(window, normal);
     if (state != platform::kShowNormal && state != platform::kShowMaximized)
-        return;
+        return false;
     const platform::CaptionGeometry caption = platform::Current().GetCaptionGeometry(window);
-    if (const std::optional<Spot> spot = SpotOn(caption, state == platform::kShowMaximized, Width(), Height())) {
-        SetTop(spot->top);
-        SetLeft(spot->left);
-    }
+    const std::optional<Spot> spot = SpotOn(caption, state == platform::kShowMaximized, Width(), Height());
+    if (!spot)
+        return false;
+    SetTop(spot->top);
+    SetLeft(spot->left);
+    return true;
 }

@@ -66,6 +66,7 @@ private:
     void Form_Load() override;
     void Form_CloseRequest() override;
     void Form_KeyUp(int KeyCode, int Shift) override;
+    void Form_Resize() override;
 
     void lblTime_DblClick();
     void DragBar(int Button, int Shift, forms::Twips X, forms::Twips Y);
@@ -82,7 +83,9 @@ private:
     PointerPlace WherePointerIs();
     void HoverStep();
     void Form_MouseLeave() override;
-    void RideOn(platform::WindowHandle window);
+    bool RideOn(platform::WindowHandle window);
+    // Moves the bar inside the work area of its monitor where it lies outside it.
+    void KeepInWorkArea();
     void StepAside();
     void DismissPopup();
 

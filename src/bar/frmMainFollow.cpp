@@ -6,6 +6,7 @@
 #include "core/AppSettings.h"
 #include "forms/Screen.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -47,8 +48,11 @@ void frmMain::tmrCheck_Timer() {
         StepAside();
         return;
     }
-    if (!fullScreen && HasCaptionButtons(style))
-        RideOn(active);
+    // A bar that rides nothing keeps out of panels (the start-up place, a native Wayland window in
+    // front); one the user just dropped is left where it is.
+    const bool ours = active == hWnd() || active == calendar.hWnd();
+    if (!(!fullScreen && HasCaptionButtons(style) && RideOn(active)) && !ours)
+        KeepInWorkArea();
 
     Show();
     if (bCalendar)
@@ -65,36 +69,92 @@ void frmMain::StepAside() {
     Hide();
 }
 
-// Bottom edge on the bottom of the caption bar, right edge left of the caption buttons: three as wide
-// as the caption is high, unless the system knows their width. A caption bar not more than twice the
-// bar's width leaves the bar where it is, and so does a minimised window. Top and left move
-// separately, top first, and neither is kept on the screen.
-void frmMain::RideOn(platform::WindowHandle window) {
-    platform::Platform& p = platform::Current();
+namespace {
+
+struct Spot {
+    forms::Twips left = 0;
+    forms::Twips top = 0;
+};
+
+// On a title bar the system draws: bottom edge on the title bar's bottom (top on its top when the
+// bar is the taller, so it never sticks out above the window), right edge left of the buttons, three
+// as wide as the caption is high unless the system knows how far they reach. A maximised window's
+// bar starts 4600 twips from its monitor's right edge, further left only where the buttons reach
+// further. A window that draws its own title bar (a header bar) has buttons and menus of its own
+// that nothing tells of: the bar sits on its top edge, outside it, right edges aligned, and stays
+// where it is when there is no room above. A caption bar not more than twice the bar's width leaves
+// the bar where it is. The bar stays inside the work area of the window's monitor.
+std::optional<Spot> SpotOn(const platform::CaptionGeometry& caption,
+                           bool maximized,
+                           forms::Twips width,
+                           forms::Twips height) {
+    using forms::ToTwips;
+    if (2 * width >= ToTwips(caption.titleBar.Width()))
+        return std::nullopt;
+    const platform::PixelRect& window = caption.window;
+    const forms::Screen::Area area = forms::Screen::AreaOf(caption.workArea);
+    Spot spot;
+    if (caption.headerBar) {
+        spot.top = ToTwips(window.top) - height;
+        spot.left = ToTwips(window.right) - width;
+        if (spot.top < area.top)
+            return std::nullopt;
+    } else {
+        spot.top = ToTwips(caption.titleBar.bottom) - height;
+        if (spot.top < ToTwips(window.top))
+            spot.top = ToTwips(caption.titleBar.top);
+        const std::optional<int> buttons = caption.buttons;
+        if (!maximized) {
+            const forms::Twips reserve = ToTwips(buttons ? *buttons : 3 * caption.titleBar.Height());
+            spot.left = ToTwips(window.right) - width - reserve - 50;
+        } else {
+            spot.left = ToTwips(caption.monitor.right) - 4600;
+            if (buttons)
+                spot.left = std::min(spot.left, ToTwips(window.right) - ToTwips(*buttons) - width - 50);
+        }
+    }
+    spot.left = forms::Screen::Inside(spot.left, width, area.left, area.right);
+    spot.top = forms::Screen::Inside(spot.top, height, area.top, area.bottom);
+    return spot;
+}
+
+}  // namespace
+
+// At a new display resolution the bar has a new size: once every window has taken its own, one
+// follow tick places it again, and the calendar with it. A bar that rides nothing (dropped by a
+// drag, or no window in the foreground) is kept inside its monitor's work area.
+void frmMain::Form_Resize() {
+    platform::Current().Post([] {
+        if (!IsLoaded())
+            return;
+        frmMain& bar = Get();
+        bar.CallCheck_Timer();
+        bar.KeepInWorkArea();
+        if (bCalendar)
+            bar.PlaceCalendar();
+    });
+}
+
+void frmMain::KeepInWorkArea() {
+    const forms::Screen::Area area = forms::Screen::WorkAreaOf(hWnd());
+    const forms::Twips left = forms::Screen::Inside(Left(), Width(), area.left, area.right);
+    const forms::Twips top = forms::Screen::Inside(Top(), Height(), area.top, area.bottom);
+    if (left != Left() || top != Top())
+        Move(left, top);
+}
+
+// A minimised window leaves the bar where it is. Top and left move separately, top first. False when
+// the bar stays.
+bool frmMain::RideOn(platform::WindowHandle window) {
     platform::PixelRect normal{};
     const std::int32_t state = basProcedure::GetPlacementState(window, normal);
     if (state != platform::kShowNormal && state != platform::kShowMaximized)
-        return;
-    platform::PixelRect caption;
-    basProcedure::GetCaptionRect(window, caption);
-    using forms::ToTwips;
-    if (2 * Width() >= ToTwips(caption.Width()))
-        return;
-    const int captionHeight = caption.Height();
-    const std::optional<int> buttons = p.GetCaptionButtonsWidth(window);
-    if (state == platform::kShowNormal) {
-        const forms::Twips reserve = ToTwips(buttons ? *buttons : 3 * captionHeight);
-        SetTop(ToTwips(normal.top + caption.bottom) - Height());
-        SetLeft(ToTwips(normal.right) - Width() - reserve - 50);
-    } else {
-        // A maximised window's frame lies off its monitor; the caption bar starts at the monitor's top,
-        // and the buttons end at its right edge.
-        const platform::PixelRect monitor = p.GetMonitorRect(window);
-        SetTop(ToTwips(monitor.top + captionHeight) - Height());
-        if (buttons) {
-            SetLeft(ToTwips(monitor.right - *buttons) - Width() - 50);
-        } else {
-            SetLeft(ToTwips(monitor.right) - 4600);
-        }
-    }
+        return false;
+    const platform::CaptionGeometry caption = platform::Current().GetCaptionGeometry(window);
+    const std::optional<Spot> spot = SpotOn(caption, state == platform::kShowMaximized, Width(), Height());
+    if (!spot)
+        return false;
+    SetTop(spot->top);
+    SetLeft(spot->left);
+    return true;
 }

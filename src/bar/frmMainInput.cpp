@@ -66,16 +66,18 @@ void frmMain::ShowCalendar() {
     frmCalendar::Get().Show();
 }
 
-// Positions are not kept on the screen: at the left edge the calendar may start left of it. The
-// room below is measured on the bar's own monitor.
+// The room below is measured on the work area of the bar's monitor, and the calendar is kept inside
+// that work area (off no screen edge, on no panel).
 void frmMain::PlaceCalendar() {
     frmCalendar& calendar = frmCalendar::Get();
+    const forms::Screen::Area area = forms::Screen::WorkAreaOf(hWnd());
     const forms::Twips barBottom = Top() + Height();
     forms::Twips top = barBottom;
     const forms::Twips left = Left() + Width() - calendar.Width();
-    if (forms::Screen::MonitorOf(hWnd()).bottom - barBottom < calendar.Height())
+    if (area.bottom - barBottom < calendar.Height())
         top = Top() - calendar.Height();
-    calendar.Move(left, top);
+    calendar.Move(forms::Screen::Inside(left, calendar.Width(), area.left, area.right),
+                  forms::Screen::Inside(top, calendar.Height(), area.top, area.bottom));
 }
 
 void frmMain::CloseCalendar() {

@@ -183,6 +183,7 @@ void Form::OnDpiChanged() {
     for (Control* c : controls_)
         c->Relayout();
     InvalidatePixels(client);
+    Form_Resize();
 }
 
 namespace {

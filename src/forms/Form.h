@@ -78,6 +78,8 @@ protected:
     virtual void Form_MouseLeave() {}
     // The system asks the window to close; the default unloads the form.
     virtual void Form_CloseRequest();
+    // The window has taken its size at a new display resolution (every control laid out again).
+    virtual void Form_Resize() {}
     // Starts the form's timers now, from inside Form_Load, once the form is whole enough for a tick:
     // a message box later in Form_Load then lets them tick. Otherwise they start when Form_Load returns.
     void StartTimers();

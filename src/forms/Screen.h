@@ -1,5 +1,7 @@
-// The primary screen's size, and the monitor a window is on, in twips.
+// The primary screen's size, and the monitor a window is on and its work area, in twips.
 #pragma once
+
+#include <algorithm>
 
 #include "forms/Twips.h"
 #include "platform/Platform.h"
@@ -20,9 +22,21 @@ struct Area {
     Twips right = 0;
     Twips bottom = 0;
 };
-inline Area MonitorOf(platform::WindowHandle w) {
-    const platform::PixelRect r = platform::Current().GetMonitorRect(w);
+inline Area AreaOf(const platform::PixelRect& r) {
     return {ToTwips(r.left), ToTwips(r.top), ToTwips(r.right), ToTwips(r.bottom)};
+}
+inline Area MonitorOf(platform::WindowHandle w) {
+    return AreaOf(platform::Current().GetMonitorRect(w));
+}
+// That monitor less the panels and taskbars docked on it.
+inline Area WorkAreaOf(platform::WindowHandle w) {
+    return AreaOf(platform::Current().GetCaptionGeometry(w).workArea);
+}
+
+// Where an edge at `position` of something `size` long goes so that it lies between low and high;
+// on low when it is longer than that.
+inline Twips Inside(Twips position, Twips size, Twips low, Twips high) {
+    return std::max(low, std::min(position, high - size));
 }
 
 }  // namespace forms::Screen

@@ -162,35 +162,38 @@ void frmPopup::FillAdapterBlock(std::size_t k) {
     lblGateway[k].SetCaption(FixedBytesToText(a.gateway));
 }
 
-// Three blocks always fit the design; beyond them the window grows one block per adapter while it
-// still fits on the bar's monitor, above or below the bar, and the adapters after that are left out.
+// One block per adapter (the design has three, more are added) while the popup still fits in the
+// work area of the bar's monitor, above or below the bar; the adapters after that are left out.
+// At least one block is shown.
 std::size_t frmPopup::BlocksShown(std::size_t adapters) const {
-    if (adapters <= kDesignBlocks || !frmMain::IsLoaded())
+    if (!frmMain::IsLoaded())
         return std::min<std::size_t>(adapters, kDesignBlocks);
     const frmMain& bar = frmMain::Get();
-    const forms::Screen::Area monitor = forms::Screen::MonitorOf(bar.hWnd());
-    const Twips room = std::max(monitor.bottom - (bar.Top() + bar.Height()), bar.Top() - monitor.top);
-    std::size_t blocks = kDesignBlocks;
+    const forms::Screen::Area area = forms::Screen::WorkAreaOf(bar.hWnd());
+    const Twips room = std::max(area.bottom - (bar.Top() + bar.Height()), bar.Top() - area.top);
+    std::size_t blocks = 1;
     while (blocks < adapters && kOneBlockHeight + kBlockStep * static_cast<Twips>(blocks) <= room)
         ++blocks;
     return blocks;
 }
 
-// Under the bar with the right edges aligned; above it when the bar's monitor ends below; left-aligned
-// with it when the popup would start left of that monitor.
+// Under the bar with the right edges aligned; above it when the work area of the bar's monitor ends
+// below; left-aligned with it when the popup would start left of that work area. It stays inside
+// the work area (on no panel).
 void frmPopup::PlaceBesideBar() {
     if (!frmMain::IsLoaded())
         return;
     const frmMain& bar = frmMain::Get();
-    const forms::Screen::Area monitor = forms::Screen::MonitorOf(bar.hWnd());
+    const forms::Screen::Area area = forms::Screen::WorkAreaOf(bar.hWnd());
     const Twips barBottom = bar.Top() + bar.Height();
     Twips top = barBottom;
     Twips left = bar.Left() + bar.Width() - Width();
-    if (monitor.bottom - barBottom < Height())
+    if (area.bottom - barBottom < Height())
         top = bar.Top() - Height();
-    if (Width() - bar.Width() > bar.Left() - monitor.left)
+    if (Width() - bar.Width() > bar.Left() - area.left)
         left = bar.Left();
-    Move(left, top);
+    Move(forms::Screen::Inside(left, Width(), area.left, area.right),
+         forms::Screen::Inside(top, Height(), area.top, area.bottom));
 }
 
 void frmPopup::Form_Click() {

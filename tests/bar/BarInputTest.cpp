@@ -125,7 +125,7 @@ TEST_F(BarInput, DoubleClickOrEnterOpensThenClosesTheCalendar) {
     EXPECT_FALSE(frmCalendar::Get().Visible());
 }
 
-TEST_F(BarInput, TheCalendarOpensAboveABarNearTheBottomAndMayLeaveTheScreenLeft) {
+TEST_F(BarInput, TheCalendarOpensAboveABarNearTheBottomAndStaysInTheWorkArea) {
     // Bar bottom 7 pixels (105 twips) above the bottom of the 768-pixel screen.
     fake.MoveWindow(bar.hWnd(), 0, 741);
     DoubleClickClock();
@@ -136,10 +136,21 @@ TEST_F(BarInput, TheCalendarOpensAboveABarNearTheBottomAndMayLeaveTheScreenLeft)
     bar.PlaceCalendar();
     EXPECT_EQ(CalendarRect(), (PixelRect{92, 761, 232, 899}));
 
-    // A wider calendar than bar starts left of the screen at its left edge.
+    // A calendar wider than the bar at the screen's left edge starts on that edge, not left of it.
     fake.Window(frmCalendar::Get().hWnd()).rect = {0, 0, 300, 138};
     bar.PlaceCalendar();
-    EXPECT_EQ(CalendarRect().left, 232 - 300);
+    EXPECT_EQ(CalendarRect().left, 0);
+
+    // A panel along the bottom of the monitor counts as its end; one along the top is never covered.
+    fake.monitors = {{0, 0, 1024, 768}};
+    fake.workAreas = {{0, 32, 1024, 700}};
+    fake.MoveWindow(bar.hWnd(), 400, 600);
+    bar.PlaceCalendar();
+    EXPECT_EQ(CalendarRect().top, 600 - 138);
+    fake.MoveWindow(bar.hWnd(), 400, 100);
+    fake.Window(frmCalendar::Get().hWnd()).rect = {0, 0, 300, 700};
+    bar.PlaceCalendar();
+    EXPECT_EQ(CalendarRect().top, 32);
 }
 
 }  // namespace

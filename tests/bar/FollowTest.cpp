@@ -50,8 +50,10 @@ TEST_F(Follow, PlacesTheBarOnTheCaptionBarOrLeavesIt) {
         // Sizing frame 4, caption 19, border 1: caption rect (4, 4, 796, 22).
         {"normal window", kSizable, 0, kShowNormal, wide, BarAt(9160, 780)},
         {"caption bar too narrow", kSizable, 0, kShowNormal, {100, 50, 550, 600}, unmoved},
-        {"maximised on 1024 pixels", kSizable, 0, platform::kShowMaximized, {-4, -4, 1028, 740}, BarAt(10760, -30)},
-        {"tool window: small caption 15", kSizable, platform::kExStyleToolWindow, kShowNormal, wide, BarAt(9340, 720)},
+        // The caption ends 2 pixels short of the bar's height: the bar is kept on the screen.
+        {"maximised on 1024 pixels", kSizable, 0, platform::kShowMaximized, {-4, -4, 1028, 740}, BarAt(10760, 0)},
+        // Caption (4, 4, 796, 18), lower than the bar: the bar hangs from its top, not above the window.
+        {"tool window: small caption 15", kSizable, platform::kExStyleToolWindow, kShowNormal, wide, BarAt(9340, 810)},
         {"fixed frame 3, minimise box only", platform::kStyleMinimizeBox, 0, kShowNormal, wide, BarAt(9160, 765)},
         {"no caption buttons (a dialog)", platform::kStyleThickFrame, 0, kShowNormal, wide, unmoved},
         {"minimised", kSizable, 0, platform::kShowMinimized, wide, unmoved},
@@ -88,16 +90,22 @@ TEST_F(Follow, MeasuresOnTheWindowsMonitorAndFromKnownButtons) {
         PixelRect bar;
     };
     const Row rows[] = {
-        {"maximised on the primary", sideBySide, kShowMaximized, {-4, -4, 1028, 772}, {}, BarAt(10760, -30)},
-        {"maximised on the right", sideBySide, kShowMaximized, {1020, -4, 2308, 804}, {}, BarAt(29960, -30)},
-        {"maximised on the lower", stacked, kShowMaximized, {-4, 764, 1028, 1540}, {}, BarAt(10760, 11490)},
+        {"maximised on the primary", sideBySide, kShowMaximized, {-4, -4, 1028, 772}, {}, BarAt(10760, 0)},
+        {"maximised on the right", sideBySide, kShowMaximized, {1020, -4, 2308, 804}, {}, BarAt(29960, 0)},
+        {"maximised on the lower", stacked, kShowMaximized, {-4, 764, 1028, 1540}, {}, BarAt(10760, 11520)},
         {"normal, buttons known", {}, platform::kShowNormal, {100, 50, 900, 600}, 100, BarAt(8470, 780)},
-        {"maximised on the right, buttons known",
+        {"maximised on the right, buttons reaching past the 4600 twips",
          sideBySide,
          kShowMaximized,
          {1020, -4, 2308, 804},
          110,
-         BarAt(29380, -30)},
+         BarAt(29380, 0)},
+        {"maximised on the right, buttons within the 4600 twips",
+         sideBySide,
+         kShowMaximized,
+         {1020, -4, 2308, 804},
+         48,
+         BarAt(29960, 0)},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.what);
@@ -110,6 +118,95 @@ TEST_F(Follow, MeasuresOnTheWindowsMonitorAndFromKnownButtons) {
         frmMain::Get().CallCheck_Timer();
         EXPECT_EQ(BarRect(), r.bar);
     }
+}
+
+// Title bars as the Linux desktops draw them, on a 1280x800 monitor (GNOME's top panel: 32 pixels).
+TEST_F(Follow, RidesClearOfEveryButtonAndInsideTheWorkArea) {
+    using platform::kShowMaximized;
+    using platform::kShowNormal;
+    const PixelRect screen{0, 0, 1280, 800}, underPanel{0, 32, 1280, 800};
+    const auto barAt = [](int left, int top) { return PixelRect{left, top, left + 232, top + 20}; };
+    struct Row {
+        const char* what;
+        std::int32_t showCmd;
+        platform::CaptionGeometry caption;  // window, title bar, buttons, header bar
+        PixelRect workArea;
+        PixelRect bar;
+    };
+    const Row rows[] = {
+        // gtk3-demo's client 214,53 852x699 less its shadow (_GTK_FRAME_EXTENTS 26,26,23,29).
+        {"header bar: on the window's top edge, outside it",
+         kShowNormal,
+         {{240, 76, 1040, 723}, {240, 76, 1040, 76}, {}, true, {}, {}},
+         underPanel,
+         barAt(808, 56)},
+        // No room above: the bar stays where it was (at 5,6), only moved off the panel.
+        {"header bar at the top of the work area: no room above",
+         kShowNormal,
+         {{0, 32, 800, 679}, {0, 32, 800, 32}, {}, true, {}, {}},
+         underPanel,
+         barAt(5, 32)},
+        {"header bar maximised",
+         kShowMaximized,
+         {underPanel, {0, 32, 1280, 32}, {}, true, {}, {}},
+         underPanel,
+         barAt(5, 32)},
+        {"KWin: title bar 41, buttons 101",
+         kShowNormal,
+         {{200, 200, 684, 557}, {200, 200, 684, 241}, 101, false, {}, {}},
+         screen,
+         barAt(348, 221)},
+        {"KWin maximised: the buttons reach past the 4600 twips",
+         kShowMaximized,
+         {screen, {0, 0, 1280, 41}, 101, false, {}, {}},
+         screen,
+         barAt(944, 21)},
+        {"openbox maximised: 4600 twips from the edge, top on the 19-pixel title bar's top",
+         kShowMaximized,
+         {screen, {0, 0, 1280, 19}, 48, false, {}, {}},
+         screen,
+         barAt(973, 0)},
+        {"Mutter: title bar 37, close button 33",
+         kShowNormal,
+         {{200, 200, 684, 553}, {200, 200, 684, 237}, 33, false, {}, {}},
+         underPanel,
+         barAt(416, 217)},
+        {"title bar under the top panel",
+         kShowNormal,
+         {{100, 10, 900, 600}, {101, 11, 899, 40}, 49, false, {}, {}},
+         underPanel,
+         barAt(616, 32)},
+        {"title bar past the right edge",
+         kShowNormal,
+         {{900, 100, 1700, 600}, {901, 101, 1699, 130}, std::nullopt, false, {}, {}},
+         screen,
+         barAt(1048, 110)},
+    };
+    fake.monitors = {screen};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.what);
+        fake.workAreas = {r.workArea};
+        StartBar();
+        Activate(kSizable, r.showCmd, r.caption.window);
+        fake.titleBars[kEditor] = r.caption;
+        frmMain::Get().CallCheck_Timer();
+        EXPECT_EQ(BarRect(), r.bar);
+    }
+}
+
+// Openbox does not scale its theme with Xft.dpi: at 192 dpi its 19-pixel title bar is lower than the
+// 40-pixel bar, whose top goes on the title bar's top. A change of resolution places the bar again.
+TEST_F(Follow, ATallerBarHangsFromTheTitleBarsTopAndANewResolutionPlacesItAgain) {
+    const PixelRect screen{0, 0, 1280, 800};
+    fake.monitors = {screen};
+    fake.foreign[kEditor] = ForeignWindow{kSizable, 0, {platform::kShowMaximized, screen}, screen};
+    fake.titleBars[kEditor] = {screen, {0, 0, 1280, 19}, 48, false, {}, {}};
+    fake.foreground = kEditor;
+    frmMain::Get();
+    EXPECT_EQ(BarRect(), (PixelRect{973, 0, 1205, 20}));
+    fake.ChangeDpi(192);
+    fake.RunPosted();
+    EXPECT_EQ(BarRect(), (PixelRect{667, 0, 1131, 40}));  // 4600 twips at 192 dpi: 613 pixels
 }
 
 TEST_F(Follow, CatchesUpOnTheNextTickAndStopsWithActiveWindowOne) {

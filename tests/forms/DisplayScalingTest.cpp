@@ -23,17 +23,18 @@ struct Scale {
     PixelRect clock;                    // lblTime
     int fullMeter;                      // lblBarBatt at 100 %
     int calendarWidth, calendarHeight;  // client area
-    PixelRect onWindow;                 // the bar riding on a normal window (100, 50)-(1100, 600), its
-                                        // caption bar wider than twice the bar at every resolution
+    PixelRect onWindow;                 // the bar riding on a normal window (0, 50)-(1000, 600), its
+                                        // caption bar wider than twice the bar at every resolution; a
+                                        // bar taller than the 18-pixel caption hangs from its top
     int maximisedLeft;                  // the bar's left on a maximised window, 1024-pixel screen
     int captionDrop;                    // the calendar's "<" caption below its button's top, centred
 };
 
 const Scale kScales[] = {
-    {96, 232, 20, {133, 0, 232, 20}, 67, 138, 136, {811, 52, 1043, 72}, 717, 2},
-    {120, 290, 25, {167, 0, 291, 25}, 83, 173, 170, {752, 47, 1042, 72}, 641, 3},
-    {144, 348, 30, {200, 0, 349, 30}, 100, 207, 204, {693, 42, 1041, 72}, 564, 4},
-    {192, 464, 40, {267, 0, 465, 40}, 133, 276, 272, {575, 32, 1039, 72}, 411, 5},
+    {96, 232, 20, {133, 0, 232, 20}, 67, 138, 136, {711, 52, 943, 72}, 717, 2},
+    {120, 290, 25, {167, 0, 291, 25}, 83, 173, 170, {652, 54, 942, 79}, 641, 3},
+    {144, 348, 30, {200, 0, 349, 30}, 100, 207, 204, {593, 54, 941, 84}, 564, 4},
+    {192, 464, 40, {267, 0, 465, 40}, 133, 276, 272, {475, 54, 939, 94}, 411, 5},
 };
 
 class DisplayScaling : public testsupport::FakeFixture {
@@ -54,7 +55,7 @@ TEST_F(DisplayScaling, BarCalendarAndFollowingScaleTogether) {
     for (const Scale& s : kScales) {
         SCOPED_TRACE(s.dpi);
         fake.dpi = s.dpi;
-        ActivateEditor(platform::kShowNormal, {100, 50, 1100, 600});
+        ActivateEditor(platform::kShowNormal, {0, 50, 1000, 600});
         frmMain& bar = frmMain::Get();
         EXPECT_EQ(Rect(bar), s.onWindow);
         EXPECT_EQ(Rect(bar).Width(), s.barWidth);
@@ -76,7 +77,7 @@ TEST_F(DisplayScaling, BarCalendarAndFollowingScaleTogether) {
         ActivateEditor(platform::kShowMaximized, {-4, -4, 1028, 740});
         bar.CallCheck_Timer();
         EXPECT_EQ(Rect(bar).left, s.maximisedLeft);
-        EXPECT_EQ(Rect(bar).bottom, 18);  // on the bottom of the caption bar
+        EXPECT_EQ(Rect(bar).top, 0);  // the caption bar (18 pixels) is lower than the bar: on its top
         UnloadAll();
     }
 }

@@ -92,8 +92,10 @@ log "bar ${bar_w}x${bar_h} at $X,$Y above others, cells in their colours, texts 
 check_second_copy_refused "$first" "$exe"
 check_settings_dialog "$first" "$work/Vigilon.ini"
 
-# Following: the bar's bottom edge on the bottom of the title bar (the client's top), its right edge
-# 50 twips left of openbox's buttons, which reach 49 pixels in from the frame's right edge.
+# Following: the bar's bottom edge on the bottom of the title bar (the client's top), or its top on
+# the title bar's top (under the frame's border) where openbox's title bar, the same at every
+# resolution, is lower than the bar; its right edge 50 twips left of openbox's buttons, which reach
+# 49 pixels in from the frame's right edge.
 xmessage -geometry "$(scaled 600)x$(scaled 200)+$(scaled 150)+$(scaled 300)" "Vigilon rides on this window" >/dev/null 2>&1 &
 pids+=($!)
 editor=$(first_of 10 xdotool search --onlyvisible --class '^Xmessage$')
@@ -108,7 +110,12 @@ client_top=$Y frame_right=$((X + W + ext_right))
 left_tw=$((frame_right * 1440 / dpi - 49 * 1440 / dpi - 3480 - 50))
 want_left=$(((left_tw * dpi * 2 + 1440) / 2880))
 geometry_of "$bar"
-[ "$((Y + bar_h))" -eq "$client_top" ] || fail "bar bottom at $((Y + bar_h)), title bar bottom at $client_top"
+if [ "$ext_top" -ge "$bar_h" ]; then
+    [ "$((Y + bar_h))" -eq "$client_top" ] || fail "bar bottom at $((Y + bar_h)), title bar bottom at $client_top"
+else
+    title_top=$((client_top - ext_top + (ext_left < ext_top ? ext_left : ext_top)))
+    [ "$Y" -eq "$title_top" ] || fail "bar top at $Y, title bar top at $title_top"
+fi
 [ "$X" -eq "$want_left" ] || fail "bar left at $X, expected $want_left (frame right $frame_right, extents $ext_left,$ext_right,$ext_top,$ext_bottom)"
 log "the bar rides on the active window at $X,$Y"
 check_about "$X" "$Y" '^hardinfo \(test\)$'

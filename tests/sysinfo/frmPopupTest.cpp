@@ -168,6 +168,31 @@ TEST_F(Popup, PlacedBesideTheBar) {
     EXPECT_EQ(Rect(), (platform::PixelRect{1074, 220, 1418, 450}));
 }
 
+// At 192 dpi on an 800-pixel screen three blocks would be 815 pixels high: the popup shows what fits
+// in the work area (under a 32-pixel panel), above or below the bar, and lies inside it.
+TEST_F(Popup, ATallPopupFitsInTheWorkArea) {
+    frmMain::Unload();
+    fake.RunPosted();
+    fake.dpi = 192;
+    fake.metrics[platform::Metric::ScreenWidth] = 1280;
+    fake.metrics[platform::Metric::ScreenHeight] = 800;
+    fake.monitors = {{0, 0, 1280, 800}};
+    fake.workAreas = {{0, 32, 1280, 800}};
+    std::vector<platform::AdapterRecord> list;
+    for (int i = 0; i < 3; ++i)
+        list.push_back(Adapter("eth" + std::to_string(i), {static_cast<std::uint8_t>(i)}));
+    fake.adapterQuery = Listed(list);
+    frmMain::Get().SetToolTipText();
+    // Two blocks are 4780 twips; one block (3450 twips) where neither side has room for two.
+    for (const auto& [barTop, height] : {std::pair{32, 637}, std::pair{400, 460}, std::pair{760, 637}}) {
+        frmPopup::Unload();
+        Open(800, barTop);
+        EXPECT_EQ(Rect().Height(), height) << barTop;
+        EXPECT_GE(Rect().top, 32) << barTop;
+        EXPECT_LE(Rect().bottom, 800) << barTop;
+    }
+}
+
 TEST_F(Popup, RoundedTopmostAndNeverActivated) {
     const platform::fake::FakeWindow& w = fake.Window(Open().hWnd());
     ASSERT_TRUE(w.region);

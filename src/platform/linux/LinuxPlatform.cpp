@@ -29,6 +29,7 @@
 namespace platform {
 
 std::unique_ptr<Platform> CreatePlatform() {
+    x11::OpenDisplay();
     return std::make_unique<x11::LinuxPlatform>();
 }
 

@@ -28,6 +28,9 @@ constexpr Entry kKnown[] = {
     {"JWM", {77, 79}},               // minimise, maximise, close
     {"Metacity", {36, 36}},          // close only
     {"Metacity (Marco)", {60, 57}},  // minimise, maximise, close
+    {"KWin", {101, 101}},            // Breeze: minimise, maximise, close, to the hover circle's edge
+    {"Mutter", {33, 33}},            // close only, to the hover circle's edge
+    {"GNOME Shell", {33, 33}},       // Mutter's frames
 };
 
 bool SameKey(std::string_view a, std::string_view b) {

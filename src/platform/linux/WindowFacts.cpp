@@ -59,6 +59,7 @@ struct WindowFacts::Kept {
     XWindowId watchedCheck = 0;
     Fact<XWindowId> active;
     Fact<std::vector<PixelRect>> monitors;
+    Fact<std::optional<PixelRect>> workArea;
 
     // The followed window, its frames (ancestors below the root) and what was read of it.
     XWindowId followed = 0;
@@ -72,6 +73,7 @@ struct WindowFacts::Kept {
     Fact<WindowKind> kind;
     Fact<std::optional<WmState>> state;
     Fact<std::optional<FrameExtents>> extents;
+    Fact<std::optional<FrameExtents>> gtkExtents;
     Fact<std::optional<PixelRect>> box;
 
     bool InRound() const { return rounds > 0; }
@@ -83,9 +85,12 @@ struct WindowFacts::Kept {
         Retire(kind, serial);
         Retire(state, serial);
         Retire(extents, serial);
+        Retire(gtkExtents, serial);
         Retire(box, serial);
     }
-    void ForgetFollowed() { actions.known = kind.known = state.known = extents.known = box.known = false; }
+    void ForgetFollowed() {
+        actions.known = kind.known = state.known = extents.known = gtkExtents.known = box.known = false;
+    }
     // Drops our events on the followed window (unless it is the one to follow next) and its frames,
     // and all that was read of it. Errors of windows gone meanwhile are for the caller's trap.
     void DropWatch(XWindowId next) {
@@ -118,6 +123,8 @@ void WindowFacts::Kept::OnEvent(const XEvent& e) {
                     Retire(check, serial);
                     Retire(managerName, serial);
                 }
+                if (atom == AtomOf(XAtom::WorkArea) || atom == AtomOf(XAtom::CurrentDesktop))
+                    Retire(workArea, serial);
             } else if (w != 0 && w == watchedCheck) {
                 Retire(check, serial);
                 Retire(managerName, serial);
@@ -130,6 +137,8 @@ void WindowFacts::Kept::OnEvent(const XEvent& e) {
                     Retire(state, serial);
                 else if (atom == AtomOf(XAtom::FrameExtents))
                     Retire(extents, serial);
+                else if (atom == AtomOf(XAtom::GtkFrameExtents))
+                    Retire(gtkExtents, serial);
             }
             break;
         }
@@ -317,6 +326,10 @@ std::vector<PixelRect> WindowFacts::Monitors() {
     return Answer(kept_->InRound(), kept_->randrEvents >= 0, kept_->monitors, [] { return ReadMonitors(); });
 }
 
+std::optional<PixelRect> WindowFacts::WorkArea() {
+    return Answer(kept_->InRound(), true, kept_->workArea, [] { return ReadWorkArea(); });
+}
+
 // Starts following w (in a round): our events selected on it and on its frames, nothing kept yet.
 // Our own toolkit's windows and the root are never followed: selecting on them would replace the
 // events the toolkit selected. True when w's facts may be kept.
@@ -342,6 +355,11 @@ std::optional<WmState> WindowFacts::State(XWindowId w) {
 std::optional<FrameExtents> WindowFacts::Extents(XWindowId w) {
     Kept& k = *kept_;
     return Answer(k.InRound(), Follow(k, w), k.extents, [w] { return ReadExtents(w); });
+}
+
+std::optional<FrameExtents> WindowFacts::GtkExtents(XWindowId w) {
+    Kept& k = *kept_;
+    return Answer(k.InRound(), Follow(k, w), k.gtkExtents, [w] { return ReadGtkExtents(w); });
 }
 
 std::optional<PixelRect> WindowFacts::OuterRect(XWindowId w) {

@@ -1,7 +1,7 @@
 // What the follow tick reads of the desktop, kept between ticks and brought up to date by X events
 // instead of being asked again: the keyboard focus, the manager and its check window, the active
-// window, the monitors, and the facts of one followed window (its allowed actions, type, state,
-// frame extents and rectangle). X11 headers stay in WindowFacts.cpp.
+// window, the monitors and work area, and the facts of one followed window (its allowed actions,
+// type, state, frame extents, the frame it draws itself and its rectangle). X11 headers stay in WindowFacts.cpp.
 #pragma once
 
 #include <memory>
@@ -38,11 +38,14 @@ public:
     // The root's _NET_ACTIVE_WINDOW.
     XWindowId ActiveWindow();
     std::vector<PixelRect> Monitors();
+    // The root's _NET_WORKAREA of the current desktop.
+    std::optional<PixelRect> WorkArea();
 
     WmActions AllowedActions(XWindowId w);
     WindowKind Kind(XWindowId w);
     std::optional<WmState> State(XWindowId w);
     std::optional<FrameExtents> Extents(XWindowId w);
+    std::optional<FrameExtents> GtkExtents(XWindowId w);
     std::optional<PixelRect> OuterRect(XWindowId w);
 
     // One of our windows was hidden or destroyed: the focus may have gone with it unannounced.

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "platform/linux/XAtoms.h"
@@ -91,8 +93,21 @@ unsigned long XidOf(Fl_Window& window) {
     return fl_xid(&window);
 }
 
+// FLTK's own failure says only "Can't open display"; a Wayland session without XWayland leaves
+// DISPLAY unset, and the user is to learn what is missing.
 void OpenDisplay() {
-    fl_open_display();
+    if (fl_display)
+        return;
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) {
+        const char* name = std::getenv("DISPLAY");
+        if (name && *name)
+            std::fprintf(stderr, "Vigilon needs an X11 display (XWayland under Wayland): cannot open %s\n", name);
+        else
+            std::fprintf(stderr, "Vigilon needs an X11 display (XWayland under Wayland): DISPLAY is not set\n");
+        std::exit(1);
+    }
+    fl_open_display(display);
 }
 
 void FlushDisplay() {

@@ -24,7 +24,7 @@ struct ScreenPoint {
 // The X window of a shown FLTK window; 0 while it is hidden.
 unsigned long XidOf(Fl_Window& window);
 
-// Opens the display FLTK uses (exits with a message when there is none).
+// Opens the display FLTK uses; without one, says that an X11 display is needed and exits with 1.
 void OpenDisplay();
 void FlushDisplay();
 

@@ -41,7 +41,10 @@ constexpr std::array<const char*, kCount> kNames = {"_NET_ACTIVE_WINDOW",
                                                     "_NET_WM_NAME",
                                                     "_NET_WM_WINDOW_OPACITY",
                                                     "_NET_WM_MOVERESIZE",
-                                                    "_MOTIF_WM_HINTS"};
+                                                    "_MOTIF_WM_HINTS",
+                                                    "_GTK_FRAME_EXTENTS",
+                                                    "_NET_WORKAREA",
+                                                    "_NET_CURRENT_DESKTOP"};
 
 }  // namespace
 

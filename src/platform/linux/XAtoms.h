@@ -34,6 +34,9 @@ enum class XAtom {
     WindowOpacity,
     MoveResize,
     MotifWmHints,
+    GtkFrameExtents,
+    WorkArea,
+    CurrentDesktop,
     Count
 };
 

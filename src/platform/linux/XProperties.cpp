@@ -104,8 +104,9 @@ std::optional<WmState> ReadWmState(XWindowId w) {
                    Contains(*items, XAtom::StateMaximizedHorz), Contains(*items, XAtom::StateFullscreen)};
 }
 
-std::optional<FrameExtents> ReadExtents(XWindowId w) {
-    const auto items = Read32(w, AtomOf(XAtom::FrameExtents), XA_CARDINAL, 4);
+namespace {
+std::optional<FrameExtents> ReadFourExtents(XWindowId w, XAtom property) {
+    const auto items = Read32(w, AtomOf(property), XA_CARDINAL, 4);
     if (!items || items->size() != 4)
         return std::nullopt;
     // Any client can set the property. A frame wider than the largest X window is no frame: such a
@@ -114,6 +115,31 @@ std::optional<FrameExtents> ReadExtents(XWindowId w) {
     if (std::any_of(v.begin(), v.end(), [](unsigned long e) { return e > kMaxExtent; }))
         return std::nullopt;
     return FrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
+}
+}  // namespace
+
+std::optional<FrameExtents> ReadExtents(XWindowId w) {
+    return ReadFourExtents(w, XAtom::FrameExtents);
+}
+
+std::optional<FrameExtents> ReadGtkExtents(XWindowId w) {
+    return ReadFourExtents(w, XAtom::GtkFrameExtents);
+}
+
+std::optional<PixelRect> ReadWorkArea() {
+    const auto desktop = Read32(Root(), AtomOf(XAtom::CurrentDesktop), XA_CARDINAL, 1);
+    const unsigned long index = desktop && desktop->size() == 1 ? desktop->front() : 0;
+    // One rectangle per desktop; a desktop number past the list (anyone may set either) is the first.
+    const auto areas = Read32(Root(), AtomOf(XAtom::WorkArea), XA_CARDINAL, 4 * 64);
+    if (!areas || areas->size() < 4)
+        return std::nullopt;
+    const std::size_t at = index < areas->size() / 4 ? 4 * index : 0;
+    const auto& v = *areas;
+    const unsigned long x = v[at], y = v[at + 1], width = v[at + 2], height = v[at + 3];
+    if (x > kMaxExtent || y > kMaxExtent || width == 0 || height == 0 || width > 65535 || height > 65535)
+        return std::nullopt;
+    const int left = static_cast<int>(x), top = static_cast<int>(y);
+    return PixelRect{left, top, left + static_cast<int>(width), top + static_cast<int>(height)};
 }
 
 std::optional<PixelRect> ReadBorderBox(XWindowId w) {

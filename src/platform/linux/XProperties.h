@@ -53,6 +53,14 @@ inline constexpr unsigned long kMaxExtent = 32767;
 // outside 0..kMaxExtent (the property is anyone's to set).
 std::optional<FrameExtents> ReadExtents(XWindowId w);
 
+// _GTK_FRAME_EXTENTS: the shadow and resize margin a window that draws its own frame puts around
+// what it shows, by the same rules.
+std::optional<FrameExtents> ReadGtkExtents(XWindowId w);
+
+// The root's _NET_WORKAREA for the current desktop (_NET_CURRENT_DESKTOP, the first one without it):
+// the desktop less the panels docked on it. nullopt when the manager publishes none, or nonsense.
+std::optional<PixelRect> ReadWorkArea();
+
 // The window's client area with its X border, in root coordinates; nullopt when the window is gone.
 std::optional<PixelRect> ReadBorderBox(XWindowId w);
 // That box grown by the frame extents (none when there are none): the frame's outer rectangle.

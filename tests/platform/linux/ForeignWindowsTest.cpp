@@ -67,8 +67,11 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     EXPECT_EQ(P().GetWindowStyle(h), kStyleMinimizeBox | kStyleMaximizeBox | kStyleThickFrame);
     EXPECT_EQ(P().GetWindowExStyle(h), 0u);
     EXPECT_EQ(P().GetWindowRect(h), (PixelRect{98, 26, 403, 255}));
-    EXPECT_EQ(P().GetSystemMetric(Metric::SizingFrameY, h), 5);
-    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, h), 20);
+    // The title bar inside the side borders, under a top border as thick as the left one.
+    const CaptionGeometry caption = P().GetCaptionGeometry(h);
+    EXPECT_EQ(caption.window, (PixelRect{98, 26, 403, 255}));
+    EXPECT_EQ(caption.titleBar, (PixelRect{100, 28, 400, 50}));
+    EXPECT_FALSE(caption.headerBar);
     EXPECT_EQ(P().GetSystemMetric(Metric::ScreenWidth, h), DisplayWidth(x_, DefaultScreen(x_)));
 
     // The placement rectangle is the frame's; a window maximised one way only is a normal one.
@@ -85,11 +88,12 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     }
 
     // An unmanaged window (no extents, an X border of its own): the border is part of the rectangle,
-    // and the metrics are the classic ones.
+    // and no title bar is drawn on it but its own.
     const Window bare = CreateForeign(10, 20, 50, 40, 2);
     EXPECT_EQ(P().GetWindowRect(ForeignHandle(bare)), (PixelRect{10, 20, 64, 64}));
     EXPECT_EQ(P().GetWindowStyle(ForeignHandle(bare)), 0u);
-    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, ForeignHandle(bare)), 19);
+    EXPECT_TRUE(P().GetCaptionGeometry(ForeignHandle(bare)).headerBar);
+    EXPECT_EQ(P().GetCaptionGeometry(ForeignHandle(bare)).titleBar, (PixelRect{10, 20, 64, 20}));
 }
 
 // Any client may set a window's extents: values no frame can have make it an unframed window, and
@@ -103,11 +107,11 @@ TEST_F(ForeignWindowsTest, ExtremeFrameExtentsReadAsNoFrame) {
         SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, extents);
         EXPECT_EQ(platform::x11::ReadExtents(win), std::nullopt) << extents[0];
         EXPECT_EQ(P().GetWindowRect(h), (PixelRect{100, 50, 400, 250})) << extents[0];
-        EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, h), 19) << extents[0];
+        EXPECT_TRUE(P().GetCaptionGeometry(h).headerBar) << extents[0];
         EXPECT_EQ(P().GetWindowPlacement(h).normalPosition, (PixelRect{100, 50, 400, 250})) << extents[0];
     }
-    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {32767, 0, 32767, 0});  // the largest that can be
-    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, h), 32768);
+    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {32767, 0, 32767, 0});    // the largest that can be
+    EXPECT_EQ(P().GetCaptionGeometry(h).titleBar, (PixelRect{100, 50, 400, 50}));  // all border
     EXPECT_EQ(P().GetWindowRect(h), (PixelRect{100 - 32767, 50 - 32767, 400, 250}));
 }
 
@@ -152,7 +156,7 @@ TEST_F(ForeignWindowsTest, AVanishedWindowReadsAsNothingAndQuietly) {
     const WindowPlacement placement = P().GetWindowPlacement(h);
     EXPECT_EQ(placement.showCmd, 0);
     EXPECT_EQ(placement.normalPosition, PixelRect{});
-    EXPECT_EQ(P().GetSystemMetric(Metric::SizingFrameY, h), 4);
+    EXPECT_EQ(P().GetCaptionGeometry(h).titleBar.Width(), 0);
     // No handle at all reads the same way.
     EXPECT_EQ(P().GetWindowPlacement(0).showCmd, 0);
     EXPECT_EQ(P().GetWindowStyle(0), 0u);
@@ -317,15 +321,17 @@ struct TickAnswers {
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     WindowPlacement placement;
-    std::vector<int> metrics;
     PixelRect rect;
     PixelRect monitor;
-    std::optional<int> buttons;
+    CaptionGeometry caption;
     std::optional<PixelRect> fullScreen;
     bool operator==(const TickAnswers& o) const {
+        const CaptionGeometry &c = caption, &d = o.caption;
         return active == o.active && style == o.style && exStyle == o.exStyle &&
                placement.showCmd == o.placement.showCmd && placement.normalPosition == o.placement.normalPosition &&
-               metrics == o.metrics && rect == o.rect && monitor == o.monitor && buttons == o.buttons &&
+               rect == o.rect && monitor == o.monitor && c.window == d.window && c.titleBar == d.titleBar &&
+               c.buttons == d.buttons && c.headerBar == d.headerBar && c.monitor == d.monitor &&
+               c.workArea == d.workArea &&
                fullScreen == o.fullScreen;
     }
 };
@@ -358,11 +364,9 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         a.style = P().GetWindowStyle(a.active);
         a.exStyle = P().GetWindowExStyle(a.active);
         a.placement = P().GetWindowPlacement(a.active);
-        for (const Metric m : {Metric::SizingFrameX, Metric::SizingFrameY, Metric::CaptionHeight, Metric::BorderHeight})
-            a.metrics.push_back(P().GetSystemMetric(m, a.active));
         a.rect = P().GetWindowRect(a.active);
         a.monitor = P().GetMonitorRect(a.active);
-        a.buttons = P().GetCaptionButtonsWidth(a.active);
+        a.caption = P().GetCaptionGeometry(a.active);
         a.fullScreen = P().FullScreenMonitor(a.active);
         return a;
     };
@@ -468,6 +472,23 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
              XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
                              reinterpret_cast<const unsigned char*>("xfwm4"), 5);
          }},
+        {"work area",
+         [&] {
+             SetCardinals(root, "_NET_WORKAREA", XA_CARDINAL, {0, 32, 640, 400, 0, 0, 800, 600});
+         }},
+        {"another desktop", [&] { SetCardinals(root, "_NET_CURRENT_DESKTOP", XA_CARDINAL, {1}); }},
+        {"a header bar: no title bar from the manager",
+         [&] {
+             SetCardinals(client, "_NET_FRAME_EXTENTS", XA_CARDINAL, {0, 0, 0, 0});
+         }},
+        {"its shadow",
+         [&] {
+             SetCardinals(client, "_GTK_FRAME_EXTENTS", XA_CARDINAL, {26, 26, 23, 29});
+         }},
+        {"its shadow when maximised",
+         [&] {
+             SetCardinals(client, "_GTK_FRAME_EXTENTS", XA_CARDINAL, {0, 0, 0, 0});
+         }},
     };
     for (const auto& [what, change] : changes) {
         SCOPED_TRACE(what);
@@ -505,7 +526,7 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
     EXPECT_EQ(requestsOfAQuietRound(), 0u);
     XSync(fl_display, False);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK"})
+    for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK", "_NET_WORKAREA", "_NET_CURRENT_DESKTOP"})
         XDeleteProperty(x_, root, Intern(name));
     XSync(x_, False);
 }

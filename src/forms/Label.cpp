@@ -1,9 +1,18 @@
 // Label drawing and property changes; a change that alters nothing repaints nothing.
 #include "forms/Label.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "forms/Form.h"
 
 namespace forms {
+
+namespace {
+int PixelHeight(double points, int dpi) {
+    return static_cast<int>(std::lround(points * dpi / 72.0));
+}
+}  // namespace
 
 void Label::SetCaption(std::string text) {
     if (Assign(caption_, std::move(text)))
@@ -45,6 +54,11 @@ void Label::SetAlignment(platform::TextAlign a) {
         Invalidate();
 }
 
+void Label::SetShrinkToFit(bool shrink) {
+    if (Assign(shrinkToFit_, shrink))
+        Invalidate();
+}
+
 void Label::SetMousePointer(platform::PointerShape shape) {
     if (Assign(mousePointer_, shape))
         Owner().UpdateCursorArea(*this);
@@ -67,8 +81,35 @@ void Label::Paint(platform::Canvas& canvas) const {
         canvas.FrameRect(r, platform::Color{0, 0, 0});
         r = {r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     }
-    if (!caption_.empty())
+    if (caption_.empty())
+        return;
+    if (!shrinkToFit_) {
         canvas.DrawText(r, caption_, font_, foreColor_.Resolve(), alignment_);
+        return;
+    }
+    const platform::Font fitted = FittedFont(canvas, r.Width());
+    // The smaller line sits in the middle of the one the full size would take.
+    const int dpi = platform::Current().ScreenDpi();
+    r.top += (PixelHeight(font_.points, dpi) - PixelHeight(fitted.points, dpi)) / 2;
+    canvas.DrawText(r, caption_, fitted, foreColor_.Resolve(), alignment_);
+}
+
+// One pixel of height at a time, from an estimate that takes the width as proportional to the size;
+// the full size is measured once when it fits. Nothing smaller than a few pixels is tried.
+platform::Font Label::FittedFont(platform::Canvas& canvas, int width) const {
+    const int full = canvas.TextWidth(caption_, font_);
+    if (full <= width || full <= 0)
+        return font_;
+    const int dpi = platform::Current().ScreenDpi();
+    constexpr int kSmallestPixels = 6;
+    int pixels = PixelHeight(font_.points, dpi) * std::max(width, 0) / full;
+    pixels = std::clamp(pixels, kSmallestPixels, std::max(PixelHeight(font_.points, dpi) - 1, kSmallestPixels));
+    platform::Font font = font_;
+    for (;; --pixels) {
+        font.points = pixels * 72.0 / dpi;
+        if (pixels <= kSmallestPixels || canvas.TextWidth(caption_, font) <= width)
+            return font;
+    }
 }
 
 void Label::MouseDown(int button, int shift, Twips x, Twips y) {

@@ -32,6 +32,9 @@ public:
     const platform::Font& Font() const { return font_; }
     void SetFont(platform::Font f);
     void SetAlignment(platform::TextAlign a);
+    // A caption too wide for the label is drawn at the largest size of its font that fits, centred
+    // on the line the full size would take, rather than cut.
+    void SetShrinkToFit(bool shrink);
     // The pointer's shape while it is over the label (a hand over a link).
     platform::PointerShape MousePointer() const { return mousePointer_; }
     void SetMousePointer(platform::PointerShape shape);
@@ -50,6 +53,8 @@ public:
 
 private:
     void BoundsChanged() override;
+    // The font the caption is drawn in within a box `width` pixels wide.
+    platform::Font FittedFont(platform::Canvas& canvas, int width) const;
 
     std::string caption_;
     std::string toolTip_;
@@ -59,6 +64,7 @@ private:
     BorderStyle borderStyle_ = BorderStyle::None;
     platform::Font font_ = kDefaultFont;
     platform::TextAlign alignment_ = platform::TextAlign::Left;
+    bool shrinkToFit_ = false;
     platform::PointerShape mousePointer_ = platform::PointerShape::Arrow;
     bool leftPressed_ = false;  // the press now held began with the left button alone
 };

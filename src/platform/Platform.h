@@ -54,6 +54,8 @@ public:
     virtual void FrameRect(const PixelRect& r, Color c) = 0;
     // One line of text at the top of r, clipped to r.
     virtual void DrawText(const PixelRect& r, std::string_view utf8, const Font& font, Color c, TextAlign align) = 0;
+    // How many pixels wide DrawText would make one line of this text in this font.
+    virtual int TextWidth(std::string_view utf8, const Font& font) = 0;
     // The program's own icon (the one its windows carry) scaled to fill r, blended over what is
     // there where the icon is transparent.
     virtual void DrawProgramIcon(const PixelRect& r) = 0;

@@ -1,6 +1,7 @@
 // The fake platform's bookkeeping and its virtual clock.
 #include "platform/fake/FakePlatform.h"
 
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
@@ -8,17 +9,30 @@
 
 namespace platform::fake {
 
+int FakeTextWidth(std::string_view utf8, const Font& font, int dpi) {
+    int characters = 0;
+    for (const char c : utf8)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    const double pixels = std::round(font.points * dpi / 72.0);
+    return static_cast<int>(std::lround(characters * pixels * 0.6));
+}
+
 namespace {
 
 class RecordingCanvas : public Canvas {
 public:
+    explicit RecordingCanvas(int dpi) : dpi_(dpi) {}
     std::vector<DrawOp> ops;
+    int TextWidth(std::string_view s, const Font& f) override { return FakeTextWidth(s, f, dpi_); }
     void FillRect(const PixelRect& r, Color c) override { ops.push_back({DrawOp::Fill, r, c, {}, {}, {}}); }
     void FrameRect(const PixelRect& r, Color c) override { ops.push_back({DrawOp::Frame, r, c, {}, {}, {}}); }
     void DrawText(const PixelRect& r, std::string_view s, const Font& f, Color c, TextAlign a) override {
         ops.push_back({DrawOp::Text, r, c, std::string(s), f, a});
     }
     void DrawProgramIcon(const PixelRect& r) override { ops.push_back({DrawOp::Icon, r, {}, {}, {}, {}}); }
+
+private:
+    int dpi_;
 };
 
 }  // namespace
@@ -184,7 +198,7 @@ void FakePlatform::Advance(std::uint64_t ms) {
 }
 
 std::vector<DrawOp> FakePlatform::Paint(WindowHandle w, std::optional<PixelRect> area) {
-    RecordingCanvas canvas;
+    RecordingCanvas canvas(dpi);
     if (area)
         canvas.SetPaintArea(*area);
     Window(w).listener->OnPaint(canvas);
@@ -278,6 +292,11 @@ LocalTime FakePlatform::Now() {
 
 std::string FakePlatform::FormatTime(const LocalTime& t) {
     char buf[32];
+    if (twelveHourClock) {
+        std::snprintf(buf, sizeof buf, "%d:%02d:%02d %s", (t.hour + 11) % 12 + 1, t.minute, t.second,
+                      t.hour < 12 ? "AM" : "PM");
+        return buf;
+    }
     std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.hour, t.minute, t.second);
     return buf;
 }

@@ -71,6 +71,9 @@ struct ProcessExited {
     int code = 0;
 };
 
+// How wide the fake's canvas measures a line of text: every character 0.6 of the font's pixel height.
+int FakeTextWidth(std::string_view utf8, const Font& font, int dpi);
+
 // One drawing call made while painting.
 struct DrawOp {
     enum Kind { Fill, Frame, Text, Icon } kind = Fill;
@@ -99,6 +102,7 @@ public:
     PowerStatus power;
     PixelPoint cursor;
     LocalTime localTime{2003, 10, 1, 12, 0, 0, 3};
+    bool twelveHourClock = false;  // the user's time format: "1:49:58 PM" rather than "13:49:58"
     // Runs while a message box is "open", e.g. to let timers tick inside it.
     std::function<void(const RecordedMessageBox&)> duringMessageBox;
     std::map<WindowHandle, ForeignWindow> foreign;  // other programs' windows

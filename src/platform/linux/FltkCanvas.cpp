@@ -54,6 +54,13 @@ void FltkCanvas::DrawText(const PixelRect& r, std::string_view utf8, const Font&
     fl_pop_clip();
 }
 
+int FltkCanvas::TextWidth(std::string_view utf8, const Font& font) {
+    if (utf8.empty())
+        return 0;
+    fl_font(static_cast<Fl_Font>(FltkFontFor(font)), static_cast<Fl_Fontsize>(PixelsFromPoints(font.points)));
+    return static_cast<int>(std::lround(fl_width(utf8.data(), static_cast<int>(utf8.size()))));
+}
+
 void FltkCanvas::DrawProgramIcon(const PixelRect& r) {
     const int x = r.left + originX_;
     const int y = r.top + originY_;

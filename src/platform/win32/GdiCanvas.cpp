@@ -89,6 +89,15 @@ void GdiCanvas::DrawText(const PixelRect& r, std::string_view utf8, const Font& 
     ::DrawTextW(dc_, text.data(), static_cast<int>(text.size()), &rc, format);
 }
 
+int GdiCanvas::TextWidth(std::string_view utf8, const Font& font) {
+    const std::wstring text = WideFromUtf8(utf8);
+    ::SelectObject(dc_, fonts_.Get(font));
+    SIZE size{};
+    if (text.empty() || !::GetTextExtentPoint32W(dc_, text.data(), static_cast<int>(text.size()), &size))
+        return 0;
+    return size.cx;
+}
+
 void GdiCanvas::DrawProgramIcon(const PixelRect& r) {
     if (r.Width() <= 0 || r.Height() <= 0)
         return;

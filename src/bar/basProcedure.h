@@ -1,4 +1,4 @@
-// Physical memory figures, and the placement and caption bar of another program's window.
+// Physical memory figures, and the placement of another program's window.
 #pragma once
 
 #include <cstdint>
@@ -18,9 +18,5 @@ std::uint64_t GetAvailPhysMemory();
 // rect becomes its normal-position rectangle; otherwise rect is left as the caller set it.
 // Window 0 gives 0 without asking the system.
 std::int32_t GetPlacementState(platform::WindowHandle w, platform::PixelRect& rect);
-
-// The caption bar of a window that is not minimised, in pixels from the window's outer top-left
-// corner: inside the frame at the sides and top, down to the caption's bottom border line.
-void GetCaptionRect(platform::WindowHandle w, platform::PixelRect& rect);
 
 }  // namespace basProcedure

@@ -46,8 +46,8 @@ void frmMain::tmrCheck_Timer() {
 }
 
 // Bottom edge on the bottom of the caption bar, right edge left of the caption buttons: three as wide
-// as the caption is high, unless the system knows their width. A caption bar not more than twice the
-// bar's width leaves the bar where it is, and so does a minimised window. Top and left move
+// as the caption is high, unless the system knows how far they reach. A caption bar not more than
+// twice the bar's width leaves the bar where it is, and so does a minimised window. Top and left move
 // separately, top first, and neither is kept on the screen.
 void frmMain::RideOn(platform::WindowHandle window) {
     platform::Platform& p = platform::Current();
@@ -55,26 +55,25 @@ void frmMain::RideOn(platform::WindowHandle window) {
     const std::int32_t state = basProcedure::GetPlacementState(window, normal);
     if (state != platform::kShowNormal && state != platform::kShowMaximized)
         return;
-    platform::PixelRect caption;
-    basProcedure::GetCaptionRect(window, caption);
+    const platform::CaptionGeometry caption = p.GetCaptionGeometry(window);
     using forms::ToTwips;
-    if (2 * Width() >= ToTwips(caption.Width()))
+    if (2 * Width() >= ToTwips(caption.titleBar.Width()))
         return;
-    const int captionHeight = caption.Height();
-    const std::optional<int> buttons = p.GetCaptionButtonsWidth(window);
+    const int captionHeight = caption.titleBar.Height();
+    const std::optional<int> buttons = caption.buttons;
+    SetTop(ToTwips(caption.titleBar.bottom) - Height());
     if (state == platform::kShowNormal) {
-        const forms::Twips reserve = ToTwips(buttons ? *buttons : 3 * captionHeight);
-        SetTop(ToTwips(normal.top + caption.bottom) - Height());
-        SetLeft(ToTwips(normal.right) - Width() - reserve - 50);
-    } else {
-        // A maximised window's frame lies off its monitor; the caption bar starts at the monitor's top,
-        // and the buttons end at its right edge.
-        const platform::PixelRect monitor = p.GetMonitorRect(window);
-        SetTop(ToTwips(monitor.top + captionHeight) - Height());
         if (buttons) {
-            SetLeft(ToTwips(monitor.right - *buttons) - Width() - 50);
+            SetLeft(ToTwips(caption.window.right - *buttons) - Width() - 50);
         } else {
-            SetLeft(ToTwips(monitor.right) - 4600);
+            SetLeft(ToTwips(caption.window.right) - Width() - ToTwips(3 * captionHeight) - 50);
+        }
+    } else {
+        // A maximised window's buttons end at its monitor's right edge.
+        if (buttons) {
+            SetLeft(ToTwips(caption.monitor.right - *buttons) - Width() - 50);
+        } else {
+            SetLeft(ToTwips(caption.monitor.right) - 4600);
         }
     }
 }

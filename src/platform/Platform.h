@@ -209,6 +209,25 @@ struct WindowPlacement {
     PixelRect normalPosition;
 };
 
+// A window's title bar as the bar that rides on it needs to know it, in screen pixels.
+struct CaptionGeometry {
+    // The window's visible outer rectangle: its frame included, shadows and invisible borders not.
+    PixelRect window;
+    // The title bar drawn on the window. Zero width when it has none to ride on: one of ours, none
+    // at all, a minimised window. For a header bar only its top edge is known (zero height).
+    PixelRect titleBar;
+    // How far in from window.right the title-bar buttons reach, where the system knows it; without
+    // it the caption height is the measure (three buttons as wide as the caption is high).
+    std::optional<int> buttons;
+    // The system draws no title bar on this window: the window draws its own (a header bar) or has
+    // none, and its own buttons and menus may lie anywhere along its top.
+    bool headerBar = false;
+    // The monitor that holds the window (the primary one for window 0), and the part of it that no
+    // panel or taskbar covers.
+    PixelRect monitor;
+    PixelRect workArea;
+};
+
 // --- native controls -------------------------------------------------------------------------
 // Controls the system draws and runs itself (edit fields, check boxes, sliders, lists, buttons),
 // children of a form window. Their handles are the child HWND on Windows, a backend id elsewhere.
@@ -402,14 +421,13 @@ public:
     virtual std::string FormatTime(const LocalTime& t) = 0;
     virtual std::string FormatShortDate(const LocalTime& t) = 0;
 
-    // --- monitors and title-bar buttons -----------------------------------------------------------
+    // --- monitors and title bars ----------------------------------------------------------------
     // The monitor that holds the larger part of window w, in screen pixels (the primary one for
     // window 0 or a window the system cannot place).
     virtual PixelRect GetMonitorRect(WindowHandle w) = 0;
-    // How far window w's title-bar buttons reach in from its outer right edge, in pixels, where the
-    // system knows it better than the reckoning from the caption height (Linux: its table of window
-    // managers, or the user's setting); nullopt where that reckoning holds, as on Windows.
-    virtual std::optional<int> GetCaptionButtonsWidth(WindowHandle w) = 0;
+    // Where window w's title bar is, how far its buttons reach, and the free part of its monitor:
+    // see CaptionGeometry. Answers for any window, ours and none included.
+    virtual CaptionGeometry GetCaptionGeometry(WindowHandle w) = 0;
 
     // --- about dialog: other programs, documents and the pointer's shape ----------------------
     // The full path of the platform's system-information tool; nothing when none is installed.
@@ -462,8 +480,8 @@ public:
     virtual void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) = 0;
     // --- follow tick: window facts read once a tick -----------------------------------------------
     // Between BeginWindowFacts and EndWindowFacts (one follow tick) the answers about other programs'
-    // windows (the foreground window, styles, placement, rectangles, metrics, monitors, title-bar
-    // buttons) are read at most once each; a backend that hears of changes may keep them from one
+    // windows (the foreground window, styles, placement, rectangles, metrics, monitors, caption
+    // geometry) are read at most once each; a backend that hears of changes may keep them from one
     // round to the next while nothing changes. Rounds may nest.
     virtual void BeginWindowFacts() {}
     virtual void EndWindowFacts() {}

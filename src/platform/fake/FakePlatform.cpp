@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "platform/CaptionReckoning.h"
 #include "platform/Monitors.h"
 
 namespace platform::fake {
@@ -452,9 +453,31 @@ PixelRect FakePlatform::GetMonitorRect(WindowHandle w) {
     return w == 0 ? (monitors.empty() ? screen : monitors.front()) : MonitorHolding(monitors, GetWindowRect(w), screen);
 }
 
-std::optional<int> FakePlatform::GetCaptionButtonsWidth(WindowHandle w) {
-    const auto it = captionButtons.find(w);
-    return it == captionButtons.end() ? std::nullopt : std::optional<int>(it->second);
+// Scripted, or reckoned from the metrics as Windows does; the known buttons are added either way.
+CaptionGeometry FakePlatform::GetCaptionGeometry(WindowHandle w) {
+    const PixelRect monitor = GetMonitorRect(w);
+    PixelRect workArea = monitor;
+    for (std::size_t i = 0; i < monitors.size() && i < workAreas.size(); ++i) {
+        if (monitors[i] == monitor)
+            workArea = workAreas[i];
+    }
+    CaptionGeometry g;
+    const auto scripted = titleBars.find(w);
+    const auto other = foreign.find(w);
+    if (scripted != titleBars.end()) {
+        g = scripted->second;
+    } else if (other != foreign.end()) {
+        const ForeignWindow& f = other->second;
+        g = ReckonCaption({f.style, f.exStyle, f.placement, f.rect, monitor, workArea},
+                          [this, w](Metric m) { return GetSystemMetric(m, w); });
+    } else {
+        g.window = GetWindowRect(w);
+    }
+    g.monitor = monitor;
+    g.workArea = workArea;
+    if (const auto known = captionButtons.find(w); known != captionButtons.end())
+        g.buttons = known->second;
+    return g;
 }
 
 std::optional<std::string> FakePlatform::FindSystemInfoTool() {

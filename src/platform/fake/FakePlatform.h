@@ -111,8 +111,13 @@ public:
     std::map<Metric, int> metrics;
     // Monitors, primary first; none stands for one covering the screen of the metrics.
     std::vector<PixelRect> monitors;
+    // The part of each monitor (same order) free of panels; a monitor without one is free throughout.
+    std::vector<PixelRect> workAreas;
     // Title-bar button widths the system knows, per window; others are left to the reckoning.
     std::map<WindowHandle, int> captionButtons;
+    // Title bars answered as scripted (window, title bar, buttons, header bar) instead of reckoned
+    // from the metrics; the monitor and work area are filled in as for any window.
+    std::map<WindowHandle, CaptionGeometry> titleBars;
     int menuChoice = -1;                        // what the next popup menu returns
     std::function<void()> duringMenu;           // runs while the menu is "open"
     std::function<void()> duringDrag;           // runs while the move loop is "running"
@@ -229,7 +234,7 @@ public:
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
     PixelRect GetMonitorRect(WindowHandle w) override;
-    std::optional<int> GetCaptionButtonsWidth(WindowHandle w) override;
+    CaptionGeometry GetCaptionGeometry(WindowHandle w) override;
     std::optional<std::string> FindSystemInfoTool() override;
     bool StartProgram(std::string_view path) override;
     std::string ReadmePath() override;

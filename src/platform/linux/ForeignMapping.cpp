@@ -26,12 +26,7 @@ std::int32_t ShowCmdFromState(const WmState& state) {
     return kShowNormal;
 }
 
-// The program finds a window's caption as C = (fx, fy, width - fx, fy + caption - border) from the
-// outer top-left, with fx/fy the sizing (or fixed) frame and caption the (small) caption height. It
-// puts the bar's bottom at C.bottom and leaves 3 * (C.bottom - C.top) for the title-bar buttons. With
-// fx = left extent, fy = bottom extent (the frame's border), border = 1 and caption = top - bottom + 1,
-// C.bottom is the top extent, the bottom of the title bar, and C's height that of the title bar.
-int FrameMetric(Metric m, const std::optional<FrameExtents>& extents, PixelPoint screen) {
+int ClassicMetric(Metric m, PixelPoint screen) {
     switch (m) {
         case Metric::ScreenWidth:
             return screen.x;
@@ -39,47 +34,48 @@ int FrameMetric(Metric m, const std::optional<FrameExtents>& extents, PixelPoint
             return screen.y;
         case Metric::BorderHeight:
             return 1;
-        default:
-            break;
-    }
-    if (!extents) {
-        switch (m) {
-            case Metric::CaptionHeight:
-                return 19;
-            case Metric::SmallCaptionHeight:
-                return 15;
-            case Metric::FixedFrameX:
-            case Metric::FixedFrameY:
-                return 3;
-            case Metric::SizingFrameX:
-            case Metric::SizingFrameY:
-                return 4;
-            default:
-                return 0;
-        }
-    }
-    // Extents come from other clients: kept in 0..kMaxExtent so the sums below cannot overflow.
-    const auto inRange = [](int v) { return std::clamp(v, 0, static_cast<int>(kMaxExtent)); };
-    const FrameExtents e{inRange(extents->left), inRange(extents->right), inRange(extents->top),
-                         inRange(extents->bottom)};
-    switch (m) {
         case Metric::CaptionHeight:
+            return 19;
         case Metric::SmallCaptionHeight:
-            // At least one pixel, so a frame without a title bar gives an empty caption, not a negative one.
-            return std::max(e.top - e.bottom + 1, 1);
+            return 15;
         case Metric::FixedFrameX:
-        case Metric::SizingFrameX:
-            return e.left;
         case Metric::FixedFrameY:
+            return 3;
+        case Metric::SizingFrameX:
         case Metric::SizingFrameY:
-            return e.bottom;
-        default:
-            return 0;
+            return 4;
     }
+    return 0;
 }
 
-FrameExtents MaximizedExtents(const FrameExtents& extents, const PixelRect& outer, const PixelRect& monitor) {
-    return {extents.left, extents.right, std::max(outer.top + extents.top - monitor.top, 0), 0};
+CaptionGeometry CaptionFromFrame(const FrameFacts& f) {
+    CaptionGeometry g;
+    g.monitor = f.monitor;
+    g.workArea = f.workArea;
+    g.window = f.outer;
+    if (f.showCmd != kShowNormal && f.showCmd != kShowMaximized)
+        return g;
+    const bool maximized = f.showCmd == kShowMaximized;
+    if (!f.frame || f.frame->top <= 0) {
+        g.headerBar = true;
+        g.titleBar = {g.window.left, g.window.top, g.window.right, g.window.top};
+        return g;
+    }
+    // Extents are kept in 0..kMaxExtent by their reader, so no sum here overflows.
+    const FrameExtents& e = *f.frame;
+    const int border = std::min(e.bottom, e.top);
+    g.titleBar = {f.outer.left + e.left, f.outer.top + border, f.outer.right - e.right, f.outer.top + e.top};
+    if (maximized) {
+        // Frames reach past the monitor's edges on some managers: what shows is on the monitor.
+        const PixelRect& m = f.monitor;
+        g.window = {std::max(g.window.left, m.left), std::max(g.window.top, m.top), std::min(g.window.right, m.right),
+                    std::min(g.window.bottom, m.bottom)};
+        g.titleBar = {std::max(g.titleBar.left, m.left), std::max(g.titleBar.top, m.top),
+                      std::min(g.titleBar.right, m.right), std::max(g.titleBar.bottom, m.top)};
+    }
+    if (f.buttons)
+        g.buttons = maximized ? f.buttons->maximized : f.buttons->normal;
+    return g;
 }
 
 }  // namespace platform::x11

@@ -1,11 +1,12 @@
-// How the window manager's facts about a window become the Windows answers the program expects:
-// handles of other programs' windows, style bits, show states and the frame metrics.
+// How the window manager's facts about a window become the answers the program expects: handles of
+// other programs' windows, style bits, show states and where the title bar is.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
 #include "platform/Platform.h"
+#include "platform/linux/TitleButtons.h"
 #include "platform/linux/WindowManager.h"
 #include "platform/linux/XProperties.h"
 
@@ -27,12 +28,22 @@ constexpr XWindowId ForeignXid(WindowHandle w) {
 std::uint32_t StyleFromActions(const WmActions& actions, WindowKind kind);
 std::int32_t ShowCmdFromState(const WmState& state);
 
-// A system metric for a window with these frame extents; without extents (no window, one of ours,
-// one the manager does not frame) the classic Windows values.
-int FrameMetric(Metric m, const std::optional<FrameExtents>& extents, PixelPoint screen);
+// The classic Windows value of a metric (the screen's size for the screen metrics).
+int ClassicMetric(Metric m, PixelPoint screen);
 
-// The extents that FrameMetric turns into a maximised window's metrics: no frame below the title bar,
-// and a title bar from the monitor's top down to the one drawn (outer.top + extents.top).
-FrameExtents MaximizedExtents(const FrameExtents& extents, const PixelRect& outer, const PixelRect& monitor);
+// What the manager and the window tell of a window's frame.
+struct FrameFacts {
+    std::int32_t showCmd = 0;           // 0: no such window
+    PixelRect outer;                    // the frame's outer rectangle (the window's own where it has no frame)
+    std::optional<FrameExtents> frame;  // _NET_FRAME_EXTENTS
+    std::optional<TitleButtons> buttons;
+    PixelRect monitor;
+    PixelRect workArea;
+};
+
+// A frame whose top extent is a title bar: that strip inside the side borders, under a top border
+// as thick as the bottom one, the buttons from the manager's table; on a maximised window only the
+// part on its monitor. Without a title bar from the manager the window is taken to draw its own.
+CaptionGeometry CaptionFromFrame(const FrameFacts& f);
 
 }  // namespace platform::x11

@@ -89,21 +89,13 @@ WindowPlacement LinuxPlatform::GetWindowPlacement(WindowHandle w) {
     return {ShowCmdFromState(*state), *rect};
 }
 
-int LinuxPlatform::GetSystemMetric(Metric m, WindowHandle w) {
-    const XWindowId xid = ForeignXid(w);
-    const bool frameMetric = m != Metric::ScreenWidth && m != Metric::ScreenHeight && m != Metric::BorderHeight;
-    std::optional<FrameExtents> extents = xid && frameMetric ? facts_.Extents(xid) : std::nullopt;
-    // Windows puts a maximised window's frame off its monitor, so its caption ends a caption's height
-    // below the monitor's top. Managers differ (a border kept, a frame above the top, a panel above
-    // it): the metrics are laid out so that the same reckoning finds the title bar they drew.
-    if (extents && ShowCmdFromState(facts_.State(xid).value_or(WmState{})) == kShowMaximized) {
-        if (const std::optional<PixelRect> outer = facts_.OuterRect(xid))
-            extents = MaximizedExtents(*extents, *outer, GetMonitorRect(w));
-    }
-    return FrameMetric(m, extents, ScreenSize());
+// Our windows and other programs' alike get the classic Windows values: a frame's real sizes are
+// in the caption geometry.
+int LinuxPlatform::GetSystemMetric(Metric m, WindowHandle) {
+    return ClassicMetric(m, ScreenSize());
 }
 
-// --- monitors and title-bar buttons ---
+// --- monitors and title bars ---
 
 PixelRect LinuxPlatform::GetMonitorRect(WindowHandle w) {
     const PixelPoint screen = ScreenSize();
@@ -113,12 +105,28 @@ PixelRect LinuxPlatform::GetMonitorRect(WindowHandle w) {
     return MonitorHolding(monitors, GetWindowRect(w), {0, 0, screen.x, screen.y});
 }
 
-// Our own windows have no buttons; another program's are the running manager's, looked up once for
-// each manager that starts.
-std::optional<int> LinuxPlatform::GetCaptionButtonsWidth(WindowHandle w) {
+CaptionGeometry LinuxPlatform::GetCaptionGeometry(WindowHandle w) {
+    FrameFacts f;
+    f.monitor = GetMonitorRect(w);
+    f.workArea = f.monitor;
     const XWindowId xid = ForeignXid(w);
-    if (!xid)
-        return std::nullopt;
+    if (!xid) {
+        f.outer = w != 0 ? GetWindowRect(w) : PixelRect{};
+        return CaptionFromFrame(f);
+    }
+    const std::optional<WmState> state = facts_.State(xid);
+    const std::optional<PixelRect> outer = facts_.OuterRect(xid);
+    if (!state || !outer)
+        return CaptionFromFrame(f);
+    f.showCmd = ShowCmdFromState(*state);
+    f.outer = *outer;
+    f.frame = facts_.Extents(xid);
+    f.buttons = ManagerButtons();
+    return CaptionFromFrame(f);
+}
+
+// Looked up once for each manager that starts.
+std::optional<TitleButtons> LinuxPlatform::ManagerButtons() {
     std::string manager = facts_.ManagerName();
     if (manager != managerName_ || !managerLooked_) {
         const std::string settings = posix::SettingsPathForProcess(kSettingsFile);
@@ -128,10 +136,7 @@ std::optional<int> LinuxPlatform::GetCaptionButtonsWidth(WindowHandle w) {
         managerName_ = std::move(manager);
         managerLooked_ = true;
     }
-    if (!managerButtons_)
-        return std::nullopt;
-    const bool maximized = ShowCmdFromState(facts_.State(xid).value_or(WmState{})) == kShowMaximized;
-    return maximized ? managerButtons_->maximized : managerButtons_->normal;
+    return managerButtons_;
 }
 
 // --- follow tick: window facts read once a tick ---

@@ -81,9 +81,10 @@ public:
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
 
-    // --- monitors and title-bar buttons ---
+    // --- monitors and title bars ---
     PixelRect GetMonitorRect(WindowHandle w) override;
-    std::optional<int> GetCaptionButtonsWidth(WindowHandle w) override;
+    // From the frame the manager drew (_NET_FRAME_EXTENTS), or the window's own header bar.
+    CaptionGeometry GetCaptionGeometry(WindowHandle w) override;
     // --- about dialog ---
     // The first of hardinfo2 and hardinfo on $PATH.
     std::optional<std::string> FindSystemInfoTool() override;
@@ -121,6 +122,8 @@ private:
     // GetForegroundWindow's answer, before it drops the watch of a window no longer followed.
     WindowHandle ForegroundWindow();
     void UseDpi(int dpi);
+    // The running manager's title-bar buttons: the user's setting or the table.
+    std::optional<TitleButtons> ManagerButtons();
     void ResourcesChanged();
 
     struct ControlEntry {

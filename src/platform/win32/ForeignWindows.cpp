@@ -1,8 +1,13 @@
 // What the bar reads of other programs' windows: the foreground window, its styles, placement and
-// the system metrics of its frame.
+// where its caption is.
+#include <utility>
+
+// The Windows headers first: they rename DrawText, which Platform.h declares.
 #include "platform/win32/DpiScaling.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/Win32Platform.h"
+
+#include "platform/CaptionReckoning.h"
 
 namespace platform::win32 {
 
@@ -97,23 +102,46 @@ int Win32Platform::GetSystemMetric(Metric m, WindowHandle w) {
     return SystemMetricAt(static_cast<int>(m), dpi);
 }
 
-// --- monitors and title-bar buttons ---
+// --- monitors and title bars ---
 
-PixelRect Win32Platform::GetMonitorRect(WindowHandle w) {
+namespace {
+// The monitor holding the window (the primary one for none), whole and less the taskbar.
+std::pair<PixelRect, PixelRect> MonitorAndWorkArea(WindowHandle w) {
     // The primary monitor is the one holding the screen's origin.
     HMONITOR monitor = w != 0 ? ::MonitorFromWindow(HwndOf(w), MONITOR_DEFAULTTONEAREST)
                               : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (!monitor || !::GetMonitorInfoW(monitor, &info))
-        return {0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    if (!monitor || !::GetMonitorInfoW(monitor, &info)) {
+        const PixelRect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+        return {screen, screen};
+    }
     const RECT& r = info.rcMonitor;
-    return {r.left, r.top, r.right, r.bottom};
+    const RECT& a = info.rcWork;
+    return {PixelRect{r.left, r.top, r.right, r.bottom}, PixelRect{a.left, a.top, a.right, a.bottom}};
+}
+}  // namespace
+
+PixelRect Win32Platform::GetMonitorRect(WindowHandle w) {
+    return MonitorAndWorkArea(w).first;
 }
 
-// Windows draws the caption buttons as wide as the caption is high: the caller's reckoning holds.
-std::optional<int> Win32Platform::GetCaptionButtonsWidth(WindowHandle) {
-    return std::nullopt;
+// The classic metrics of the window's styles; Windows draws the caption buttons as wide as the
+// caption is high, so their reach is left to that measure.
+CaptionGeometry Win32Platform::GetCaptionGeometry(WindowHandle w) {
+    const auto [monitor, workArea] = MonitorAndWorkArea(w);
+    ReckoningInput in;
+    in.monitor = monitor;
+    in.workArea = workArea;
+    if (w == 0 || FormWindow::FromHandle(HwndOf(w))) {
+        in.outer = w == 0 ? PixelRect{} : GetWindowRect(w);
+        return ReckonCaption(in, [](Metric) { return 0; });
+    }
+    in.style = GetWindowStyle(w);
+    in.exStyle = GetWindowExStyle(w);
+    in.placement = GetWindowPlacement(w);
+    in.outer = GetWindowRect(w);
+    return ReckonCaption(in, [&](Metric m) { return GetSystemMetric(m, w); });
 }
 
 }  // namespace platform::win32

@@ -90,7 +90,7 @@ public:
 
     // --- monitors and title-bar buttons ---
     PixelRect GetMonitorRect(WindowHandle w) override;
-    std::optional<int> GetCaptionButtonsWidth(WindowHandle w) override;
+    CaptionGeometry GetCaptionGeometry(WindowHandle w) override;
     // --- about dialog ---
     // The registry's record of the tool under HKEY_LOCAL_MACHINE.
     std::optional<std::string> FindSystemInfoTool() override;

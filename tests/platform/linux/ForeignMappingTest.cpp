@@ -1,8 +1,6 @@
-// Handles of other programs' windows, the frame metrics that put the bar on a title bar and the
-// title-bar buttons of known managers; the lines of a popup menu.
+// Handles of other programs' windows, where their title bars are and the title-bar buttons of known
+// managers; the lines of a popup menu.
 #include <gtest/gtest.h>
-
-#include <climits>
 
 #include "platform/linux/ForeignMapping.h"
 #include "platform/linux/PopupMenu.h"
@@ -20,70 +18,122 @@ TEST(ForeignMapping, ForeignHandlesKeepTheXidApartFromOurCounters) {
         EXPECT_EQ(ForeignXid(ours), 0UL) << ours;
 }
 
-// The program's caption rectangle, relative to the outer top-left, from the metrics it reads.
-struct Caption {
-    int top;
-    int bottom;
-};
-Caption CaptionFor(const std::optional<FrameExtents>& e, bool thick, bool tool) {
-    const PixelPoint screen{1024, 768};
-    const int fy = FrameMetric(thick ? Metric::SizingFrameY : Metric::FixedFrameY, e, screen);
-    const int caption = FrameMetric(tool ? Metric::SmallCaptionHeight : Metric::CaptionHeight, e, screen);
-    return {fy, fy + caption - FrameMetric(Metric::BorderHeight, e, screen)};
-}
-
-TEST(ForeignMapping, FrameMetricsPutTheCaptionOnTheTitleBar) {
-    const PixelPoint screen{1280, 1024};
-    EXPECT_EQ(FrameMetric(Metric::ScreenHeight, FrameExtents{1, 1, 20, 4}, screen), 1024);
-
-    // Whatever style the window has, the caption ends at the bottom of the title bar and is as tall
-    // as the title bar above the bottom border.
-    const FrameExtents openbox{1, 1, 23, 5};
-    for (const bool thick : {false, true}) {
-        for (const bool tool : {false, true}) {
-            const Caption c = CaptionFor(openbox, thick, tool);
-            EXPECT_EQ(c.bottom, 23) << thick << tool;
-            EXPECT_EQ(c.bottom - c.top, 18) << thick << tool;
-        }
-    }
-    EXPECT_EQ(FrameMetric(Metric::SizingFrameX, openbox, screen), 1);
-    EXPECT_EQ(FrameMetric(Metric::FixedFrameX, FrameExtents{4, 4, 30, 4}, screen), 4);
-
-    // A frame without a title bar (or none at all) gives an empty caption, never a negative one.
-    // Nor does any value overflow the caption arithmetic.
-    for (const FrameExtents e :
-         {FrameExtents{0, 0, 0, 0}, FrameExtents{2, 2, 2, 8}, FrameExtents{-1, 0, -3, 0},
-          FrameExtents{INT_MAX, INT_MAX, INT_MAX, INT_MIN}, FrameExtents{INT_MIN, 0, INT_MAX, 0}}) {
-        EXPECT_GE(FrameMetric(Metric::CaptionHeight, e, screen), 1);
-        const Caption c = CaptionFor(e, true, false);
-        EXPECT_GE(c.top, 0);
-        EXPECT_GE(c.bottom, c.top);
-    }
-}
-
-TEST(ForeignMapping, AMaximisedCaptionReachesFromTheMonitorTopToTheDrawnTitleBar) {
-    const PixelPoint screen{1280, 800};
+// Where the title bar is, from the frame the manager reports: the bar's bottom goes on titleBar.bottom.
+TEST(ForeignMapping, TheTitleBarIsTheFramesTopStripOrTheWindowsOwn) {
     const PixelRect monitor{0, 0, 1280, 800}, lower{0, 800, 1280, 1600};
+    const TitleButtons openboxButtons{49, 48};
     const struct {
         const char* what;
-        FrameExtents extents;
+        std::int32_t showCmd;
+        std::optional<FrameExtents> frame;
         PixelRect outer;
         PixelRect monitor;
-        int titleBottom;  // in screen pixels
+        PixelRect window;
+        PixelRect titleBar;
+        bool headerBar;
+        std::optional<int> buttons;
     } cases[] = {
-        {"border dropped", {0, 0, 24, 0}, {0, 0, 1280, 800}, monitor, 24},
-        {"border kept at the bottom", {0, 0, 19, 3}, {0, 0, 1280, 780}, monitor, 19},
-        {"frame above the top", {5, 5, 24, 5}, {-5, -5, 1285, 769}, monitor, 19},
-        {"under a 21-pixel panel", {1, 1, 22, 1}, {0, 21, 1278, 790}, monitor, 43},
-        {"on the lower monitor", {0, 0, 20, 0}, {0, 800, 1280, 1600}, lower, 820},
+        {"openbox",
+         kShowNormal,
+         FrameExtents{1, 1, 23, 5},
+         {100, 50, 900, 650},
+         monitor,
+         {100, 50, 900, 650},
+         {101, 55, 899, 73},
+         false,
+         49},
+        {"a side border wider than the bottom one",
+         kShowNormal,
+         FrameExtents{4, 4, 30, 2},
+         {0, 0, 500, 400},
+         monitor,
+         {0, 0, 500, 400},
+         {4, 2, 496, 30},
+         false,
+         49},
+        {"border dropped, maximised",
+         kShowMaximized,
+         FrameExtents{0, 0, 24, 0},
+         monitor,
+         monitor,
+         monitor,
+         {0, 0, 1280, 24},
+         false,
+         48},
+        {"border kept at the bottom, maximised",
+         kShowMaximized,
+         FrameExtents{0, 0, 19, 3},
+         {0, 0, 1280, 780},
+         monitor,
+         {0, 0, 1280, 780},
+         {0, 3, 1280, 19},
+         false,
+         48},
+        {"frame above the top, maximised",
+         kShowMaximized,
+         FrameExtents{5, 5, 24, 5},
+         {-5, -5, 1285, 769},
+         monitor,
+         {0, 0, 1280, 769},
+         {0, 0, 1280, 19},
+         false,
+         48},
+        {"under a 21-pixel panel, maximised",
+         kShowMaximized,
+         FrameExtents{1, 1, 22, 1},
+         {0, 21, 1278, 790},
+         monitor,
+         {0, 21, 1278, 790},
+         {1, 22, 1277, 43},
+         false,
+         48},
+        {"on the lower monitor, maximised",
+         kShowMaximized,
+         FrameExtents{0, 0, 20, 0},
+         lower,
+         lower,
+         lower,
+         {0, 800, 1280, 820},
+         false,
+         48},
+        {"no frame extents",
+         kShowNormal,
+         std::nullopt,
+         {10, 20, 410, 320},
+         monitor,
+         {10, 20, 410, 320},
+         {10, 20, 410, 20},
+         true,
+         std::nullopt},
+        {"a frame without a title bar",
+         kShowNormal,
+         FrameExtents{2, 2, 0, 2},
+         {10, 20, 410, 320},
+         monitor,
+         {10, 20, 410, 320},
+         {10, 20, 410, 20},
+         true,
+         std::nullopt},
+        {"minimised",
+         kShowMinimized,
+         FrameExtents{1, 1, 23, 5},
+         {10, 20, 410, 320},
+         monitor,
+         {10, 20, 410, 320},
+         {},
+         false,
+         std::nullopt},
     };
     for (const auto& c : cases) {
-        const FrameExtents e = MaximizedExtents(c.extents, c.outer, c.monitor);
-        const Caption caption = CaptionFor(e, true, false);
-        // The program puts the bar's bottom a caption's height below the monitor's top.
-        EXPECT_EQ(c.monitor.top + caption.bottom - caption.top, c.titleBottom) << c.what;
-        EXPECT_EQ(FrameMetric(Metric::SizingFrameX, e, screen), c.extents.left) << c.what;
+        const CaptionGeometry g = CaptionFromFrame({c.showCmd, c.outer, c.frame, openboxButtons, c.monitor, c.monitor});
+        EXPECT_EQ(g.window, c.window) << c.what;
+        EXPECT_EQ(g.titleBar, c.titleBar) << c.what;
+        EXPECT_EQ(g.headerBar, c.headerBar) << c.what;
+        EXPECT_EQ(g.buttons, c.buttons) << c.what;
+        EXPECT_EQ(g.monitor, c.monitor) << c.what;
     }
+    EXPECT_EQ(ClassicMetric(Metric::ScreenHeight, {1280, 1024}), 1024);
+    EXPECT_EQ(ClassicMetric(Metric::CaptionHeight, {1280, 1024}), 19);
 }
 
 TEST(TitleButtons, TheUsersSettingThenTheTableByTheWholeNameThenItsFirstWord) {

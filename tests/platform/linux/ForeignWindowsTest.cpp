@@ -66,8 +66,11 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     EXPECT_EQ(P().GetWindowStyle(h), kStyleMinimizeBox | kStyleMaximizeBox | kStyleThickFrame);
     EXPECT_EQ(P().GetWindowExStyle(h), 0u);
     EXPECT_EQ(P().GetWindowRect(h), (PixelRect{98, 26, 403, 255}));
-    EXPECT_EQ(P().GetSystemMetric(Metric::SizingFrameY, h), 5);
-    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, h), 20);
+    // The title bar inside the side borders, under a top border as thick as the bottom one.
+    const CaptionGeometry caption = P().GetCaptionGeometry(h);
+    EXPECT_EQ(caption.window, (PixelRect{98, 26, 403, 255}));
+    EXPECT_EQ(caption.titleBar, (PixelRect{100, 31, 400, 50}));
+    EXPECT_FALSE(caption.headerBar);
     EXPECT_EQ(P().GetSystemMetric(Metric::ScreenWidth, h), DisplayWidth(x_, DefaultScreen(x_)));
 
     // The placement rectangle is the frame's; a window maximised one way only is a normal one.
@@ -84,11 +87,12 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     }
 
     // An unmanaged window (no extents, an X border of its own): the border is part of the rectangle,
-    // and the metrics are the classic ones.
+    // and no title bar is drawn on it but its own.
     const Window bare = CreateForeign(10, 20, 50, 40, 2);
     EXPECT_EQ(P().GetWindowRect(ForeignHandle(bare)), (PixelRect{10, 20, 64, 64}));
     EXPECT_EQ(P().GetWindowStyle(ForeignHandle(bare)), 0u);
-    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, ForeignHandle(bare)), 19);
+    EXPECT_TRUE(P().GetCaptionGeometry(ForeignHandle(bare)).headerBar);
+    EXPECT_EQ(P().GetCaptionGeometry(ForeignHandle(bare)).titleBar, (PixelRect{10, 20, 64, 20}));
 }
 
 // Any client may set a window's extents: values no frame can have make it an unframed window, and
@@ -102,11 +106,11 @@ TEST_F(ForeignWindowsTest, ExtremeFrameExtentsReadAsNoFrame) {
         SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, extents);
         EXPECT_EQ(platform::x11::ReadExtents(win), std::nullopt) << extents[0];
         EXPECT_EQ(P().GetWindowRect(h), (PixelRect{100, 50, 400, 250})) << extents[0];
-        EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, h), 19) << extents[0];
+        EXPECT_TRUE(P().GetCaptionGeometry(h).headerBar) << extents[0];
         EXPECT_EQ(P().GetWindowPlacement(h).normalPosition, (PixelRect{100, 50, 400, 250})) << extents[0];
     }
     SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {32767, 0, 32767, 0});  // the largest that can be
-    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, h), 32768);
+    EXPECT_EQ(P().GetCaptionGeometry(h).titleBar, (PixelRect{100, 50 - 32767, 400, 50}));
     EXPECT_EQ(P().GetWindowRect(h), (PixelRect{100 - 32767, 50 - 32767, 400, 250}));
 }
 
@@ -151,7 +155,7 @@ TEST_F(ForeignWindowsTest, AVanishedWindowReadsAsNothingAndQuietly) {
     const WindowPlacement placement = P().GetWindowPlacement(h);
     EXPECT_EQ(placement.showCmd, 0);
     EXPECT_EQ(placement.normalPosition, PixelRect{});
-    EXPECT_EQ(P().GetSystemMetric(Metric::SizingFrameY, h), 4);
+    EXPECT_EQ(P().GetCaptionGeometry(h).titleBar.Width(), 0);
     // No handle at all reads the same way.
     EXPECT_EQ(P().GetWindowPlacement(0).showCmd, 0);
     EXPECT_EQ(P().GetWindowStyle(0), 0u);
@@ -281,14 +285,16 @@ struct TickAnswers {
     std::uint32_t style = 0;
     std::uint32_t exStyle = 0;
     WindowPlacement placement;
-    std::vector<int> metrics;
     PixelRect rect;
     PixelRect monitor;
-    std::optional<int> buttons;
+    CaptionGeometry caption;
     bool operator==(const TickAnswers& o) const {
+        const CaptionGeometry &c = caption, &d = o.caption;
         return active == o.active && style == o.style && exStyle == o.exStyle &&
                placement.showCmd == o.placement.showCmd && placement.normalPosition == o.placement.normalPosition &&
-               metrics == o.metrics && rect == o.rect && monitor == o.monitor && buttons == o.buttons;
+               rect == o.rect && monitor == o.monitor && c.window == d.window && c.titleBar == d.titleBar &&
+               c.buttons == d.buttons && c.headerBar == d.headerBar && c.monitor == d.monitor &&
+               c.workArea == d.workArea;
     }
 };
 
@@ -320,11 +326,9 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         a.style = P().GetWindowStyle(a.active);
         a.exStyle = P().GetWindowExStyle(a.active);
         a.placement = P().GetWindowPlacement(a.active);
-        for (const Metric m : {Metric::SizingFrameX, Metric::SizingFrameY, Metric::CaptionHeight, Metric::BorderHeight})
-            a.metrics.push_back(P().GetSystemMetric(m, a.active));
         a.rect = P().GetWindowRect(a.active);
         a.monitor = P().GetMonitorRect(a.active);
-        a.buttons = P().GetCaptionButtonsWidth(a.active);
+        a.caption = P().GetCaptionGeometry(a.active);
         return a;
     };
     // The events of the test's changes reach the toolkit's connection before a round begins.

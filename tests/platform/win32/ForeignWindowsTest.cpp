@@ -35,7 +35,20 @@ TEST_F(ForeignWindowsTest, StylesPlacementAndShowStatesOfAnOrdinaryWindow) {
     const platform::PixelRect primary{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
     EXPECT_EQ(platform->GetMonitorRect(w), primary);
     EXPECT_EQ(platform->GetMonitorRect(0), primary);
-    EXPECT_FALSE(platform->GetCaptionButtonsWidth(w).has_value());
+    // The caption as the classic metrics reckon it, inside the frame of the normal position.
+    const platform::CaptionGeometry caption = platform->GetCaptionGeometry(w);
+    const platform::PixelRect n = placement.normalPosition;
+    const int fx = ::GetSystemMetrics(SM_CXFRAME), fy = ::GetSystemMetrics(SM_CYFRAME);
+    EXPECT_EQ(caption.window, n);
+    EXPECT_EQ(caption.titleBar,
+              (platform::PixelRect{n.left + fx, n.top + fy, n.right - fx,
+                                   n.top + fy + ::GetSystemMetrics(SM_CYCAPTION) - ::GetSystemMetrics(SM_CYBORDER)}));
+    EXPECT_FALSE(caption.buttons.has_value());
+    EXPECT_FALSE(caption.headerBar);
+    EXPECT_EQ(caption.monitor, primary);
+    RECT work{};
+    ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_EQ(caption.workArea, (platform::PixelRect{work.left, work.top, work.right, work.bottom}));
 
     // Within one follow round the window's styles and rectangle are read once; the next round reads
     // them again.

@@ -5,6 +5,7 @@
 #include "core/AppSettings.h"
 #include "forms/Screen.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -69,11 +70,14 @@ void frmMain::RideOn(platform::WindowHandle window) {
             SetLeft(ToTwips(caption.window.right) - Width() - ToTwips(3 * captionHeight) - 50);
         }
     } else {
-        // A maximised window's buttons end at its monitor's right edge.
+        // A fixed distance from the monitor's right edge, unless the buttons reach further: they end
+        // where the window does, at the monitor's edge or short of it (a taskbar on the right).
+        const forms::Twips fixed = ToTwips(caption.monitor.right) - 4600;
         if (buttons) {
-            SetLeft(ToTwips(caption.monitor.right - *buttons) - Width() - 50);
+            const int right = std::min(caption.monitor.right, caption.window.right);
+            SetLeft(std::min(fixed, ToTwips(right - *buttons) - Width() - 50));
         } else {
-            SetLeft(ToTwips(caption.monitor.right) - 4600);
+            SetLeft(fixed);
         }
     }
 }

@@ -468,8 +468,14 @@ CaptionGeometry FakePlatform::GetCaptionGeometry(WindowHandle w) {
         g = scripted->second;
     } else if (other != foreign.end()) {
         const ForeignWindow& f = other->second;
-        g = ReckonCaption({f.style, f.exStyle, f.placement, f.rect, monitor, workArea},
-                          [this, w](Metric m) { return GetSystemMetric(m, w); });
+        const auto answers = compositor.find(w);
+        const bool riding = f.placement.showCmd == kShowNormal || f.placement.showCmd == kShowMaximized;
+        if (std::optional<CaptionGeometry> composed =
+                answers != compositor.end() && riding ? ComposedCaption(answers->second) : std::nullopt)
+            g = *composed;
+        else
+            g = ReckonCaption({f.style, f.exStyle, f.placement, f.rect, monitor, workArea},
+                              [this, w](Metric m) { return GetSystemMetric(m, w); });
     } else {
         g.window = GetWindowRect(w);
     }

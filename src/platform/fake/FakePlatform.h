@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/CaptionComposed.h"
 #include "platform/Platform.h"
 
 namespace platform::fake {
@@ -118,6 +119,9 @@ public:
     // Title bars answered as scripted (window, title bar, buttons, header bar) instead of reckoned
     // from the metrics; the monitor and work area are filled in as for any window.
     std::map<WindowHandle, CaptionGeometry> titleBars;
+    // What the desktop window manager of Windows Vista and later answers about a window, per window;
+    // answers it can use take the place of the reckoning from the metrics, as on Windows.
+    std::map<WindowHandle, CompositorAnswers> compositor;
     int menuChoice = -1;                        // what the next popup menu returns
     std::function<void()> duringMenu;           // runs while the menu is "open"
     std::function<void()> duringDrag;           // runs while the move loop is "running"

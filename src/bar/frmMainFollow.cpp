@@ -70,14 +70,13 @@ void frmMain::RideOn(platform::WindowHandle window) {
             SetLeft(ToTwips(caption.window.right) - Width() - ToTwips(3 * captionHeight) - 50);
         }
     } else {
-        // A fixed distance from the monitor's right edge, unless the buttons reach further: they end
-        // where the window does, at the monitor's edge or short of it (a taskbar on the right).
-        const forms::Twips fixed = ToTwips(caption.monitor.right) - 4600;
+        // The buttons end where the window does: at its monitor's right edge, or short of it (a
+        // taskbar on the right). Where they are not known, a fixed distance from that edge.
         if (buttons) {
             const int right = std::min(caption.monitor.right, caption.window.right);
-            SetLeft(std::min(fixed, ToTwips(right - *buttons) - Width() - 50));
+            SetLeft(ToTwips(right - *buttons) - Width() - 50);
         } else {
-            SetLeft(fixed);
+            SetLeft(ToTwips(caption.monitor.right) - 4600);
         }
     }
 }

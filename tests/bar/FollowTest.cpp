@@ -152,19 +152,19 @@ TEST_F(Follow, RidesTheFrameAndButtonsTheCompositorDraws) {
          {200, 100, 1000, 700},
          {true, {200, 100, 1000, 700}, PixelRect{207, 100, 993, 693}, PixelRect{655, 0, 793, 32}},
          {9295, 1680}},
-        // The buttons reach further in than the fixed 4600 twips leave room for.
+        // Maximised: left of the buttons, which reach further in than the fixed 4600 twips allow for.
         {"Windows 10 maximised on 1024 x 768 above a taskbar",
          96,
          kShowMaximized,
          {-8, -8, 1032, 736},
          {true, {-8, -8, 1032, 736}, PixelRect{0, 0, 1024, 728}, PixelRect{894, 8, 1032, 30}},
          {9760, 30}},
-        {"maximised, narrow buttons: the fixed distance",
+        {"maximised beside a taskbar 40 px wide on the right",
          96,
          kShowMaximized,
-         {-8, -8, 1032, 736},
-         {true, {-8, -8, 1032, 736}, PixelRect{0, 0, 1024, 728}, PixelRect{992, 8, 1032, 30}},
-         {10760, 30}},
+         {-8, -8, 992, 776},
+         {true, {-8, -8, 992, 776}, PixelRect{0, 0, 984, 768}, PixelRect{854, 8, 992, 30}},
+         {9160, 30}},
     };
     // Where the bar lands, against where it should, in pixels at the row's resolution.
     auto ridden = [&](int dpi, std::int32_t showCmd, PixelRect window,

@@ -88,6 +88,7 @@ frmMain::frmMain()
     lblTime.SetBackColor(ColorRef::System(SystemColor::Window));
     lblTime.SetAlignment(platform::TextAlign::Center);
     lblTime.SetFont(kClockFont);
+    lblTime.SetShrinkToFit(true);  // a 12-hour format ("1:49:58 PM") is wider than the cell
     lblTime.SetCaption("00:00:00");
 
     tmrCheck.onTimer = [this] { tmrCheck_Timer(); };

@@ -1,4 +1,4 @@
-// Platform family from the version record, and window translucency.
+// Platform family from the version record, and window translucency where layered windows exist.
 #include "core/PlatformFamily.h"
 
 #include "core/AppSettings.h"
@@ -6,6 +6,10 @@
 namespace core {
 
 std::string PlatformFamily;
+
+namespace {
+bool g_layeredWindows = false;
+}  // namespace
 
 std::string FamilyOf(const platform::OsVersion& v) {
     switch (v.platformId) {
@@ -25,12 +29,25 @@ std::string FamilyOf(const platform::OsVersion& v) {
     }
 }
 
+bool HasLayeredWindows(const platform::OsVersion& v) {
+    switch (v.platformId) {
+        case 1:
+            return false;
+        case 2:
+            return v.major >= 5;
+        default:
+            return true;
+    }
+}
+
 void DeterminePlatformFamily() {
-    PlatformFamily = FamilyOf(platform::Current().GetOsVersion());
+    const platform::OsVersion v = platform::Current().GetOsVersion();
+    PlatformFamily = FamilyOf(v);
+    g_layeredWindows = HasLayeredWindows(v);
 }
 
 void ApplyTransparency(platform::WindowHandle h) {
-    if (PlatformFamily != "XP" && PlatformFamily != "2K")
+    if (!g_layeredWindows)
         return;
     if (AppSettings.Trans < 1 || AppSettings.Trans > 255)
         return;

@@ -1,4 +1,4 @@
-// Which Windows family the program runs on, and the translucency that only some families allow.
+// Which Windows family the program runs on, and the translucency that only some systems allow.
 #pragma once
 
 #include <string>
@@ -11,9 +11,12 @@ namespace core {
 extern std::string PlatformFamily;
 
 std::string FamilyOf(const platform::OsVersion& v);
+// Layered windows exist on every NT system from 5.0 (2000) on, and are assumed where the version
+// query answers no Windows family at all (it failed, or the system is not Windows).
+bool HasLayeredWindows(const platform::OsVersion& v);
 void DeterminePlatformFamily();
 
-// Makes the window translucent by AppSettings.Trans on the families with layered windows.
+// Makes the window translucent by AppSettings.Trans where the system has layered windows.
 void ApplyTransparency(platform::WindowHandle h);
 
 }  // namespace core

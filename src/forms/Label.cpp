@@ -8,6 +8,12 @@
 
 namespace forms {
 
+namespace {
+int PixelHeight(double points, int dpi) {
+    return static_cast<int>(std::lround(points * dpi / 72.0));
+}
+}  // namespace
+
 void Label::SetCaption(std::string text) {
     if (Assign(caption_, std::move(text)))
         Invalidate();
@@ -77,18 +83,33 @@ void Label::Paint(platform::Canvas& canvas) const {
     }
     if (caption_.empty())
         return;
-    platform::Font font = font_;
-    if (shrinkToFit_) {
-        // Scaled by how much too wide it is, in quarter points, then down a quarter at a time for
-        // what the font's own rounding adds.
-        const int wide = canvas.TextWidth(caption_, font);
-        if (wide > r.Width() && r.Width() > 0) {
-            font.points = std::max(0.25, std::floor(font.points * r.Width() / wide * 4) / 4);
-            while (font.points > 0.25 && canvas.TextWidth(caption_, font) > r.Width())
-                font.points -= 0.25;
-        }
+    if (!shrinkToFit_) {
+        canvas.DrawText(r, caption_, font_, foreColor_.Resolve(), alignment_);
+        return;
     }
-    canvas.DrawText(r, caption_, font, foreColor_.Resolve(), alignment_);
+    const platform::Font fitted = FittedFont(canvas, r.Width());
+    // The smaller line sits in the middle of the one the full size would take.
+    const int dpi = platform::Current().ScreenDpi();
+    r.top += (PixelHeight(font_.points, dpi) - PixelHeight(fitted.points, dpi)) / 2;
+    canvas.DrawText(r, caption_, fitted, foreColor_.Resolve(), alignment_);
+}
+
+// One pixel of height at a time, from an estimate that takes the width as proportional to the size;
+// the full size is measured once when it fits. Nothing smaller than a few pixels is tried.
+platform::Font Label::FittedFont(platform::Canvas& canvas, int width) const {
+    const int full = canvas.TextWidth(caption_, font_);
+    if (full <= width || full <= 0)
+        return font_;
+    const int dpi = platform::Current().ScreenDpi();
+    constexpr int kSmallestPixels = 6;
+    int pixels = PixelHeight(font_.points, dpi) * std::max(width, 0) / full;
+    pixels = std::clamp(pixels, kSmallestPixels, std::max(PixelHeight(font_.points, dpi) - 1, kSmallestPixels));
+    platform::Font font = font_;
+    for (;; --pixels) {
+        font.points = pixels * 72.0 / dpi;
+        if (pixels <= kSmallestPixels || canvas.TextWidth(caption_, font) <= width)
+            return font;
+    }
 }
 
 void Label::MouseDown(int button, int shift, Twips x, Twips y) {

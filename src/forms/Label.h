@@ -32,7 +32,8 @@ public:
     const platform::Font& Font() const { return font_; }
     void SetFont(platform::Font f);
     void SetAlignment(platform::TextAlign a);
-    // A caption wider than the label is drawn in a font made smaller until it fits, never cut.
+    // A caption too wide for the label is drawn at the largest size of its font that fits, centred
+    // on the line the full size would take, rather than cut.
     void SetShrinkToFit(bool shrink);
     // The pointer's shape while it is over the label (a hand over a link).
     platform::PointerShape MousePointer() const { return mousePointer_; }
@@ -52,6 +53,8 @@ public:
 
 private:
     void BoundsChanged() override;
+    // The font the caption is drawn in within a box `width` pixels wide.
+    platform::Font FittedFont(platform::Canvas& canvas, int width) const;
 
     std::string caption_;
     std::string toolTip_;

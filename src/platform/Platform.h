@@ -54,7 +54,7 @@ public:
     virtual void FrameRect(const PixelRect& r, Color c) = 0;
     // One line of text at the top of r, clipped to r.
     virtual void DrawText(const PixelRect& r, std::string_view utf8, const Font& font, Color c, TextAlign align) = 0;
-    // The width in pixels that DrawText takes for this text in this font.
+    // How many pixels wide DrawText would make one line of this text in this font.
     virtual int TextWidth(std::string_view utf8, const Font& font) = 0;
     // The program's own icon (the one its windows carry) scaled to fill r, blended over what is
     // there where the icon is transparent.

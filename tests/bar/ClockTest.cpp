@@ -30,6 +30,41 @@ TEST_F(Clock, ShowsTheTimeWithTheDateAsTooltip) {
     EXPECT_EQ(Bar().lblTime.ToolTipText(), "2003/10/01");
 }
 
+// A time text wider than the clock's cell is drawn whole, at the largest size that fits; one that
+// fits keeps the clock's font.
+TEST_F(Clock, ATimeTooWideForTheCellIsDrawnWholeAtTheLargestSizeThatFits) {
+    const struct {
+        int dpi;
+        bool twelveHour;
+        const char* text;
+    } cases[] = {{96, false, "22:49:58"}, {96, true, "10:49:58 PM"}, {144, true, "10:49:58 PM"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << " dpi, " << c.text);
+        fake.ChangeDpi(c.dpi);
+        fake.twelveHourClock = c.twelveHour;
+        fake.localTime = {2003, 10, 1, 22, 49, 58, 3};
+        fake.Advance(500);
+        const platform::PixelRect cell = Bar().lblTime.PixelBounds();
+        const int room = cell.Width() - 2;  // inside its border
+        const auto ops = fake.Paint(Bar().hWnd());
+        const auto text = std::find_if(ops.begin(), ops.end(), [&](const platform::fake::DrawOp& op) {
+            return op.kind == platform::fake::DrawOp::Text && op.text == c.text;
+        });
+        ASSERT_NE(text, ops.end());
+        const platform::Font& full = Bar().lblTime.Font();
+        if (platform::fake::FakeTextWidth(c.text, full, c.dpi) <= room) {
+            EXPECT_EQ(text->font, full);
+            EXPECT_EQ(text->rect.top, cell.top + 1);
+            continue;
+        }
+        EXPECT_LE(platform::fake::FakeTextWidth(c.text, text->font, c.dpi), room);
+        platform::Font larger = text->font;
+        larger.points += 72.0 / c.dpi;  // one pixel more
+        EXPECT_GT(platform::fake::FakeTextWidth(c.text, larger, c.dpi), room);
+        EXPECT_GT(text->rect.top, cell.top + 1);  // centred on the full size's line
+    }
+}
+
 TEST_F(Clock, RestingOnTheBarOpensThePopupAfterASecondAndLeavingClosesIt) {
     fake.PointTo({200, 60});
     fake.Advance(500);  // a clock tick arms the trigger

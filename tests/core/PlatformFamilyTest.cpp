@@ -22,6 +22,7 @@ protected:
     }
 };
 
+// Vista and later keep no family of their own, but have layered windows as 2000 and XP do.
 TEST_F(PlatformFamily, DecidesFamilyAndTranslucency) {
     const struct {
         platform::OsVersion version;
@@ -29,7 +30,8 @@ TEST_F(PlatformFamily, DecidesFamilyAndTranslucency) {
         bool translucent;
     } cases[] = {{{1, 4, 0}, "95", false},  {{1, 4, 10}, "98", false}, {{1, 4, 90}, "ME", false},
                  {{2, 3, 51}, "NT", false}, {{2, 4, 0}, "NT", false},  {{2, 5, 0}, "2K", true},
-                 {{2, 5, 1}, "XP", true},   {{2, 5, 2}, "XP", true},   {{2, 6, 0}, "", false},
+                 {{2, 5, 1}, "XP", true},   {{2, 5, 2}, "XP", true},   {{1, 5, 0}, "95", false},
+                 {{2, 6, 0}, "", true},     {{2, 6, 3}, "", true},     {{2, 10, 0}, "", true},
                  {{0, 0, 0}, "XP", true},   {{0, 9, 9}, "XP", true},   {{3, 1, 0}, "XP", true}};
     core::AppSettings.Trans = 100;
     for (const auto& c : cases) {

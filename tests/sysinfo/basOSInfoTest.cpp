@@ -24,6 +24,15 @@ platform::VersionRecord Nt(std::uint32_t major,
     return {true, extended, 2, major, minor, 2600, csd, productType, suite};
 }
 
+// Vista and later as RtlGetVersion reports them: extended, with their own build numbers.
+platform::VersionRecord Nt6(std::uint32_t major,
+                            std::uint32_t minor,
+                            std::uint32_t build,
+                            std::uint8_t productType,
+                            const char* csd = "") {
+    return {true, true, 2, major, minor, build, csd, productType, 0x100};
+}
+
 const VersionCase kVersions[] = {
     {"95: service text glued on, before the build", Win9x(0, 0x040003B6, " C"), "Windows 95 C Build: 950"},
     {"98: no service text", Win9x(10, 0x040A08AE, " A "), "Windows 98 Build: 2222"},
@@ -48,7 +57,24 @@ const VersionCase kVersions[] = {
     {"5.1 server", Nt(5, 1, "Service Pack 1", true, 3), "Windows 2002 .NET Server Service Pack 1"},
     {"5.1 without the extended record", Nt(5, 1, "", false, 1, 0x200), "Windows XP"},
     {"5.2", Nt(5, 2, "Service Pack 2", true, 3), "Windows Whistlar later Service Pack 2"},
-    {"6.1", Nt(6, 1, "", true, 1), "Windows Whistlar later"},
+    {"Vista", Nt6(6, 0, 6002, 1, "Service Pack 2"), "Windows Vista Build: 6002 Service Pack 2"},
+    {"Server 2008", Nt6(6, 0, 6001, 3, "Service Pack 1"), "Windows Server 2008 Build: 6001 Service Pack 1"},
+    {"7", Nt6(6, 1, 7601, 1, "Service Pack 1"), "Windows 7 Build: 7601 Service Pack 1"},
+    {"Server 2008 R2 as a domain controller", Nt6(6, 1, 7600, 2), "Windows Server 2008 R2 Build: 7600"},
+    {"8", Nt6(6, 2, 9200, 1), "Windows 8 Build: 9200"},
+    {"Server 2012", Nt6(6, 2, 9200, 3), "Windows Server 2012 Build: 9200"},
+    {"8.1", Nt6(6, 3, 9600, 1), "Windows 8.1 Build: 9600"},
+    {"Server 2012 R2", Nt6(6, 3, 9600, 3), "Windows Server 2012 R2 Build: 9600"},
+    {"10 1507", Nt6(10, 0, 10240, 1), "Windows 10 Build: 10240"},
+    {"10 22H2", Nt6(10, 0, 19045, 1), "Windows 10 Build: 19045"},
+    {"11 at its first build", Nt6(10, 0, 22000, 1), "Windows 11 Build: 22000"},
+    {"11 24H2", Nt6(10, 0, 26100, 1), "Windows 11 Build: 26100"},
+    {"Server 2016", Nt6(10, 0, 14393, 3), "Windows Server 2016 Build: 14393"},
+    {"Server 2019", Nt6(10, 0, 17763, 3), "Windows Server 2019 Build: 17763"},
+    {"Server 2022", Nt6(10, 0, 20348, 2), "Windows Server 2022 Build: 20348"},
+    {"Server 2025", Nt6(10, 0, 26100, 3), "Windows Server 2025 Build: 26100"},
+    {"6.x not known yet", Nt6(6, 4, 9841, 1), "Windows Whistlar later"},
+    {"a version after 10.0", Nt6(11, 0, 30000, 1, "X"), "Windows Whistlar later X"},
     {"another platform id", {true, true, 3, 5, 1, 0, "", 1, 0}, ""},
     {"the plain query failed", {false, true, 2, 5, 1, 0, "", 1, 0}, ""},
 };

@@ -1,6 +1,7 @@
 // The fake platform's bookkeeping and its virtual clock.
 #include "platform/fake/FakePlatform.h"
 
+#include <cmath>
 #include <cstdio>
 #include <stdexcept>
 
@@ -10,29 +11,30 @@
 
 namespace platform::fake {
 
+int FakeTextWidth(std::string_view utf8, const Font& font, int dpi) {
+    int characters = 0;
+    for (const char c : utf8)
+        characters += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    const double pixels = std::round(font.points * dpi / 72.0);
+    return static_cast<int>(std::lround(characters * pixels * 0.6));
+}
+
 namespace {
 
 class RecordingCanvas : public Canvas {
 public:
+    explicit RecordingCanvas(int dpi) : dpi_(dpi) {}
     std::vector<DrawOp> ops;
+    int TextWidth(std::string_view s, const Font& f) override { return FakeTextWidth(s, f, dpi_); }
     void FillRect(const PixelRect& r, Color c) override { ops.push_back({DrawOp::Fill, r, c, {}, {}, {}}); }
     void FrameRect(const PixelRect& r, Color c) override { ops.push_back({DrawOp::Frame, r, c, {}, {}, {}}); }
     void DrawText(const PixelRect& r, std::string_view s, const Font& f, Color c, TextAlign a) override {
         ops.push_back({DrawOp::Text, r, c, std::string(s), f, a});
     }
     void DrawProgramIcon(const PixelRect& r) override { ops.push_back({DrawOp::Icon, r, {}, {}, {}, {}}); }
-    // Half an em for a one-byte character, a whole em for any other, at 96 dpi.
-    int TextWidth(std::string_view s, const Font& f) override {
-        double ems = 0;
-        for (std::size_t i = 0; i < s.size(); ++i) {
-            const auto c = static_cast<unsigned char>(s[i]);
-            if (c < 0x80)
-                ems += 0.5;
-            else if (c >= 0xC0)
-                ems += 1;
-        }
-        return static_cast<int>(ems * f.points * 96 / 72 + 0.5);
-    }
+
+private:
+    int dpi_;
 };
 
 }  // namespace
@@ -198,7 +200,7 @@ void FakePlatform::Advance(std::uint64_t ms) {
 }
 
 std::vector<DrawOp> FakePlatform::Paint(WindowHandle w, std::optional<PixelRect> area) {
-    RecordingCanvas canvas;
+    RecordingCanvas canvas(dpi);
     if (area)
         canvas.SetPaintArea(*area);
     Window(w).listener->OnPaint(canvas);
@@ -292,6 +294,11 @@ LocalTime FakePlatform::Now() {
 
 std::string FakePlatform::FormatTime(const LocalTime& t) {
     char buf[32];
+    if (twelveHourClock) {
+        std::snprintf(buf, sizeof buf, "%d:%02d:%02d %s", (t.hour + 11) % 12 + 1, t.minute, t.second,
+                      t.hour < 12 ? "AM" : "PM");
+        return buf;
+    }
     std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", t.hour, t.minute, t.second);
     return buf;
 }
@@ -470,8 +477,14 @@ CaptionGeometry FakePlatform::GetCaptionGeometry(WindowHandle w) {
         g = scripted->second;
     } else if (other != foreign.end()) {
         const ForeignWindow& f = other->second;
-        g = ReckonCaption({f.style, f.exStyle, f.placement, f.rect, monitor, workArea},
-                          [this, w](Metric m) { return GetSystemMetric(m, w); });
+        const auto answers = compositor.find(w);
+        const bool riding = f.placement.showCmd == kShowNormal || f.placement.showCmd == kShowMaximized;
+        if (std::optional<CaptionGeometry> composed =
+                answers != compositor.end() && riding ? ComposedCaption(answers->second) : std::nullopt)
+            g = *composed;
+        else
+            g = ReckonCaption({f.style, f.exStyle, f.placement, f.rect, monitor, workArea},
+                              [this, w](Metric m) { return GetSystemMetric(m, w); });
     } else {
         g.window = GetWindowRect(w);
     }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/CaptionComposed.h"
 #include "platform/Platform.h"
 
 namespace platform::fake {
@@ -74,6 +75,9 @@ struct ProcessExited {
     int code = 0;
 };
 
+// How wide the fake's canvas measures a line of text: every character 0.6 of the font's pixel height.
+int FakeTextWidth(std::string_view utf8, const Font& font, int dpi);
+
 // One drawing call made while painting.
 struct DrawOp {
     enum Kind { Fill, Frame, Text, Icon } kind = Fill;
@@ -102,6 +106,7 @@ public:
     PowerStatus power;
     PixelPoint cursor;
     LocalTime localTime{2003, 10, 1, 12, 0, 0, 3};
+    bool twelveHourClock = false;  // the user's time format: "1:49:58 PM" rather than "13:49:58"
     // Runs while a message box is "open", e.g. to let timers tick inside it.
     std::function<void(const RecordedMessageBox&)> duringMessageBox;
     std::map<WindowHandle, ForeignWindow> foreign;  // other programs' windows
@@ -117,6 +122,9 @@ public:
     // Title bars answered as scripted (window, title bar, buttons, header bar) instead of reckoned
     // from the metrics; the monitor and work area are filled in as for any window.
     std::map<WindowHandle, CaptionGeometry> titleBars;
+    // What the desktop window manager of Windows Vista and later answers about a window, per window;
+    // answers it can use take the place of the reckoning from the metrics, as on Windows.
+    std::map<WindowHandle, CompositorAnswers> compositor;
     int menuChoice = -1;                        // what the next popup menu returns
     std::function<void()> duringMenu;           // runs while the menu is "open"
     std::function<void()> duringDrag;           // runs while the move loop is "running"

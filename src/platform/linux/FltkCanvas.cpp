@@ -55,6 +55,8 @@ void FltkCanvas::DrawText(const PixelRect& r, std::string_view utf8, const Font&
 }
 
 int FltkCanvas::TextWidth(std::string_view utf8, const Font& font) {
+    if (utf8.empty())
+        return 0;
     fl_font(static_cast<Fl_Font>(FltkFontFor(font)), static_cast<Fl_Fontsize>(PixelsFromPoints(font.points)));
     return static_cast<int>(std::lround(fl_width(utf8.data(), static_cast<int>(utf8.size()))));
 }

@@ -13,6 +13,7 @@ public:
     void FillRect(const PixelRect& r, Color c) override;
     void FrameRect(const PixelRect& r, Color c) override;
     void DrawText(const PixelRect& r, std::string_view utf8, const Font& font, Color c, TextAlign align) override;
+    // fl_width in the font.
     int TextWidth(std::string_view utf8, const Font& font) override;
     void DrawProgramIcon(const PixelRect& r) override;
 

@@ -72,9 +72,14 @@ std::string Strftime(const char* format, const LocalTime& t, locale_t loc) {
     return std::string(buffer, n);
 }
 
-std::size_t Utf8Length(std::string_view s) {
-    return static_cast<std::size_t>(
-        std::count_if(s.begin(), s.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
+// Columns as a terminal counts them, near enough: a character beyond ASCII takes two.
+std::size_t Columns(std::string_view s) {
+    std::size_t columns = 0;
+    for (const char c : s) {
+        const auto byte = static_cast<unsigned char>(c);
+        columns += byte < 0x80 ? 1 : (byte & 0xC0) == 0xC0 ? 2 : 0;
+    }
+    return columns;
 }
 
 locale_t Utf8OrC(locale_t loc) {
@@ -267,9 +272,9 @@ std::string FormatShortDate(const LocalTime& t) {
 }
 
 std::string FormatTimeOfDay(const LocalTime& t, locale_t loc) {
-    constexpr std::size_t kClockCellCharacters = 8;
+    constexpr std::size_t kClockColumns = 11;  // "07:30:00 PM"
     std::string text = Strftime("%X", t, Utf8OrC(loc));
-    if (text.empty() || Utf8Length(text) > kClockCellCharacters)
+    if (text.empty() || Columns(text) > kClockColumns)
         text = Strftime("%H:%M:%S", t, CLocale());
     return text;
 }

@@ -40,8 +40,9 @@ std::vector<SupplyFiles> ReadPowerSupplies(const std::string& folder);
 // The wall clock in the local time zone; a changed zone shows from the next call.
 LocalTime QueryLocalTime();
 
-// The time in the user's format (LC_TIME's "%X") when that is at most 8 characters, which is what
-// the clock cell holds; otherwise "%H:%M:%S". A 12-hour "07:30:00 PM" or "19時30分00秒" falls back.
+// The time in the user's format (LC_TIME's "%X"; the clock draws a 12-hour "07:30:00 PM" smaller),
+// or "%H:%M:%S" where that is empty or wider than 11 columns (a character beyond ASCII taking two):
+// "19時30分00秒" would be drawn too small to read.
 std::string FormatTimeOfDay(const LocalTime& t);
 // The date in the user's short format (LC_TIME's "%x").
 std::string FormatShortDate(const LocalTime& t);

@@ -3,6 +3,7 @@
 #include <utility>
 
 // The Windows headers first: they rename DrawText, which Platform.h declares.
+#include "platform/win32/Compositor.h"
 #include "platform/win32/DpiScaling.h"
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/Win32Platform.h"
@@ -126,8 +127,9 @@ PixelRect Win32Platform::GetMonitorRect(WindowHandle w) {
     return MonitorAndWorkArea(w).first;
 }
 
-// The classic metrics of the window's styles; Windows draws the caption buttons as wide as the
-// caption is high, so their reach is left to that measure.
+// Where the desktop window manager draws the window (Vista and later with composition on), its
+// visible frame and caption buttons. Elsewhere, or where its answers cannot be used, the classic
+// metrics of the window's styles, with the caption buttons as wide as the caption is high.
 CaptionGeometry Win32Platform::GetCaptionGeometry(WindowHandle w) {
     const auto [monitor, workArea] = MonitorAndWorkArea(w);
     ReckoningInput in;
@@ -137,9 +139,15 @@ CaptionGeometry Win32Platform::GetCaptionGeometry(WindowHandle w) {
         in.outer = w == 0 ? PixelRect{} : GetWindowRect(w);
         return ReckonCaption(in, [](Metric) { return 0; });
     }
+    in.placement = GetWindowPlacement(w);
+    const bool riding = in.placement.showCmd == kShowNormal || in.placement.showCmd == kShowMaximized;
+    if (std::optional<CaptionGeometry> composed = riding ? ComposedCaption(AskCompositor(HwndOf(w))) : std::nullopt) {
+        composed->monitor = monitor;
+        composed->workArea = workArea;
+        return *composed;
+    }
     in.style = GetWindowStyle(w);
     in.exStyle = GetWindowExStyle(w);
-    in.placement = GetWindowPlacement(w);
     in.outer = GetWindowRect(w);
     return ReckonCaption(in, [&](Metric m) { return GetSystemMetric(m, w); });
 }

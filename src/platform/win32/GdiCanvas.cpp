@@ -93,7 +93,7 @@ int GdiCanvas::TextWidth(std::string_view utf8, const Font& font) {
     const std::wstring text = WideFromUtf8(utf8);
     ::SelectObject(dc_, fonts_.Get(font));
     SIZE size{};
-    if (!::GetTextExtentPoint32W(dc_, text.data(), static_cast<int>(text.size()), &size))
+    if (text.empty() || !::GetTextExtentPoint32W(dc_, text.data(), static_cast<int>(text.size()), &size))
         return 0;
     return size.cx;
 }

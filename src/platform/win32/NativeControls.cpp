@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/win32/GdiCanvas.h"
+#include "platform/win32/SystemLibrary.h"
 #include "platform/win32/TextConversion.h"
 
 namespace platform::win32 {
@@ -219,6 +220,12 @@ HWND CreateBalloonTip(HWND form, HWND control, const BalloonTip& tip) {
                                     ::GetModuleHandleW(nullptr), nullptr);
     if (!window)
         return nullptr;
+    // With visual styles (common controls 6) the theme draws the text and ignores its colour: this
+    // tooltip alone is drawn without the theme, so the text keeps the colour asked for.
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, const wchar_t*, const wchar_t*);
+    static const auto setWindowTheme = SystemFunction<SetWindowThemeFn>(L"uxtheme.dll", "SetWindowTheme");
+    if (setWindowTheme)
+        setWindowTheme(window, L"", L"");
     ::SendMessageW(window, TTM_SETMAXTIPWIDTH, 0, tip.maxWidth);
     ::SendMessageW(window, TTM_SETTIPTEXTCOLOR, ColorRefOf(tip.textColor), 0);
     const std::wstring title = WideFromUtf8(tip.title);

@@ -88,6 +88,28 @@ private:
     HKEY key_ = nullptr;
 };
 
+// RtlGetVersion answers the system's true version whatever compatibility the program declares; it
+// is in every ntdll from Windows 2000 on, looked up at run time like the program's other newer calls.
+using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOEXW*);
+
+bool TrueVersion(OSVERSIONINFOEXW& info) {
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    if (!ntdll)
+        return false;
+    const auto rtlGetVersion =
+        reinterpret_cast<RtlGetVersionFn>(reinterpret_cast<void (*)()>(::GetProcAddress(ntdll, "RtlGetVersion")));
+    info = OSVERSIONINFOEXW{};
+    info.dwOSVersionInfoSize = sizeof info;
+    return rtlGetVersion && rtlGetVersion(&info) == 0;  // STATUS_SUCCESS
+}
+
+// Text before the first NUL of a wide buffer the system filled.
+template <std::size_t N>
+std::string WideBufferText(const wchar_t (&data)[N]) {
+    const std::wstring_view text(data, N);
+    return Utf8FromWide(text.substr(0, text.find(L'\0')));
+}
+
 }  // namespace
 
 std::string QueryComputerName() {
@@ -124,6 +146,18 @@ VersionRecord QueryVersionRecord() {
     if (v.extended) {
         v.productType = extended.wProductType;
         v.suiteMask = extended.wSuiteMask;
+    }
+    // From Vista on GetVersionEx answers what the manifest declares (6.2 without a declaration of
+    // 8.1 or 10); the NT family's true version, build and edition come from ntdll.
+    OSVERSIONINFOEXW truth;
+    if (v.platformId == VER_PLATFORM_WIN32_NT && v.major >= 6 && TrueVersion(truth)) {
+        v.extended = true;
+        v.major = truth.dwMajorVersion;
+        v.minor = truth.dwMinorVersion;
+        v.build = truth.dwBuildNumber;
+        v.servicePack = WideBufferText(truth.szCSDVersion);
+        v.productType = truth.wProductType;
+        v.suiteMask = truth.wSuiteMask;
     }
     return v;
 }

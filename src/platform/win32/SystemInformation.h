@@ -16,7 +16,8 @@ namespace platform::win32 {
 std::string QueryComputerName();
 std::string QueryUserName();
 
-// GetVersionExA with the extended record (156 bytes), then with the plain one (148 bytes).
+// GetVersionExA with the extended record (156 bytes), then with the plain one (148 bytes); from
+// version 6 on, the version, build, service pack and edition as RtlGetVersion tells them.
 VersionRecord QueryVersionRecord();
 
 // GetAdaptersInfo: the size query, then the list into a buffer of the size it asked for. Each record

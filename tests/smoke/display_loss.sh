@@ -7,6 +7,7 @@
 set -euo pipefail
 
 tag=display_loss class='^Vigilon$'
+px() { echo $(((2 * $1 * 96 + 1440) / 2880)); }  # twips to pixels at 96 dpi
 source "$(dirname "$0")/smoke_lib.sh"
 cp "$(readlink -f "$1")" "$work/vigilon"
 exe=$work/vigilon

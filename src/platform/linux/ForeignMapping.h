@@ -7,7 +7,7 @@
 
 #include "platform/Platform.h"
 #include "platform/linux/WindowManager.h"
-#include "platform/linux/XProperties.h"
+#include "platform/linux/PropertyValues.h"
 
 namespace platform::x11 {
 

@@ -60,4 +60,9 @@ std::optional<FrameExtents> ExtentsFrom(const std::vector<unsigned long>& items)
                         static_cast<int>(items[3])};
 }
 
+PixelRect OuterFromBox(const PixelRect& box, const std::optional<FrameExtents>& extents) {
+    const FrameExtents e = extents.value_or(FrameExtents{});
+    return {box.left - e.left, box.top - e.top, box.right + e.right, box.bottom + e.bottom};
+}
+
 }  // namespace platform::x11

@@ -11,6 +11,8 @@
 
 namespace platform::x11 {
 
+using XWindowId = unsigned long;
+
 // The actions the manager allows on a window (_NET_WM_ALLOWED_ACTIONS).
 struct WmActions {
     bool minimize = false;
@@ -50,5 +52,9 @@ WindowKind KindFrom(const std::vector<unsigned long>& types, bool transient, con
 // Left, right, top, bottom of _NET_FRAME_EXTENTS (or _GTK_FRAME_EXTENTS): nullopt unless there are
 // exactly four, each inside 0..kMaxExtent (the property is anyone's to set).
 std::optional<FrameExtents> ExtentsFrom(const std::vector<unsigned long>& items);
+
+// A window's border box grown by its frame extents (none when there are none): the frame's outer
+// rectangle.
+PixelRect OuterFromBox(const PixelRect& box, const std::optional<FrameExtents>& extents);
 
 }  // namespace platform::x11

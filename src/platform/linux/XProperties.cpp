@@ -111,11 +111,6 @@ std::optional<PixelRect> ReadBorderBox(XWindowId w) {
     return PixelRect{x - b, y - b, x + static_cast<int>(width) + b, y + static_cast<int>(height) + b};
 }
 
-PixelRect OuterFromBox(const PixelRect& box, const std::optional<FrameExtents>& extents) {
-    const FrameExtents e = extents.value_or(FrameExtents{});
-    return {box.left - e.left, box.top - e.top, box.right + e.right, box.bottom + e.bottom};
-}
-
 std::optional<PixelRect> ReadOuterRect(XWindowId w) {
     const std::optional<PixelRect> box = ReadBorderBox(w);
     if (!box)

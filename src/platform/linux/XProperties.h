@@ -13,7 +13,6 @@
 
 namespace platform::x11 {
 
-using XWindowId = unsigned long;
 
 // The root's _NET_ACTIVE_WINDOW; 0 when there is none.
 XWindowId ReadActiveWindow();
@@ -35,8 +34,6 @@ std::optional<FrameExtents> ReadExtents(XWindowId w);
 
 // The window's client area with its X border, in root coordinates; nullopt when the window is gone.
 std::optional<PixelRect> ReadBorderBox(XWindowId w);
-// That box grown by the frame extents (none when there are none): the frame's outer rectangle.
-PixelRect OuterFromBox(const PixelRect& box, const std::optional<FrameExtents>& extents);
 // Both in one: the outer rectangle of the window's frame in root coordinates; nullopt when it is gone.
 std::optional<PixelRect> ReadOuterRect(XWindowId w);
 

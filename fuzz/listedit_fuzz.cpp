@@ -68,8 +68,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
             ::close(report[0]);
             ::prctl(PR_SET_PDEATHSIG, SIGTERM);  // the server ends with the target
             const std::string fd = std::to_string(report[1]);
-            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-                     "640x480x24", static_cast<char*>(nullptr));
+            ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0", "640x480x24",
+                     static_cast<char*>(nullptr));
             ::_exit(127);
         }
         ::close(report[1]);

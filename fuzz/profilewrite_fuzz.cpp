@@ -103,7 +103,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool utf16 = posix::DecodeProfileText(original).encoding != posix::ProfileEncoding::Bytes;
 
     std::map<std::pair<std::string, std::string>, std::string> model;  // what each written key holds
-    std::vector<std::string> touched;                                   // keys any save set, lower case
+    std::vector<std::string> touched;                                  // keys any save set, lower case
     std::string before = original;
     for (const Save& save : saves) {
         bool writable = true;  // no keys at all: the file is written as it was
@@ -133,7 +133,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& [name, value] : model) {
         if (utf16 && !(ascii(name.first) && ascii(name.second)))
             continue;
-        const std::string read = profile::ReadString(path, name.first, name.second, "\n", 1 << 20);  // no value holds a line break
+        const std::string read =
+            profile::ReadString(path, name.first, name.second, "\n", 1 << 20);  // no value holds a line break
         if (read == "\n" || (!utf16 && read != value))
             std::abort();
     }

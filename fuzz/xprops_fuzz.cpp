@@ -31,14 +31,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool transient = (data[1] & 1) != 0;
     // Small atom numbers, so the items often name them; 0 stands for an atom the server lacks.
     KnownAtoms atoms;
-    unsigned long* known[] = {&atoms.actionMinimize,    &atoms.actionMaximizeHorz, &atoms.actionMaximizeVert,
-                              &atoms.actionResize,      &atoms.stateHidden,        &atoms.stateMaximizedVert,
-                              &atoms.stateMaximizedHorz, &atoms.typeUtility,       &atoms.typeToolbar,
-                              &atoms.typeDialog,        &atoms.typeNormal};
+    unsigned long* known[] = {&atoms.actionMinimize,     &atoms.actionMaximizeHorz, &atoms.actionMaximizeVert,
+                              &atoms.actionResize,       &atoms.stateHidden,        &atoms.stateMaximizedVert,
+                              &atoms.stateMaximizedHorz, &atoms.typeUtility,        &atoms.typeToolbar,
+                              &atoms.typeDialog,         &atoms.typeNormal};
     for (std::size_t i = 0; i < std::size(known); ++i)
         *known[i] = (data[2] + i * data[3]) % 16;
-    const PixelRect box{static_cast<std::int16_t>(data[4] << 8 | data[5]), static_cast<std::int16_t>(data[6] << 8 | data[7]),
-                        0, 0};
+    const PixelRect box{static_cast<std::int16_t>(data[4] << 8 | data[5]),
+                        static_cast<std::int16_t>(data[6] << 8 | data[7]), 0, 0};
     const PixelRect boxed{box.left, box.top, box.left + 65535, box.top + 65535};
 
     const std::vector<long> raw = Longs(std::string_view(reinterpret_cast<const char*>(data + 8), size - 8));

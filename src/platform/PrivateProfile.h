@@ -44,6 +44,9 @@ bool WriteString(std::string_view path,
 // none is (and the old file stays whole). Lines of other keys keep every byte. False, with the reason in
 // *error, when nothing was written.
 using Entries = std::vector<std::pair<std::string, std::string>>;
-bool WriteStrings(std::string_view path, std::string_view section, const Entries& entries, std::string* error = nullptr);
+bool WriteStrings(std::string_view path,
+                  std::string_view section,
+                  const Entries& entries,
+                  std::string* error = nullptr);
 
 }  // namespace platform::profile

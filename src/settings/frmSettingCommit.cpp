@@ -65,7 +65,8 @@ bool frmSetting::CommitSetting() {
             changed.push_back(texts[i]);
     }
     if (!changed.empty() && !basINIFile::WriteINIStrings(basINIFile::kSection, changed)) {
-        Warn("設定を保存できませんでした。\r\n" + basINIFile::SettingsFilePath() + "\r\n" + basINIFile::LastWriteError());
+        Warn("設定を保存できませんでした。\r\n" + basINIFile::SettingsFilePath() + "\r\n" +
+             basINIFile::LastWriteError());
         return false;
     }
     unchanged_ = texts;

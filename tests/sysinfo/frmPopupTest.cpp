@@ -168,8 +168,8 @@ TEST_F(Popup, NeverCoversTheBarWhereNeitherBelowNorAboveFits) {
         Open(c.barLeft, c.barTop);
         const platform::PixelRect bar = fake.GetWindowRect(frmMain::Get().hWnd());
         EXPECT_EQ(Rect(), c.popup) << c.what;
-        const bool overlaps = Rect().left < bar.right && bar.left < Rect().right && Rect().top < bar.bottom &&
-                              bar.top < Rect().bottom;
+        const bool overlaps =
+            Rect().left < bar.right && bar.left < Rect().right && Rect().top < bar.bottom && bar.top < Rect().bottom;
         EXPECT_FALSE(overlaps) << c.what;
     }
 }

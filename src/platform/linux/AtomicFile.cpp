@@ -1,8 +1,8 @@
 // Bounded whole-file reads, and replacement through a synced temporary file and rename(2).
 #include "platform/linux/AtomicFile.h"
 
-#include <fcntl.h>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>

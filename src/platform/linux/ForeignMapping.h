@@ -6,8 +6,8 @@
 #include <optional>
 
 #include "platform/Platform.h"
-#include "platform/linux/WindowManager.h"
 #include "platform/linux/PropertyValues.h"
+#include "platform/linux/WindowManager.h"
 
 namespace platform::x11 {
 

@@ -250,14 +250,17 @@ void LinuxPlatform::ShowMessageBox(std::string_view text, std::string_view capti
 
 bool LinuxPlatform::AcquireSingleInstance(std::string_view name) {
     // One bar per X display, as Windows has one per session.
-    const posix::LockResult result = posix::AcquireInstanceLock(posix::LockNameForDisplay(name, std::getenv("DISPLAY")));
+    const posix::LockResult result =
+        posix::AcquireInstanceLock(posix::LockNameForDisplay(name, std::getenv("DISPLAY")));
     if (result == posix::LockResult::NoPrivatePlace) {
         // Without a lock of our own a second bar could run; better not to start than to start twice.
-        std::fprintf(stderr, "vigilon: no private folder for the lock file (the one under the temporary folder "
-                             "belongs to someone else); not starting\n");
-        ShowMessageBox("Vigilonを起動できません。\r\n起動中かどうかを確かめるためのロックファイルを置ける、"
-                       "自分専用のフォルダーがありません（一時フォルダーの vigilon-<ユーザーID> が他のユーザーのものです）。",
-                       "Vigilon", MessageIcon::Exclamation);
+        std::fprintf(stderr,
+                     "vigilon: no private folder for the lock file (the one under the temporary folder "
+                     "belongs to someone else); not starting\n");
+        ShowMessageBox(
+            "Vigilonを起動できません。\r\n起動中かどうかを確かめるためのロックファイルを置ける、"
+            "自分専用のフォルダーがありません（一時フォルダーの vigilon-<ユーザーID> が他のユーザーのものです）。",
+            "Vigilon", MessageIcon::Exclamation);
         ExitProcess(1);
     }
     return result == posix::LockResult::Acquired;

@@ -204,9 +204,8 @@ bool WriteStrings(std::string_view path, std::string_view section, const Entries
     if (cache.path == file)
         cache = {};
     auto saved = std::make_shared<Saved>();
-    if (!Within(file, [file, section = std::string(section), entries, saved] {
-            *saved = SaveNow(file, section, entries);
-        })) {
+    if (!Within(file,
+                [file, section = std::string(section), entries, saved] { *saved = SaveNow(file, section, entries); })) {
         // The save goes on on its own; it leaves either the old file or the new one.
         return fail(std::strerror(ETIMEDOUT));
     }

@@ -3,9 +3,9 @@
 #include "platform/linux/SingleInstance.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <pwd.h>
 #include <unistd.h>
 
 #include <cerrno>

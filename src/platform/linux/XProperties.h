@@ -13,7 +13,6 @@
 
 namespace platform::x11 {
 
-
 // The root's _NET_ACTIVE_WINDOW; 0 when there is none.
 XWindowId ReadActiveWindow();
 

@@ -126,7 +126,8 @@ bool WriteStrings(std::string_view path, std::string_view section, const Entries
     if (outcome.result == win32::CopyResult::NoCopyPossible)
         return WriteInPlace(path, section, entries, error);
     if (error)
-        *error = outcome.notAFile ? std::string("通常のファイルではありません (パイプ、デバイスなど)") : SystemMessage(outcome.code);
+        *error = outcome.notAFile ? std::string("通常のファイルではありません (パイプ、デバイスなど)")
+                                  : SystemMessage(outcome.code);
     return false;
 }
 

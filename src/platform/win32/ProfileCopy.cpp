@@ -34,6 +34,11 @@ public:
     Handle(const Handle&) = delete;
     Handle& operator=(const Handle&) = delete;
     HANDLE Get() const { return h_; }
+    void Reset(HANDLE h) {
+        if (h_ != INVALID_HANDLE_VALUE)
+            ::CloseHandle(h_);
+        h_ = h;
+    }
     bool Close() {
         const HANDLE h = h_;
         h_ = INVALID_HANDLE_VALUE;
@@ -138,7 +143,9 @@ bool IsCopyName(std::wstring_view name, std::wstring_view file) {
 
 }  // namespace
 
-CopyOutcome WriteProfileCopy(std::string_view path, std::string_view section, const platform::profile::Entries& entries) {
+CopyOutcome WriteProfileCopy(std::string_view path,
+                             std::string_view section,
+                             const platform::profile::Entries& entries) {
     for (const auto& [key, value] : entries) {
         if (!posix::IsWritableEntry(section, key, value))
             return Refused(ERROR_INVALID_PARAMETER);
@@ -163,10 +170,11 @@ CopyOutcome WriteProfileCopy(std::string_view path, std::string_view section, co
     Handle file(INVALID_HANDLE_VALUE);
     for (int attempt = 0; attempt < 16 && file.Get() == INVALID_HANDLE_VALUE; ++attempt) {
         wchar_t tag[9];
-        const DWORD seed = ::GetTickCount() ^ (::GetCurrentProcessId() << 16) ^ static_cast<DWORD>(attempt * 0x9E3779B9u);
+        const DWORD seed =
+            ::GetTickCount() ^ (::GetCurrentProcessId() << 16) ^ static_cast<DWORD>(attempt * 0x9E3779B9u);
         ::wsprintfW(tag, L"%08x", seed);
         copy = target + L"." + tag + L".new";
-        file = Handle(::CreateFileW(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+        file.Reset(::CreateFileW(copy.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (file.Get() == INVALID_HANDLE_VALUE && ::GetLastError() != ERROR_FILE_EXISTS)
             break;
     }
@@ -182,7 +190,8 @@ CopyOutcome WriteProfileCopy(std::string_view path, std::string_view section, co
     bool ok = true;
     while (ok && done < contents.size()) {
         DWORD n = 0;
-        ok = ::WriteFile(file.Get(), contents.data() + done, static_cast<DWORD>(contents.size() - done), &n, nullptr) != FALSE;
+        ok = ::WriteFile(file.Get(), contents.data() + done, static_cast<DWORD>(contents.size() - done), &n, nullptr) !=
+             FALSE;
         done += n;
     }
     ok = ok && ::FlushFileBuffers(file.Get()) != FALSE;

@@ -27,7 +27,9 @@ struct CopyOutcome {
 // Sets every key of section in the file at path (UTF-8) in one replacement, with the profile
 // functions' rules (the ANSI code page, or UTF-16 where the file starts with its mark). Only a regular
 // file of at most 4 MiB without the read-only attribute is replaced.
-CopyOutcome WriteProfileCopy(std::string_view path, std::string_view section, const platform::profile::Entries& entries);
+CopyOutcome WriteProfileCopy(std::string_view path,
+                             std::string_view section,
+                             const platform::profile::Entries& entries);
 
 // Removes the copies that saves killed halfway left beside the file at path (none is open any more).
 void RemoveInterruptedCopies(std::string_view path);

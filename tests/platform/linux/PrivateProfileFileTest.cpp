@@ -153,7 +153,8 @@ TEST_F(ProfileFileTest, OnlyRegularFilesOfASaneSizeAreRead) {
         std::function<void()> plant;
         std::string reason;
     } hostile[] = {
-        {"a FIFO without a writer", [&] { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); }, "通常のファイルではありません"},
+        {"a FIFO without a writer", [&] { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); },
+         "通常のファイルではありません"},
         {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", path_); }, "通常のファイルではありません"},
         {"a folder", [&] { fs::create_directory(path_); }, std::strerror(EISDIR)},
         {"a 10 MB file", [&] { Write(path_, "[S]\nK=big\n" + std::string(10 << 20, ';')); }, std::strerror(EFBIG)},
@@ -174,10 +175,16 @@ TEST_F(ProfileFileTest, OnlyRegularFilesOfASaneSizeAreRead) {
 TEST_F(ProfileFileTest, ASaveWritesAllItsKeysOrNone) {
     const std::string old = "[Setting]\nDrive=C\n";  // 18 bytes
     Write(path_, old);
-    const platform::profile::Entries entries = {
-        {"CalendarHoliday1", "1/1,2/11"}, {"CalendarHoliday2", "1-2-2"}, {"Drive", "C,D"}, {"Interval", "500"},
-        {"CPUInterval", "500"},          {"MemoryInterval", "1000"},  {"DriveInterval", "60000"},
-        {"BattInterval", "0"},           {"Trans", "255"},            {"ActiveWindow", "0"}};
+    const platform::profile::Entries entries = {{"CalendarHoliday1", "1/1,2/11"},
+                                                {"CalendarHoliday2", "1-2-2"},
+                                                {"Drive", "C,D"},
+                                                {"Interval", "500"},
+                                                {"CPUInterval", "500"},
+                                                {"MemoryInterval", "1000"},
+                                                {"DriveInterval", "60000"},
+                                                {"BattInterval", "0"},
+                                                {"Trans", "255"},
+                                                {"ActiveWindow", "0"}};
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {

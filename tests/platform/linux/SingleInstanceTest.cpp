@@ -93,7 +93,8 @@ TEST(SingleInstance, LockFolderIsPrivateOrNone) {
     for (const auto& [what, plant] : planted) {
         plant();
         EXPECT_EQ(LockFolder(nullptr, runtime.c_str(), nullptr, uid), std::nullopt) << what;
-        EXPECT_EQ(LockFolder(nullptr, runtime.c_str(), nullptr, uid + 1), std::nullopt) << "another user's view: " << what;
+        EXPECT_EQ(LockFolder(nullptr, runtime.c_str(), nullptr, uid + 1), std::nullopt)
+            << "another user's view: " << what;
         // A home folder of our own gives a private place after all; another user's home does not.
         EXPECT_EQ(LockFolder(nullptr, runtime.c_str(), home.c_str(), uid), inHome.string()) << what;
         EXPECT_EQ(LockFolder(nullptr, runtime.c_str(), home.c_str(), uid + 1), std::nullopt) << what;
@@ -128,7 +129,7 @@ TEST(SingleInstance, HeldWhileItsProcessLivesElsewhereRefused) {
     EXPECT_TRUE(fs::exists(runtime.path / (name + ".lock")));
     EXPECT_FALSE(ChildAcquires(name));
     EXPECT_EQ(AcquireInstanceLock(name), LockResult::Acquired);  // the holder may ask again (the bar is re-created)
-    EXPECT_FALSE(ChildAcquires(name));      // and still shuts out others
+    EXPECT_FALSE(ChildAcquires(name));                           // and still shuts out others
     EXPECT_TRUE(ChildAcquires(name + "-other"));
 
     // Without the runtime folder the lock lives in a private folder under $TMPDIR.
@@ -142,7 +143,8 @@ TEST(SingleInstance, HeldWhileItsProcessLivesElsewhereRefused) {
     // Someone else's folder at that name: the lock moves to the home folder, and still shuts out a
     // second start. Without a home of our own the start is refused, never run unchecked.
     const RuntimeFolder other;
-    const std::optional<std::string> savedHome = std::getenv("HOME") ? std::optional<std::string>(std::getenv("HOME")) : std::nullopt;
+    const std::optional<std::string> savedHome =
+        std::getenv("HOME") ? std::optional<std::string>(std::getenv("HOME")) : std::nullopt;
     ::setenv("TMPDIR", other.path.c_str(), 1);
     ::setenv("XDG_RUNTIME_DIR", (runtime.path / "gone").c_str(), 1);
     const fs::path planted = other.path / ("vigilon-" + std::to_string(::getuid()));

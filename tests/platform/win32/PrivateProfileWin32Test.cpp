@@ -57,8 +57,9 @@ TEST_F(ProfileFolder, ASaveReplacesTheFileWithACompleteCopy) {
     const std::string before = "; mine\r\n[Setting]\r\nCalendarHoliday1=" + big + "\r\n[DriveMap]\r\nD=E\r\n";
     std::ofstream(folder / L"Vigilon.ini", std::ios::binary) << before;
     const auto fileIndex = [&] {
-        const HANDLE h = ::CreateFileW((folder / L"Vigilon.ini").c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                       nullptr, OPEN_EXISTING, 0, nullptr);
+        const HANDLE h =
+            ::CreateFileW((folder / L"Vigilon.ini").c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, 0, nullptr);
         BY_HANDLE_FILE_INFORMATION info{};
         ::GetFileInformationByHandle(h, &info);
         ::CloseHandle(h);
@@ -69,7 +70,8 @@ TEST_F(ProfileFolder, ASaveReplacesTheFileWithACompleteCopy) {
     EXPECT_NE(fileIndex(), old) << "rewritten in place";
     std::ifstream file(folder / L"Vigilon.ini", std::ios::binary);
     const std::string after{std::istreambuf_iterator<char>(file), {}};
-    EXPECT_EQ(after, "; mine\r\n[Setting]\r\nCalendarHoliday1=" + big + "\r\nDrive=C,D\r\nTrans=200\r\n[DriveMap]\r\nD=E\r\n");
+    EXPECT_EQ(after,
+              "; mine\r\n[Setting]\r\nCalendarHoliday1=" + big + "\r\nDrive=C,D\r\nTrans=200\r\n[DriveMap]\r\nD=E\r\n");
     file.close();
 
     std::ofstream(folder / L"Vigilon.ini.0123abcd.new") << "half";

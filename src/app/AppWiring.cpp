@@ -69,6 +69,8 @@ int Main() {
     frmMain::Get();
     if (forms::registry::LoadedCount() > 0)
         platform::Current().RunLoop();
+    // Whatever the loop left loaded goes while the platform and its windows still exist.
+    forms::registry::UnloadAll();
     forms::registry::FreeUnloaded();
     return 0;
 }

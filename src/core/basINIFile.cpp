@@ -37,6 +37,11 @@ bool WriteINIString(std::string_view section, std::string_view key, std::string_
     return platform::profile::WriteString(SettingsFilePath(), section, key, value, &lastWriteError);
 }
 
+bool WriteINIStrings(std::string_view section, const platform::profile::Entries& entries) {
+    lastWriteError.clear();
+    return platform::profile::WriteStrings(SettingsFilePath(), section, entries, &lastWriteError);
+}
+
 std::string LastWriteError() {
     return lastWriteError;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/PrivateProfile.h"
+
 namespace basINIFile {
 
 inline constexpr std::string_view kFileName = "Vigilon.ini";
@@ -17,6 +19,8 @@ std::string SettingsFilePath();
 // Creates the file, section or key as needed. True when the value reached the file; after a false,
 // LastWriteError holds the system's reason.
 bool WriteINIString(std::string_view section, std::string_view key, std::string_view value);
+// Every key of section in one rewrite of the file: all reach it or none does (LastWriteError then).
+bool WriteINIStrings(std::string_view section, const platform::profile::Entries& entries);
 std::string LastWriteError();
 // "" for a missing or empty key; values longer than 1023 bytes are cut.
 std::string ReadINIString(std::string_view section, std::string_view key);

@@ -26,8 +26,8 @@ class FormInstance {
 public:
     static T& Get() {
         if (!instance_) {
-            instance_.reset(new T());
-            T* form = instance_.get();
+            instance_ = new T();
+            T* form = instance_;
             registry::Loaded(&FormInstance::Unload);
             form->Load(&FormInstance::Unload);
             return *form;  // Form_Load may have unloaded it again; the object lives until freed
@@ -40,13 +40,16 @@ public:
     static void Unload() {
         if (!instance_)
             return;
-        std::unique_ptr<Form> form(instance_.release());
+        std::unique_ptr<Form> form(instance_);
+        instance_ = nullptr;
         form->Destroy();
         registry::Unloaded(&FormInstance::Unload, std::move(form));
     }
 
 private:
-    static inline std::unique_ptr<T> instance_;
+    // A plain pointer: a form still loaded when the process ends is not destroyed by the static
+    // destructors, which would run after the platform and its windows are gone.
+    static inline T* instance_ = nullptr;
 };
 
 }  // namespace forms

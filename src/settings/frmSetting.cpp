@@ -167,6 +167,7 @@ void frmSetting::FillFromSettings() {
     chkActiveWindow.SetValue(s.ActiveWindow == 1 ? 1 : 0);
     FillHolidays(lstHoliday1, s.CalendarHoliday1, &PadHoliday1);
     FillHolidays(lstHoliday2, s.CalendarHoliday2, &PadHoliday2);
+    unchanged_ = SavedTexts();
 }
 
 void frmSetting::EnableApply() {

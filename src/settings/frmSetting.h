@@ -14,6 +14,7 @@
 #include "forms/Line.h"
 #include "forms/ListControls.h"
 #include "forms/Slider.h"
+#include "platform/PrivateProfile.h"
 
 class frmSetting : public forms::Form, public forms::FormInstance<frmSetting> {
 public:
@@ -86,6 +87,8 @@ private:
     void Form_KeyUp(int KeyCode, int Shift) override;
 
     void FillFromSettings();
+    // The text every key would be saved with, from the controls as they are now.
+    platform::profile::Entries SavedTexts() const;
     void EnableApply();
     void btnOK_Click();
     void btnApp_Click();
@@ -98,4 +101,7 @@ private:
     // The key whose press this window saw last: a release counts only after its own press, so the
     // release of the Enter that closed a message box does not run OK again.
     int pressedKey_ = 0;
+    // The texts the controls held when they were filled or last saved: a save writes only the keys
+    // whose text differs, so the file keeps every byte of what the user did not change.
+    platform::profile::Entries unchanged_;
 };

@@ -1,5 +1,6 @@
 // Checking and saving the settings dialog: every field is checked before anything is written, the
-// texts go to the file exactly as typed, and a write the file refuses stops the save with a message.
+// changed texts go to the file exactly as typed in one rewrite, and a refused save is shown with its
+// reason.
 #include <array>
 #include <optional>
 #include <string>
@@ -25,14 +26,6 @@ std::string Joined(const forms::ListBox& list, std::string (*unpad)(std::string)
         out += unpad(list.List(i));
     }
     return out;
-}
-
-// One key written; a refusal is shown with the file and the system's reason.
-bool Write(const char* key, const std::string& value) {
-    if (basINIFile::WriteINIString(basINIFile::kSection, key, value))
-        return true;
-    Warn("設定を保存できませんでした。\r\n" + basINIFile::SettingsFilePath() + "\r\n" + basINIFile::LastWriteError());
-    return false;
 }
 
 }  // namespace
@@ -63,23 +56,42 @@ bool frmSetting::CommitSetting() {
         }
     }
 
-    s.CalendarHoliday1 = Joined(lstHoliday1, &UnpadHoliday1);
-    if (!Write("CalendarHoliday1", s.CalendarHoliday1))
-        return false;
-    s.CalendarHoliday2 = Joined(lstHoliday2, &UnpadHoliday2);
-    if (!Write("CalendarHoliday2", s.CalendarHoliday2))
-        return false;
-    if (!Write("Drive", txtCheckDrive.Text()))
-        return false;
-    s.Drive = txtCheckDrive.Text();
-    for (const Interval& i : intervals) {
-        if (!Write(i.key, i.box.Text()))
-            return false;
-        i.field = static_cast<std::int32_t>(core::RoundHalfEven(*settings::ReadNumber(i.box.Text())));
+    // Only the keys whose text changed, all in one rewrite of the file: everything else in it keeps
+    // every byte (values longer than the dialog reads are not cut), and a failure leaves it whole.
+    const platform::profile::Entries texts = SavedTexts();
+    platform::profile::Entries changed;
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        if (i >= unchanged_.size() || texts[i] != unchanged_[i])
+            changed.push_back(texts[i]);
     }
-    if (!Write("Trans", std::to_string(sldTrans.Value())))
+    if (!changed.empty() && !basINIFile::WriteINIStrings(basINIFile::kSection, changed)) {
+        Warn("設定を保存できませんでした。\r\n" + basINIFile::SettingsFilePath() + "\r\n" +
+             basINIFile::LastWriteError());
         return false;
+    }
+    unchanged_ = texts;
+    s.CalendarHoliday1 = Joined(lstHoliday1, &UnpadHoliday1);
+    s.CalendarHoliday2 = Joined(lstHoliday2, &UnpadHoliday2);
+    s.Drive = txtCheckDrive.Text();
+    for (const Interval& i : intervals)
+        i.field = static_cast<std::int32_t>(core::RoundHalfEven(*settings::ReadNumber(i.box.Text())));
     s.Trans = static_cast<std::int16_t>(sldTrans.Value());
     s.ActiveWindow = static_cast<std::int16_t>(chkActiveWindow.Value());
-    return Write("ActiveWindow", std::to_string(chkActiveWindow.Value()));
+    return true;
+}
+
+// In the order the keys are written.
+platform::profile::Entries frmSetting::SavedTexts() const {
+    return {
+        {"CalendarHoliday1", Joined(lstHoliday1, &UnpadHoliday1)},
+        {"CalendarHoliday2", Joined(lstHoliday2, &UnpadHoliday2)},
+        {"Drive", txtCheckDrive.Text()},
+        {"Interval", txtInterval.Text()},
+        {"CPUInterval", txtCPU.Text()},
+        {"MemoryInterval", txtMemory.Text()},
+        {"DriveInterval", txtDrive.Text()},
+        {"BattInterval", txtBatt.Text()},
+        {"Trans", std::to_string(sldTrans.Value())},
+        {"ActiveWindow", std::to_string(chkActiveWindow.Value())},
+    };
 }

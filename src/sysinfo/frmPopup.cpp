@@ -178,22 +178,47 @@ std::size_t frmPopup::BlocksShown(std::size_t adapters) const {
 }
 
 // Under the bar with the right edges aligned; above it when the work area of the bar's monitor ends
-// below; left-aligned with it when the popup would start left of that work area. It stays inside
-// the work area (on no panel).
+// below; left-aligned with it when the popup would start left of that work area. Where neither
+// below nor above has room, beside the bar (left of it, else right of it); where that has no room
+// either, cut to the taller of the two rooms. It stays inside the work area (on no panel) and
+// never covers the bar.
 void frmPopup::PlaceBesideBar() {
     if (!frmMain::IsLoaded())
         return;
     const frmMain& bar = frmMain::Get();
     const forms::Screen::Area area = forms::Screen::WorkAreaOf(bar.hWnd());
     const Twips barBottom = bar.Top() + bar.Height();
-    Twips top = barBottom;
+    const Twips below = area.bottom - barBottom;
+    const Twips above = bar.Top() - area.top;
     Twips left = bar.Left() + bar.Width() - Width();
-    if (area.bottom - barBottom < Height())
-        top = bar.Top() - Height();
     if (Width() - bar.Width() > bar.Left() - area.left)
         left = bar.Left();
-    Move(forms::Screen::Inside(left, Width(), area.left, area.right),
-         forms::Screen::Inside(top, Height(), area.top, area.bottom));
+    left = forms::Screen::Inside(left, Width(), area.left, area.right);
+    if (below >= Height()) {
+        Move(left, barBottom);
+        return;
+    }
+    if (above >= Height()) {
+        Move(left, bar.Top() - Height());
+        return;
+    }
+    const Twips barRight = bar.Left() + bar.Width();
+    const bool fitsLeft = bar.Left() - area.left >= Width();
+    if ((fitsLeft || area.right - barRight >= Width()) && area.bottom - area.top >= Height()) {
+        const Twips top = std::clamp(bar.Top(), area.top, area.bottom - Height());
+        Move(fitsLeft ? bar.Left() - Width() : barRight, top);
+        return;
+    }
+    const Twips room = std::max<Twips>(std::max(below, above), 0);
+    Twips height = room;
+    for (Twips blocks = static_cast<Twips>(txtNetworkCard.size()); blocks > 0; --blocks) {
+        if (kOneBlockHeight + kBlockStep * (blocks - 1) <= room) {
+            height = kOneBlockHeight + kBlockStep * (blocks - 1);
+            break;
+        }
+    }
+    SetHeight(height);
+    Move(left, below >= above ? barBottom : bar.Top() - height);
 }
 
 void frmPopup::Form_Click() {

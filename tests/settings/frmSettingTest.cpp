@@ -2,8 +2,15 @@
 // button's state, the checks and what is saved, the holiday editors, the keys and the balloons.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -193,15 +200,18 @@ TEST_F(Settings, SavesTextsAsTypedNumbersRoundedHalfToEvenAndListsInShownOrder) 
     Type(f.txtDrive, "6e4");
     fake.Pick(f.sldTrans.hWnd(), 200);
     Click(f.chkActiveWindow);
+    f.lstHoliday1.AddItem(" 2/11");
     ASSERT_TRUE(f.CommitSetting());
+    // Only what changed is written; the untouched list and power interval keep their lines.
     EXPECT_EQ(SettingsFile(),
-              "[Setting]\nCalendarHoliday1=1/1,12/31\nCalendarHoliday2=1-2-2,10-2-2\nMcAfee=TRUE\nDrive=C,D\n"
-              "Interval=150.5\nCPUInterval=100.5\nMemoryInterval=101.5\nDriveInterval=6e4\nBattInterval=0\n"
+              "[Setting]\nCalendarHoliday1=1/1,2/11,12/31\nCalendarHoliday2=10-2-2,1-2-2\nMcAfee=TRUE\nDrive=C,D\n"
+              "Interval=150.5\nCPUInterval=100.5\nMemoryInterval=101.5\nDriveInterval=6e4\n"
               "Trans=200\nActiveWindow=1\n");
     const core::Settings& s = core::AppSettings;
     EXPECT_EQ(std::vector<int>({s.Interval, s.CPUInterval, s.MemoryInterval, s.DriveInterval, s.Trans}),
               std::vector<int>({150, 100, 102, 60000, 200}));
-    EXPECT_EQ(s.CalendarHoliday1, "1/1,12/31");
+    EXPECT_EQ(s.CalendarHoliday1, "1/1,2/11,12/31");
+    EXPECT_EQ(s.CalendarHoliday2, "1-2-2,10-2-2");
     EXPECT_EQ(s.ActiveWindow, 1);
 
     // Both lists emptied: both keys are written empty. OK after Apply writes again and closes.
@@ -212,6 +222,26 @@ TEST_F(Settings, SavesTextsAsTypedNumbersRoundedHalfToEvenAndListsInShownOrder) 
     EXPECT_NE(SettingsFile().find("CalendarHoliday1=\nCalendarHoliday2=\n"), std::string::npos);
     Click(f.btnOK);
     EXPECT_FALSE(frmSetting::IsLoaded());
+}
+
+// Values longer than the dialog reads (1023 bytes), comments and other sections keep every byte: a
+// save rewrites only the keys whose text the user changed, and a save with no change writes nothing.
+TEST_F(Settings, ASaveRewritesOnlyTheKeysItChanges) {
+    std::string drives;
+    for (int i = 0; i < 500000; ++i)
+        drives += "C,";
+    const std::string before = "; mine\n[Setting]\nDrive = " + drives + "\n  Trans=0200  \n[DriveMap]\nD=/srv\n";
+    WriteSettings(before);
+    frmSetting& f = Open();
+    EXPECT_EQ(f.txtCheckDrive.Text().size(), 1023u);
+    Type(f.txtCPU, "750");
+    Click(f.btnApp);
+    std::string after = before;
+    after.insert(after.find("[DriveMap]"), "CPUInterval=750\n");
+    EXPECT_EQ(SettingsFile(), after);
+    std::filesystem::remove(dir / "Vigilon.ini");
+    Click(f.btnOK);
+    EXPECT_FALSE(std::filesystem::exists(dir / "Vigilon.ini")) << "nothing changed since Apply";
 }
 
 // Lists saved from the former defaults open as today's defaults and are saved back as those.
@@ -293,10 +323,10 @@ TEST_F(Settings, EveryWayOfClosingBringsTheBarBackWithTheFileReadAgain) {
         EXPECT_EQ(bar.rect.left, 300) << i;
         EXPECT_EQ(bar.rect.top, 200) << i;
         EXPECT_TRUE(bar.visible);
-        // OK saved the dialog's values over the hand edits.
-        const std::optional<std::uint8_t> alpha(i == 3 ? 255 : 200);
+        // OK with nothing changed in the dialog writes nothing: the hand edits stay in force too.
+        const std::optional<std::uint8_t> alpha(200);
         EXPECT_EQ(bar.alpha, alpha) << i;
-        EXPECT_EQ(core::AppSettings.CPUInterval, i == 3 ? 500 : 750) << i;
+        EXPECT_EQ(core::AppSettings.CPUInterval, 750) << i;
         ASSERT_TRUE(frmCalendar::IsLoaded());
         EXPECT_FALSE(frmCalendar::Get().Visible());
         EXPECT_EQ(fake.Window(frmCalendar::Get().hWnd()).alpha, alpha) << i;
@@ -337,6 +367,31 @@ TEST_F(Settings, KeysActOnReleaseOnlyAfterTheirOwnPress) {
 
 // A folder where the file should be refuses every write, for every user and under Wine too (which
 // lets root write a read-only file); the smoke tests make a real file read-only.
+#ifndef _WIN32  // the Windows reasons: PrivateProfileWin32Test
+TEST_F(Settings, AFailedSaveNamesTheRealReason) {
+    const struct {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> plant;
+        std::string reason;
+    } cases[] = {
+        {"a FIFO", [](const auto& p) { ::mkfifo(p.c_str(), 0600); }, "通常のファイルではありません"},
+        {"a 5 MB file", [](const auto& p) { std::ofstream(p) << std::string(5 << 20, ';'); }, std::strerror(EFBIG)},
+    };
+    for (const auto& c : cases) {
+        frmSetting& f = Open();
+        c.plant(dir / "Vigilon.ini");
+        fake.messageBoxes.clear();
+        Type(f.txtCPU, "750");
+        EXPECT_FALSE(f.CommitSetting()) << c.what;
+        ASSERT_EQ(fake.messageBoxes.size(), 1u) << c.what;
+        const std::string& text = fake.messageBoxes[0].text;
+        EXPECT_NE(text.find("\r\n" + c.reason), std::string::npos) << c.what << ": " << text;
+        Click(f.btnCancel);
+        std::filesystem::remove(dir / "Vigilon.ini");
+    }
+}
+#endif
+
 TEST_F(Settings, AFailedWriteIsShownWithTheFileAndTheDialogStaysAsItWas) {
     frmSetting& f = Open();
     std::filesystem::create_directory(dir / "Vigilon.ini");

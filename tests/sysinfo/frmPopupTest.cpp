@@ -193,6 +193,35 @@ TEST_F(Popup, ATallPopupFitsInTheWorkArea) {
     }
 }
 
+TEST_F(Popup, NeverCoversTheBarWhereNeitherBelowNorAboveFits) {
+    std::vector<platform::AdapterRecord> three;
+    for (int i = 0; i < 3; ++i)
+        three.push_back(Adapter("eth" + std::to_string(i), {static_cast<std::uint8_t>(i)}));
+    fake.adapterQuery = Listed(three);
+    frmMain::Get().SetToolTipText();
+    struct Case {
+        const char* what;
+        platform::PixelRect monitor;
+        int barLeft, barTop;
+        platform::PixelRect popup;
+    } const cases[] = {
+        {"left of the bar, inside the screen's height", {0, 0, 1024, 768}, 600, 370, {256, 361, 600, 768}},
+        {"right of it near the left edge", {0, 0, 1024, 768}, 40, 370, {272, 361, 616, 768}},
+        {"no room sideways: cut to whole blocks under it", {0, 0, 500, 500}, 134, 240, {22, 260, 366, 490}},
+        {"cut to the room above when that is taller", {0, 0, 500, 500}, 134, 300, {22, 70, 366, 300}},
+    };
+    for (const Case& c : cases) {
+        fake.monitors = {c.monitor};
+        frmPopup::Unload();
+        Open(c.barLeft, c.barTop);
+        const platform::PixelRect bar = fake.GetWindowRect(frmMain::Get().hWnd());
+        EXPECT_EQ(Rect(), c.popup) << c.what;
+        const bool overlaps =
+            Rect().left < bar.right && bar.left < Rect().right && Rect().top < bar.bottom && bar.top < Rect().bottom;
+        EXPECT_FALSE(overlaps) << c.what;
+    }
+}
+
 TEST_F(Popup, RoundedTopmostAndNeverActivated) {
     const platform::fake::FakeWindow& w = fake.Window(Open().hWnd());
     ASSERT_TRUE(w.region);

@@ -1,7 +1,9 @@
 // Bounded whole-file reads, and replacement through a synced temporary file and rename(2).
 #include "platform/linux/AtomicFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -135,13 +137,21 @@ bool WriteAllAt(int fd, std::string_view data) {
 bool RewriteInPlace(const std::string& path, std::string_view contents) {
     Fd fd(::open(path.c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat st {};
-    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0 || !S_ISREG(st.st_mode))
+    if (fd.Get() < 0 || ::fstat(fd.Get(), &st) != 0)
         return false;
+    if (!S_ISREG(st.st_mode)) {
+        errno = EINVAL;
+        return false;
+    }
     const auto newSize = static_cast<off_t>(contents.size());
-    if (newSize > st.st_size && ::posix_fallocate(fd.Get(), 0, newSize) != 0) {
-        if (::ftruncate(fd.Get(), st.st_size) != 0)
-            errno = 0;  // the size was not changed then either
-        return false;
+    if (newSize > st.st_size) {
+        if (const int refused = ::posix_fallocate(fd.Get(), 0, newSize); refused != 0) {
+            if (::ftruncate(fd.Get(), st.st_size) != 0) {
+                // the size was not changed then either
+            }
+            errno = refused;
+            return false;
+        }
     }
     bool written = WriteAllAt(fd.Get(), contents);
     if (written && newSize < st.st_size)
@@ -200,10 +210,18 @@ bool ReplaceFile(const std::string& path, std::string_view contents) {
 
     struct stat old {};
     const bool exists = ::lstat(target.c_str(), &old) == 0;
-    if (exists && (!S_ISREG(old.st_mode) || !MayWrite(target, old)))
+    if (exists && !S_ISREG(old.st_mode)) {
+        errno = EINVAL;
         return false;
-    if (contents.size() > FileSizeLimit())
+    }
+    if (exists && !MayWrite(target, old)) {
+        errno = EACCES;
         return false;
+    }
+    if (contents.size() > FileSizeLimit()) {
+        errno = EFBIG;
+        return false;
+    }
     std::error_code ec;
     fs::create_directories(folder, ec);  // an error shows below, when the temporary file cannot be made
 
@@ -211,6 +229,9 @@ bool ReplaceFile(const std::string& path, std::string_view contents) {
     const std::string tempName = std::string(".").append(fs::path(target).filename().string()).append(".XXXXXX");
     std::string temp = (folder / tempName).string();
     Fd fd(::mkostemp(temp.data(), O_CLOEXEC));
+    // Locked while it is written: the next start's clean-up removes only what no save holds.
+    if (fd.Get() >= 0 && ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0)
+        errno = 0;
     if (fd.Get() < 0) {
         const bool folderRefused = errno == EACCES || errno == EPERM;
         if (folderRefused && exists)
@@ -233,8 +254,38 @@ bool ReplaceFile(const std::string& path, std::string_view contents) {
         SyncFolder(folder);
         return true;
     }
+    const int failure = errno;
     ::unlink(temp.c_str());
+    errno = failure;
     return false;
+}
+
+void RemoveInterruptedWrites(const std::string& path) {
+    const std::optional<std::string> resolved = FollowLinks(path);
+    if (!resolved)
+        return;
+    fs::path folder = fs::path(*resolved).parent_path();
+    if (folder.empty())
+        folder = ".";
+    const std::string prefix = "." + fs::path(*resolved).filename().string() + ".";
+    DIR* dir = ::opendir(folder.c_str());
+    if (!dir)
+        return;
+    const int dirFd = ::dirfd(dir);
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() != prefix.size() + 6 || name.substr(0, prefix.size()) != prefix)
+            continue;
+        struct stat st {};
+        if (::fstatat(dirFd, entry->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode) ||
+            st.st_uid != ::geteuid())
+            continue;
+        // A save in progress holds its lock; one that was killed holds nothing.
+        const Fd fd(::openat(dirFd, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+        if (fd.Get() >= 0 && ::flock(fd.Get(), LOCK_EX | LOCK_NB) == 0)
+            ::unlinkat(dirFd, entry->d_name, 0);
+    }
+    ::closedir(dir);
 }
 
 }  // namespace platform::posix

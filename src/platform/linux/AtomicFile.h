@@ -42,6 +42,11 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // nothing was written: the path leads to something other than a regular file, the file has no write
 // permission (a read-only file is refused even for root, as Windows refuses it), the disk is full or
 // the file-size limit is too small. No temporary file is left behind.
+// errno tells why when the answer is false.
 bool ReplaceFile(const std::string& path, std::string_view contents);
+
+// Removes the temporary files that saves of path killed halfway left beside it: ours, named as
+// ReplaceFile names them, and held by no save still running.
+void RemoveInterruptedWrites(const std::string& path);
 
 }  // namespace platform::posix

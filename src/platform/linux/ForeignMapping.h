@@ -6,9 +6,9 @@
 #include <optional>
 
 #include "platform/Platform.h"
+#include "platform/linux/PropertyValues.h"
 #include "platform/linux/TitleButtons.h"
 #include "platform/linux/WindowManager.h"
-#include "platform/linux/XProperties.h"
 
 namespace platform::x11 {
 

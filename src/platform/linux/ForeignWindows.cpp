@@ -133,7 +133,7 @@ std::optional<TitleButtons> LinuxPlatform::ManagerButtons() {
     if (manager != managerName_ || !managerLooked_) {
         const std::string settings = posix::SettingsPathForProcess(kSettingsFile);
         managerButtons_ = TitleButtonsFor(manager, [&](std::string_view key) {
-            return profile::ReadString(settings, kTitleButtonsSection, key, "", 64);
+            return profile::ReadKeptString(settings, kTitleButtonsSection, key, "", 64);
         });
         managerName_ = std::move(manager);
         managerLooked_ = true;

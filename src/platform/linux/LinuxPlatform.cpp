@@ -6,6 +6,7 @@
 #include <FL/Fl_Tooltip.H>
 #include <unistd.h>
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -41,9 +42,23 @@ Color InfoBackground() {
     return {255, 255, 225};
 }
 
+// FLTK's end for a lost display (its X I/O error handler) and other fatal errors. The program keeps
+// nothing that needs saving at its end, and the windows are gone with the display: the process ends
+// at once, without running destructors over windows the toolkit can no longer reach.
+[[noreturn]] void EndAtFatalError(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    std::vfprintf(stderr, format, args);
+    va_end(args);
+    std::fputc('\n', stderr);
+    std::fflush(nullptr);
+    ::_exit(1);
+}
+
 }  // namespace
 
 LinuxPlatform::LinuxPlatform() {
+    Fl::fatal = &EndAtFatalError;
     // Tips look like Windows' (info colour, the UI font that has the Japanese glyphs).
     const Color info = InfoBackground();
     Fl_Tooltip::color(fl_rgb_color(info.r, info.g, info.b));
@@ -236,7 +251,20 @@ void LinuxPlatform::ShowMessageBox(std::string_view text, std::string_view capti
 
 bool LinuxPlatform::AcquireSingleInstance(std::string_view name) {
     // One bar per X display, as Windows has one per session.
-    return posix::AcquireInstanceLock(posix::LockNameForDisplay(name, std::getenv("DISPLAY")));
+    const posix::LockResult result =
+        posix::AcquireInstanceLock(posix::LockNameForDisplay(name, std::getenv("DISPLAY")));
+    if (result == posix::LockResult::NoPrivatePlace) {
+        // Without a lock of our own a second bar could run; better not to start than to start twice.
+        std::fprintf(stderr,
+                     "vigilon: no private folder for the lock file (the one under the temporary folder "
+                     "belongs to someone else); not starting\n");
+        ShowMessageBox(
+            "Vigilonを起動できません。\r\n起動中かどうかを確かめるためのロックファイルを置ける、"
+            "自分専用のフォルダーがありません（一時フォルダーの vigilon-<ユーザーID> が他のユーザーのものです）。",
+            "Vigilon", MessageIcon::Exclamation);
+        ExitProcess(1);
+    }
+    return result == posix::LockResult::Acquired;
 }
 
 std::string LinuxPlatform::SettingsFilePath(std::string_view fileName) {

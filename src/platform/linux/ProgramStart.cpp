@@ -18,9 +18,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
+// Owned by root or by us, and no one else may change it: what another user could replace is not run.
+bool NoOneElseMayChange(const struct stat& st) {
+    return (st.st_uid == 0 || st.st_uid == ::geteuid()) && (st.st_mode & 022) == 0;
+}
+
+bool IsTrustedFolder(const std::string& folder) {
+    struct stat st {};
+    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && NoOneElseMayChange(st);
+}
+
 bool IsExecutableFile(const std::string& path) {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && NoOneElseMayChange(st) &&
+           ::access(path.c_str(), X_OK) == 0;
 }
 
 }  // namespace
@@ -31,7 +42,7 @@ std::optional<std::string> FindOnPath(std::string_view pathVariable, std::initia
         while (true) {
             const std::size_t colon = rest.find(':');
             const std::string_view folder = rest.substr(0, colon);
-            if (!folder.empty() && folder.front() == '/') {
+            if (!folder.empty() && folder.front() == '/' && IsTrustedFolder(std::string(folder))) {
                 std::string candidate(folder);
                 if (candidate.back() != '/')
                     candidate += '/';

@@ -12,7 +12,9 @@ namespace platform::posix {
 
 // The first of names found as an executable file in the folders of pathVariable (a $PATH value),
 // names taking turns in the order given (every folder for the first name, then the second).
-// Empty and relative entries are skipped: the current folder is no place to find a tool.
+// Empty and relative entries are skipped: the current folder is no place to find a tool. So are folders
+// and files that another user owns or that group or others may write: a program planted there is
+// never run.
 std::optional<std::string> FindOnPath(std::string_view pathVariable, std::initializer_list<std::string_view> names);
 
 // Starts argv[0] with these arguments in a new session, so it outlives Vigilon and leaves no zombie.

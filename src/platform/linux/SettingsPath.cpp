@@ -65,7 +65,8 @@ std::string SettingsPathForProcess(std::string_view fileName) {
         place.exeFolderWritable = ::access(place.exeFolder.c_str(), W_OK) == 0;
         struct stat st {};
         place.exeFolderShared = ::stat(place.exeFolder.c_str(), &st) == 0 && (st.st_mode & S_IWOTH) != 0;
-        place.fileInExeFolder = ::stat(Join(place.exeFolder, fileName).c_str(), &st) == 0;
+        // lstat: a link to a file on a mount that does not answer must not stop the start here.
+        place.fileInExeFolder = ::lstat(Join(place.exeFolder, fileName).c_str(), &st) == 0;
         place.installed =
             ::stat(Join(ParentOf(place.exeFolder), "share/doc/vigilon").c_str(), &st) == 0 && S_ISDIR(st.st_mode);
     }

@@ -3,6 +3,7 @@
 #include "platform/linux/SingleInstance.h"
 
 #include <fcntl.h>
+#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,16 +35,40 @@ bool IsPrivateFolder(const std::string& path, uid_t uid) {
     return ::lstat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid && (st.st_mode & 077) == 0;
 }
 
-std::optional<std::string> LockFolder(const char* runtimeDir, const char* tmpDir, uid_t uid) {
-    if (runtimeDir && runtimeDir[0] == '/' && IsPrivateFolder(runtimeDir, uid))
-        return std::string(runtimeDir);
-    const std::string tmp = tmpDir && tmpDir[0] == '/' ? tmpDir : "/tmp";
-    const std::string own = tmp + "/vigilon-" + std::to_string(uid);
+namespace {
+
+// <parent>/<name>, made with mode 0700 when missing; used only when it is a private folder.
+std::optional<std::string> OwnFolder(const std::string& parent, const char* name, uid_t uid) {
+    const std::string own = parent + "/" + name;
     if (::mkdir(own.c_str(), 0700) != 0 && errno != EEXIST)
         return std::nullopt;
     if (!IsPrivateFolder(own, uid))
         return std::nullopt;
     return own;
+}
+
+// A folder of uid's that no one else may change (a home folder others may read).
+bool IsOwnFolder(const std::string& path, uid_t uid) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid && (st.st_mode & 022) == 0;
+}
+
+}  // namespace
+
+std::optional<std::string> LockFolder(const char* runtimeDir, const char* tmpDir, const char* homeDir, uid_t uid) {
+    if (runtimeDir && runtimeDir[0] == '/' && IsPrivateFolder(runtimeDir, uid))
+        return std::string(runtimeDir);
+    const std::string tmp = tmpDir && tmpDir[0] == '/' ? tmpDir : "/tmp";
+    if (std::optional<std::string> own = OwnFolder(tmp, ("vigilon-" + std::to_string(uid)).c_str(), uid))
+        return own;
+    if (!homeDir || homeDir[0] != '/' || !IsOwnFolder(homeDir, uid))
+        return std::nullopt;
+    const std::string cache = std::string(homeDir) + "/.cache";
+    if (::mkdir(cache.c_str(), 0700) != 0 && errno != EEXIST)
+        return std::nullopt;
+    if (!IsOwnFolder(cache, uid))
+        return std::nullopt;
+    return OwnFolder(cache, "vigilon", uid);
 }
 
 std::string LockFileName(std::string_view name) {
@@ -57,7 +82,7 @@ std::string LockFileName(std::string_view name) {
     return safe + ".lock";
 }
 
-bool AcquireInstanceLock(std::string_view name) {
+LockResult AcquireInstanceLock(std::string_view name) {
     // flock belongs to the open file, so a second open by this process would be refused by its own
     // lock: the names this process holds are remembered, and asking again answers yes.
     // A forked child starts with its parent's memory but holds nothing of its own.
@@ -68,26 +93,27 @@ bool AcquireInstanceLock(std::string_view name) {
         holder = ::getpid();
     }
     if (held.count(std::string(name)) != 0)
-        return true;
-    const std::optional<std::string> folder =
-        LockFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), ::getuid());
-    if (!folder) {
-        std::fprintf(stderr, "vigilon: no private folder for the lock file; not checking for another instance\n");
-        return true;
+        return LockResult::Acquired;
+    const char* home = std::getenv("HOME");
+    if (!home || home[0] != '/') {
+        const passwd* pw = ::getpwuid(::getuid());
+        home = pw ? pw->pw_dir : nullptr;
     }
+    const std::optional<std::string> folder =
+        LockFolder(std::getenv("XDG_RUNTIME_DIR"), std::getenv("TMPDIR"), home, ::getuid());
+    if (!folder)
+        return LockResult::NoPrivatePlace;
     const std::string path = *folder + "/" + LockFileName(name);
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
-    if (fd < 0) {
-        std::fprintf(stderr, "vigilon: the lock file cannot be opened; not checking for another instance\n");
-        return true;
-    }
+    if (fd < 0)
+        return LockResult::NoPrivatePlace;
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         held.emplace(name);
-        return true;  // fd stays open: it is the lock
+        return LockResult::Acquired;  // fd stays open: it is the lock
     }
     const bool heldElsewhere = errno == EWOULDBLOCK;
     ::close(fd);
-    return !heldElsewhere;
+    return heldElsewhere ? LockResult::HeldElsewhere : LockResult::NoPrivatePlace;
 }
 
 }  // namespace platform::posix

@@ -19,16 +19,20 @@ bool IsPrivateFolder(const std::string& path, uid_t uid);
 // The folder the lock lives in, a place no other user can reach: runtimeDir ($XDG_RUNTIME_DIR) when
 // it is an absolute path to a private folder; otherwise <tmpDir>/vigilon-<uid> (tmpDir is $TMPDIR when
 // absolute, else /tmp), made with mode 0700 when missing and used only when it is private, as it may
-// have been planted by someone else. nullopt when neither will do.
-std::optional<std::string> LockFolder(const char* runtimeDir, const char* tmpDir, uid_t uid);
+// have been planted by someone else; otherwise <homeDir>/.cache/vigilon, made and checked the same way
+// in a home folder that is ours and that no one else may change. nullopt when none will do.
+std::optional<std::string> LockFolder(const char* runtimeDir, const char* tmpDir, const char* homeDir, uid_t uid);
 
 // The lock file's name for a lock name: slashes become underscores, ".lock" follows.
 std::string LockFileName(std::string_view name);
 
-// True when this process now holds the lock of this name, also when it took it before; it keeps it
-// until it ends. False when another process holds it. When there is no private folder for the lock the
-// answer is true: the program starts without the check (and says so on stderr) rather than let a file
-// planted by another user stop it.
-bool AcquireInstanceLock(std::string_view name);
+enum class LockResult {
+    Acquired,       // this process holds the lock now (also when it took it before)
+    HeldElsewhere,  // another process holds it
+    NoPrivatePlace  // no folder of our own for the lock: another instance cannot be ruled out
+};
+
+// Takes the lock of this name; this process keeps it until it ends.
+LockResult AcquireInstanceLock(std::string_view name);
 
 }  // namespace platform::posix

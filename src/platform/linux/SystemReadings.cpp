@@ -92,7 +92,7 @@ locale_t UserTimeLocale() {
 }
 
 std::optional<std::string> DriveMapEntry(std::string_view settingsPath, std::string_view element) {
-    std::string folder = profile::ReadString(settingsPath, kDriveMapSection, element, "", kPathBufferBytes);
+    std::string folder = profile::ReadKeptString(settingsPath, kDriveMapSection, element, "", kPathBufferBytes);
     if (folder.empty())
         return std::nullopt;
     return folder;

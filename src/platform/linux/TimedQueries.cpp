@@ -3,6 +3,7 @@
 #include "platform/linux/TimedQueries.h"
 
 #include <pthread.h>
+#include <unistd.h>
 
 #include <condition_variable>
 #include <deque>
@@ -105,6 +106,12 @@ DriveSpace TimedQueries::TimedOut() const {
 }
 
 DriveSpace TimedQueries::Run(const std::string& key, Query query) {
+    // A forked child has our memory but none of our threads: it starts afresh.
+    if (owner_ != ::getpid()) {
+        owner_ = ::getpid();
+        worker_.reset();  // its thread did not come along; its own reference keeps it
+        stalled_.clear();
+    }
     if (const auto it = stalled_.find(key); it != stalled_.end()) {
         if (!it->second->Ready())
             return TimedOut();

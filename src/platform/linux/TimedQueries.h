@@ -2,6 +2,8 @@
 // user-interface thread waits for each at most a fixed time.
 #pragma once
 
+#include <unistd.h>
+
 #include <chrono>
 #include <functional>
 #include <map>
@@ -38,6 +40,7 @@ private:
     std::string timeoutError_;
     std::map<std::string, std::shared_ptr<Call>> stalled_;
     std::shared_ptr<Worker> worker_;  // shared with its thread, which may outlive this object
+    pid_t owner_ = ::getpid();        // the process whose thread worker_ is
 };
 
 }  // namespace platform::posix

@@ -36,22 +36,20 @@ std::optional<std::vector<unsigned long>> Read32(XWindowId w, Atom property, Ato
     const int status = XGetWindowProperty(fl_display, w, property, 0, maxItems, False, type, &actual, &format, &count,
                                           &remaining, &data);
     std::optional<std::vector<unsigned long>> items;
-    if (status == Success && !trap.Caught()) {
-        items.emplace();
-        if (data && format == 32) {
-            // Xlib hands 32-bit items over in longs, sign-extended on 64-bit machines.
-            const long* values = reinterpret_cast<const long*>(data);
-            for (unsigned long i = 0; i < count; ++i)
-                items->push_back(static_cast<unsigned long>(values[i]) & 0xFFFFFFFFUL);
-        }
-    }
+    if (status == Success && !trap.Caught())
+        items = Items32(format, count, reinterpret_cast<const long*>(data));
     if (data)
         XFree(data);
     return items;
 }
 
-bool Contains(const std::vector<unsigned long>& items, XAtom atom) {
-    return std::find(items.begin(), items.end(), AtomOf(atom)) != items.end();
+KnownAtoms Known() {
+    return KnownAtoms{
+        AtomOf(XAtom::ActionMinimize),     AtomOf(XAtom::ActionMaximizeHorz), AtomOf(XAtom::ActionMaximizeVert),
+        AtomOf(XAtom::ActionResize),       AtomOf(XAtom::StateHidden),        AtomOf(XAtom::StateMaximizedVert),
+        AtomOf(XAtom::StateMaximizedHorz), AtomOf(XAtom::StateFullscreen),    AtomOf(XAtom::TypeUtility),        AtomOf(XAtom::TypeToolbar),
+        AtomOf(XAtom::TypeDialog),         AtomOf(XAtom::TypeNormal),         AtomOf(XAtom::TypeDesktop),
+        AtomOf(XAtom::TypeDock)};
 }
 
 }  // namespace
@@ -63,10 +61,7 @@ XWindowId ReadActiveWindow() {
 
 WmActions ReadAllowedActions(XWindowId w) {
     const auto items = Read32(w, AtomOf(XAtom::AllowedActions), XA_ATOM, 64);
-    if (!items)
-        return {};
-    return {Contains(*items, XAtom::ActionMinimize), Contains(*items, XAtom::ActionMaximizeHorz),
-            Contains(*items, XAtom::ActionMaximizeVert), Contains(*items, XAtom::ActionResize)};
+    return items ? ActionsFrom(*items, Known()) : WmActions{};
 }
 
 WindowKind ReadWindowKind(XWindowId w) {
@@ -75,46 +70,26 @@ WindowKind ReadWindowKind(XWindowId w) {
     const auto items = Read32(w, AtomOf(XAtom::WindowType), XA_ATOM, 16);
     if (!items)
         return WindowKind::Normal;
-    // EWMH: a window without a type that is transient for another is a dialog.
+    bool transient = false;
     if (items->empty()) {
         XErrorTrap trap;
         Window owner = 0;
-        const bool transient = XGetTransientForHint(fl_display, w, &owner) != 0 && !trap.Caught();
-        return transient ? WindowKind::Dialog : WindowKind::Normal;
+        transient = XGetTransientForHint(fl_display, w, &owner) != 0 && !trap.Caught();
     }
-    // The list is in order of preference, private types first: the first of the types we know decides.
-    for (const unsigned long type : *items) {
-        if (type == AtomOf(XAtom::TypeUtility) || type == AtomOf(XAtom::TypeToolbar))
-            return WindowKind::Tool;
-        if (type == AtomOf(XAtom::TypeDialog))
-            return WindowKind::Dialog;
-        if (type == AtomOf(XAtom::TypeDesktop) || type == AtomOf(XAtom::TypeDock))
-            return WindowKind::Desktop;
-        if (type == AtomOf(XAtom::TypeNormal))
-            return WindowKind::Normal;
-    }
-    return WindowKind::Normal;
+    return KindFrom(*items, transient, Known());
 }
 
 std::optional<WmState> ReadWmState(XWindowId w) {
     const auto items = Read32(w, AtomOf(XAtom::State), XA_ATOM, 64);
     if (!items)
         return std::nullopt;
-    return WmState{Contains(*items, XAtom::StateHidden), Contains(*items, XAtom::StateMaximizedVert),
-                   Contains(*items, XAtom::StateMaximizedHorz), Contains(*items, XAtom::StateFullscreen)};
+    return StateFrom(*items, Known());
 }
 
 namespace {
 std::optional<FrameExtents> ReadFourExtents(XWindowId w, XAtom property) {
     const auto items = Read32(w, AtomOf(property), XA_CARDINAL, 4);
-    if (!items || items->size() != 4)
-        return std::nullopt;
-    // Any client can set the property. A frame wider than the largest X window is no frame: such a
-    // window is taken as unframed, and every later sum stays far inside int.
-    const auto& v = *items;
-    if (std::any_of(v.begin(), v.end(), [](unsigned long e) { return e > kMaxExtent; }))
-        return std::nullopt;
-    return FrameExtents{static_cast<int>(v[0]), static_cast<int>(v[1]), static_cast<int>(v[2]), static_cast<int>(v[3])};
+    return items ? ExtentsFrom(*items) : std::nullopt;
 }
 }  // namespace
 
@@ -129,17 +104,8 @@ std::optional<FrameExtents> ReadGtkExtents(XWindowId w) {
 std::optional<PixelRect> ReadWorkArea() {
     const auto desktop = Read32(Root(), AtomOf(XAtom::CurrentDesktop), XA_CARDINAL, 1);
     const unsigned long index = desktop && desktop->size() == 1 ? desktop->front() : 0;
-    // One rectangle per desktop; a desktop number past the list (anyone may set either) is the first.
     const auto areas = Read32(Root(), AtomOf(XAtom::WorkArea), XA_CARDINAL, 4 * 64);
-    if (!areas || areas->size() < 4)
-        return std::nullopt;
-    const std::size_t at = index < areas->size() / 4 ? 4 * index : 0;
-    const auto& v = *areas;
-    const unsigned long x = v[at], y = v[at + 1], width = v[at + 2], height = v[at + 3];
-    if (x > kMaxExtent || y > kMaxExtent || width == 0 || height == 0 || width > 65535 || height > 65535)
-        return std::nullopt;
-    const int left = static_cast<int>(x), top = static_cast<int>(y);
-    return PixelRect{left, top, left + static_cast<int>(width), top + static_cast<int>(height)};
+    return areas ? WorkAreaFrom(*areas, index) : std::nullopt;
 }
 
 std::optional<PixelRect> ReadBorderBox(XWindowId w) {
@@ -162,11 +128,6 @@ std::optional<PixelRect> ReadBorderBox(XWindowId w) {
         return std::nullopt;
     const int b = static_cast<int>(border);
     return PixelRect{x - b, y - b, x + static_cast<int>(width) + b, y + static_cast<int>(height) + b};
-}
-
-PixelRect OuterFromBox(const PixelRect& box, const std::optional<FrameExtents>& extents) {
-    const FrameExtents e = extents.value_or(FrameExtents{});
-    return {box.left - e.left, box.top - e.top, box.right + e.right, box.bottom + e.bottom};
 }
 
 std::optional<PixelRect> ReadOuterRect(XWindowId w) {

@@ -7,28 +7,11 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/linux/PropertyValues.h"
 #include "platform/linux/WindowManager.h"
 #include "platform/linux/XAtoms.h"
 
 namespace platform::x11 {
-
-using XWindowId = unsigned long;
-
-// The actions the manager allows on a window (_NET_WM_ALLOWED_ACTIONS).
-struct WmActions {
-    bool minimize = false;
-    bool maximizeHorz = false;
-    bool maximizeVert = false;
-    bool resize = false;
-};
-
-// The states of _NET_WM_STATE that matter for placement.
-struct WmState {
-    bool hidden = false;
-    bool maximizedVert = false;
-    bool maximizedHorz = false;
-    bool fullScreen = false;
-};
 
 // The root's _NET_ACTIVE_WINDOW; 0 when there is none.
 XWindowId ReadActiveWindow();
@@ -40,14 +23,10 @@ WmActions ReadAllowedActions(XWindowId w);
 // windows, dialogs are dialogs, and so is a window without a type that is transient for another
 // (WM_TRANSIENT_FOR); the root, the desktop and docks (panels, task bars) are the desktop's own;
 // anything else an ordinary window.
-enum class WindowKind { Normal, Tool, Dialog, Desktop };
 WindowKind ReadWindowKind(XWindowId w);
 
 // nullopt when the window is gone; a window without the property has no states.
 std::optional<WmState> ReadWmState(XWindowId w);
-
-// X geometry is 16 bits wide; no frame extent can be larger.
-inline constexpr unsigned long kMaxExtent = 32767;
 
 // nullopt when the window is gone, the manager has not set _NET_FRAME_EXTENTS, or an extent is
 // outside 0..kMaxExtent (the property is anyone's to set).
@@ -63,8 +42,6 @@ std::optional<PixelRect> ReadWorkArea();
 
 // The window's client area with its X border, in root coordinates; nullopt when the window is gone.
 std::optional<PixelRect> ReadBorderBox(XWindowId w);
-// That box grown by the frame extents (none when there are none): the frame's outer rectangle.
-PixelRect OuterFromBox(const PixelRect& box, const std::optional<FrameExtents>& extents);
 // Both in one: the outer rectangle of the window's frame in root coordinates; nullopt when it is gone.
 std::optional<PixelRect> ReadOuterRect(XWindowId w);
 

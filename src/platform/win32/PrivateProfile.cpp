@@ -1,5 +1,7 @@
 // The settings file through the system's private-profile functions (ANSI forms): the file is in the
 // ANSI code page, as those functions write it; names and values are converted at this boundary.
+// Saves do not use the profile write, which rewrites the file in place (a crash halfway loses it):
+// ProfileCopy writes a complete new file beside it and puts it in the old one's place.
 #include "platform/PrivateProfile.h"
 
 #include <windows.h>
@@ -7,6 +9,7 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/win32/ProfileCopy.h"
 #include "platform/win32/TextConversion.h"
 
 namespace platform::profile {
@@ -55,6 +58,20 @@ std::string SystemMessage(DWORD code) {
     return win32::Utf8FromWide(message);
 }
 
+// The profile write, one key after the other: where no copy can be made beside the file.
+bool WriteInPlace(std::string_view path, std::string_view section, const Entries& entries, std::string* error) {
+    const std::string ansiPath = AnsiPath(path);
+    for (const auto& [key, value] : entries) {
+        if (::WritePrivateProfileStringA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
+                                         AnsiFromUtf8(value).c_str(), ansiPath.c_str()) == FALSE) {
+            if (error)
+                *error = SystemMessage(::GetLastError());
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string ReadString(std::string_view path,
@@ -62,6 +79,12 @@ std::string ReadString(std::string_view path,
                        std::string_view key,
                        std::string_view defaultValue,
                        std::size_t bufferBytes) {
+    // The first read of a file at start-up also clears away what interrupted saves left beside it.
+    static std::string cleaned;
+    if (cleaned != path) {
+        cleaned = std::string(path);
+        win32::RemoveInterruptedCopies(path);
+    }
     if (bufferBytes == 0)
         return {};
     const DWORD size = bufferBytes > 0x7FFFFFFF ? 0x7FFFFFFF : static_cast<DWORD>(bufferBytes);
@@ -80,17 +103,31 @@ std::int32_t ReadInt(std::string_view path, std::string_view section, std::strin
     return static_cast<std::int32_t>(value);
 }
 
+std::string ReadKeptString(std::string_view path,
+                           std::string_view section,
+                           std::string_view key,
+                           std::string_view defaultValue,
+                           std::size_t bufferBytes) {
+    return ReadString(path, section, key, defaultValue, bufferBytes);
+}
+
 bool WriteString(std::string_view path,
                  std::string_view section,
                  std::string_view key,
                  std::string_view value,
                  std::string* error) {
-    if (::WritePrivateProfileStringA(AnsiFromUtf8(section).c_str(), AnsiFromUtf8(key).c_str(),
-                                     AnsiFromUtf8(value).c_str(), AnsiPath(path).c_str()) != FALSE) {
+    return WriteStrings(path, section, {{std::string(key), std::string(value)}}, error);
+}
+
+bool WriteStrings(std::string_view path, std::string_view section, const Entries& entries, std::string* error) {
+    const win32::CopyOutcome outcome = win32::WriteProfileCopy(path, section, entries);
+    if (outcome.result == win32::CopyResult::Written)
         return true;
-    }
+    if (outcome.result == win32::CopyResult::NoCopyPossible)
+        return WriteInPlace(path, section, entries, error);
     if (error)
-        *error = SystemMessage(::GetLastError());
+        *error = outcome.notAFile ? std::string("通常のファイルではありません (パイプ、デバイスなど)")
+                                  : SystemMessage(outcome.code);
     return false;
 }
 

@@ -9,12 +9,19 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <sys/file.h>
+
+#include <algorithm>
+#include <chrono>
 #include <csignal>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <random>
+#include <thread>
 
+#include "platform/Platform.h"
 #include "platform/PrivateProfile.h"
 #include "platform/linux/AtomicFile.h"
 
@@ -140,19 +147,121 @@ bool InChildThatCannotCreateFiles(const fs::path& folder, const std::function<bo
 // Whatever sits at the settings path reads as a missing file, and reading it neither blocks nor
 // takes more memory than a settings file's largest size.
 TEST_F(ProfileFileTest, OnlyRegularFilesOfASaneSizeAreRead) {
-    const std::pair<const char*, std::function<void()>> hostile[] = {
-        {"a FIFO without a writer", [&] { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); }},
-        {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", path_); }},
-        {"a folder", [&] { fs::create_directory(path_); }},
-        {"a 10 MB file", [&] { Write(path_, "[S]\nK=big\n" + std::string(10 << 20, ';')); }},
+    // The refused save names the real reason.
+    const struct {
+        const char* what;
+        std::function<void()> plant;
+        std::string reason;
+    } hostile[] = {
+        {"a FIFO without a writer", [&] { ASSERT_EQ(::mkfifo(path_.c_str(), 0600), 0); },
+         "通常のファイルではありません"},
+        {"a link to /dev/zero", [&] { fs::create_symlink("/dev/zero", path_); }, "通常のファイルではありません"},
+        {"a folder", [&] { fs::create_directory(path_); }, std::strerror(EISDIR)},
+        {"a 10 MB file", [&] { Write(path_, "[S]\nK=big\n" + std::string(10 << 20, ';')); }, std::strerror(EFBIG)},
     };
-    for (const auto& [what, plant] : hostile) {
-        plant();
-        EXPECT_EQ(ReadString(path_, "S", "K", "none", 64), "none") << what;
-        EXPECT_EQ(ReadInt(path_, "S", "K", 7), 7) << what;
-        EXPECT_FALSE(WriteString(path_, "S", "K", "v")) << what;
+    for (const auto& c : hostile) {
+        c.plant();
+        EXPECT_EQ(ReadString(path_, "S", "K", "none", 64), "none") << c.what;
+        EXPECT_EQ(ReadInt(path_, "S", "K", 7), 7) << c.what;
+        std::string reason;
+        EXPECT_FALSE(WriteString(path_, "S", "K", "v", &reason)) << c.what;
+        EXPECT_EQ(reason.rfind(c.reason, 0), 0u) << c.what << ": " << reason;
         fs::remove_all(path_);
     }
+}
+
+// Several keys go in one rewrite: a limit that stops the whole leaves the old file as it was (before,
+// the first key got in and the rest did not), and the reason is the limit's.
+TEST_F(ProfileFileTest, ASaveWritesAllItsKeysOrNone) {
+    const std::string old = "[Setting]\nDrive=C\n";  // 18 bytes
+    Write(path_, old);
+    const platform::profile::Entries entries = {{"CalendarHoliday1", "1/1,2/11"},
+                                                {"CalendarHoliday2", "1-2-2"},
+                                                {"Drive", "C,D"},
+                                                {"Interval", "500"},
+                                                {"CPUInterval", "500"},
+                                                {"MemoryInterval", "1000"},
+                                                {"DriveInterval", "60000"},
+                                                {"BattInterval", "0"},
+                                                {"Trans", "255"},
+                                                {"ActiveWindow", "0"}};
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        const rlimit limit{100, 100};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        std::string reason;
+        const bool written = platform::profile::WriteStrings(path_, "Setting", entries, &reason);
+        ::_exit(!written && reason == std::strerror(EFBIG) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "refused with the file-size limit's reason";
+    EXPECT_EQ(ReadWholeFile(path_), old);
+    EXPECT_EQ(Entries(), justTheFile_);
+
+    ASSERT_TRUE(platform::profile::WriteStrings(path_, "Setting", entries));
+    EXPECT_EQ(ReadString(path_, "Setting", "Drive", "", 64), "C,D");
+    EXPECT_EQ(ReadString(path_, "Setting", "ActiveWindow", "", 64), "0");
+}
+
+// Saves killed halfway leave their temporary files; the next start's first read removes ours, but not
+// one a save still holds nor one of another user.
+TEST_F(ProfileFileTest, TemporaryFilesOfInterruptedSavesGoAtTheNextStart) {
+    Write(path_, "[S]\nK=1\n");
+    for (const char* name : {".Vigilon.ini.Ab12Cd", ".Vigilon.ini.zzzzzz"})
+        Write((dir_ / name).string(), "[S]\nK=half");
+    const std::string held = (dir_ / ".Vigilon.ini.HELD00").string();
+    Write(held, "[S]\nK=2");
+    const int holder = ::open(held.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(holder, LOCK_EX), 0);
+    const std::string others = (dir_ / ".Vigilon.ini.nobody").string();
+    Write(others, "x");
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(others.c_str(), 65534, 65534), 0);
+    }
+    Write((dir_ / "Vigilon.ini.bak").string(), "kept");
+
+    EXPECT_EQ(ReadInt(path_, "S", "K", 0), 1);
+    std::vector<std::string> left = Entries();
+    std::sort(left.begin(), left.end());
+    std::vector<std::string> expected = {".Vigilon.ini.HELD00", "Vigilon.ini", "Vigilon.ini.bak"};
+    if (root)
+        expected.insert(expected.begin() + 1, ".Vigilon.ini.nobody");
+    EXPECT_EQ(left, expected);
+    ::close(holder);
+}
+
+// A settings file on a mount that stops answering (a FUSE mount whose server never replies): the read
+// gives up after the drive limit and the file reads as unreadable; later reads and saves fail at once
+// while that look is stuck; the bar's thread is never held longer.
+TEST_F(ProfileFileTest, AFileThatDoesNotAnswerReadsAsUnreadable) {
+    const fs::path mount = dir_ / "dead";
+    fs::create_directory(mount);
+    const int fuse = ::open("/dev/fuse", O_RDWR | O_CLOEXEC);
+    const std::string options = "fd=" + std::to_string(fuse) + ",rootmode=40000,user_id=0,group_id=0";
+    if (fuse < 0 || ::mount("vigilon-dead", mount.c_str(), "fuse", MS_NOSUID | MS_NODEV, options.c_str()) != 0) {
+        if (fuse >= 0)
+            ::close(fuse);
+        GTEST_SKIP() << "no FUSE mount can be made here";
+    }
+    const std::string stuck = (mount / "Vigilon.ini").string();
+    using Clock = std::chrono::steady_clock;
+    const auto start = Clock::now();
+    EXPECT_EQ(ReadString(stuck, "Setting", "Drive", "", 64), "");
+    EXPECT_EQ(ReadInt(stuck, "Setting", "Trans", 0), 0);
+    std::string reason;
+    EXPECT_FALSE(WriteString(stuck, "Setting", "Trans", "200", &reason));
+    EXPECT_EQ(reason, std::strerror(ETIMEDOUT));
+    const auto waited = Clock::now() - start;
+    EXPECT_LT(waited, std::chrono::milliseconds(platform::kDriveAnswerMs * 3)) << "one wait for the stuck look only";
+    // Released: the stuck look comes back, and the file is looked at again.
+    ::umount2(mount.c_str(), MNT_DETACH);
+    ::close(fuse);
+    for (int i = 0; i < 100 && ReadInt(stuck, "Setting", "Trans", 7) != 7; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(ReadInt(stuck, "Setting", "Trans", 7), 7);
 }
 
 // The writer writes regular files only, and only those it may write; a link stays a link.
@@ -263,7 +372,10 @@ TEST_F(ProfileFileTest, TheFileIsParsedOncePerChange) {
 
     const timespec later[2] = {before.st_atim, {before.st_mtim.tv_sec + 1, before.st_mtim.tv_nsec}};
     ASSERT_EQ(::utimensat(AT_FDCWD, path_.c_str(), later, 0), 0);
+    // The look-ups of every tick keep the parse in hand until the next full read.
+    EXPECT_EQ(platform::profile::ReadKeptString(path_, "DriveMap", "D0", "", 64), "/mnt/0");
     EXPECT_EQ(ReadString(path_, "DriveMap", "D0", "", 64), "/tmp/0");
+    EXPECT_EQ(platform::profile::ReadKeptString(path_, "DriveMap", "D0", "", 64), "/tmp/0");
     // A write of our own is seen at once, whatever the clock's resolution.
     ASSERT_TRUE(WriteString(path_, "DriveMap", "D0", "/srv"));
     EXPECT_EQ(ReadString(path_, "DriveMap", "D0", "", 64), "/srv");

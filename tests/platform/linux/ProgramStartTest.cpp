@@ -42,6 +42,12 @@ TEST_F(ProgramStartTest, HardinfoTwoFirstThenHardinfoOnlyExecutableFilesInAbsolu
     Script("b/hardinfo2", "");
     Script("c/hardinfo", "", false);
     fs::create_directories(root / "d/hardinfo");
+    Script("e/hardinfo2", "");  // planted in a folder anyone may write to
+    ::chmod(Dir("e").c_str(), 01777);
+    Script("f/hardinfo2", "");  // in a folder the group may write to
+    ::chmod(Dir("f").c_str(), 0775);
+    Script("g/hardinfo2", "");  // a file anyone may change
+    ::chmod(Dir("g/hardinfo2").c_str(), 0777);
     const struct {
         std::string path;
         std::optional<std::string> found;
@@ -50,6 +56,7 @@ TEST_F(ProgramStartTest, HardinfoTwoFirstThenHardinfoOnlyExecutableFilesInAbsolu
         {Dir("c") + "::" + Dir("a") + "/", Dir("a") + "/hardinfo"},
         {Dir("c") + ":" + Dir("d"), std::nullopt},  // not executable; a folder
         {"", std::nullopt},
+        {Dir("e") + ":" + Dir("f") + ":" + Dir("g") + ":" + Dir("a"), Dir("a") + "/hardinfo"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FindOnPath(c.path, {"hardinfo2", "hardinfo"}), c.found) << c.path;

@@ -270,6 +270,8 @@ TEST_F(Follow, RidesTheFrameAndButtonsTheCompositorDraws) {
                       const std::optional<platform::CompositorAnswers>& answers,
                       std::pair<forms::Twips, forms::Twips> expected) {
         fake.ChangeDpi(dpi);
+        // At 150 % a 1920 x 1080 screen, which the 144-dpi window fits on; else 1024 x 768.
+        fake.monitors = {dpi == 144 ? PixelRect{0, 0, 1920, 1080} : PixelRect{0, 0, 1024, 768}};
         StartBar();
         Activate(kSizable, showCmd, window);
         fake.compositor.clear();

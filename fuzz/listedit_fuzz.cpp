@@ -48,12 +48,12 @@ std::vector<std::string> Split(std::string_view list) {
 }
 
 ControlSpec Spec(ControlKind kind, int maxLength = 0) {
-    ControlSpec spec;
-    spec.kind = kind;
-    spec.bounds = {0, 0, 120, 80};
-    spec.font = Font{"ＭＳ Ｐゴシック", 9.0, 400};
-    spec.maxLength = maxLength;
-    return spec;
+    ControlSpec made;
+    made.kind = kind;
+    made.bounds = {0, 0, 120, 80};
+    made.font = Font{"ＭＳ Ｐゴシック", 9.0, 400};
+    made.maxLength = maxLength;
+    return made;
 }
 
 }  // namespace

@@ -327,3 +327,28 @@ check_settings_dialog() {
     [ -n "$bar" ] || fail "no bar came back after Escape"
     log "a read-only settings file: OK showed the failure and the dialog stayed open"
 }
+
+# wine_session first_display: a private Xvfb (from :first_display) and $WINEPREFIX ready, created when
+# missing. The prefix's wineserver is shut down at exit only when this script was the one that started it.
+wine_session() {
+    prefix_server_running && own_server=0 || own_server=1
+    trap 'cleanup; [ $own_server = 0 ] || { timeout 20 wineserver -k; timeout 20 wineserver -w; } >/dev/null 2>&1' EXIT
+    start_xvfb "$1"
+    if [ ! -d "$WINEPREFIX" ]; then
+        log "creating the wine prefix $WINEPREFIX"
+        timeout 300 wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot could not create $WINEPREFIX"
+        timeout 60 wineserver -w
+    fi
+}
+
+# True when a wineserver serves $WINEPREFIX: its working directory is server-<dev>-<inode> of the prefix.
+prefix_server_running() {
+    [ -d "$WINEPREFIX" ] || return 1
+    local dev ino dir p
+    read -r dev ino < <(stat -c '%d %i' "$WINEPREFIX")
+    dir=$(printf 'server-%x-%x' "$dev" "$ino")
+    for p in $(pgrep -u "$(id -u)" wineserver); do
+        [ "$(basename "$(readlink "/proc/$p/cwd" 2>/dev/null)")" = "$dir" ] && return 0
+    done
+    return 1
+}

@@ -18,26 +18,7 @@ exe=$work/Vigilon.exe
 need wine wineserver
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
-# True when a wineserver serves $WINEPREFIX: its working directory is server-<dev>-<inode> of the prefix.
-prefix_server_running() {
-    [ -d "$WINEPREFIX" ] || return 1
-    local dev ino dir p
-    read -r dev ino < <(stat -c '%d %i' "$WINEPREFIX")
-    dir=$(printf 'server-%x-%x' "$dev" "$ino")
-    for p in $(pgrep -u "$(id -u)" wineserver); do
-        [ "$(basename "$(readlink "/proc/$p/cwd" 2>/dev/null)")" = "$dir" ] && return 0
-    done
-    return 1
-}
-prefix_server_running && own_server=0 || own_server=1
-trap 'cleanup; [ $own_server = 0 ] || { timeout 20 wineserver -k; timeout 20 wineserver -w; } >/dev/null 2>&1' EXIT
-
-start_xvfb ${VIGILON_DISPLAY_FROM:-110}
-if [ ! -d "$WINEPREFIX" ]; then
-    log "creating the wine prefix $WINEPREFIX"
-    timeout 300 wineboot -i >"$work/wineboot.log" 2>&1 || fail "wineboot could not create $WINEPREFIX"
-    timeout 60 wineserver -w
-fi
+wine_session ${VIGILON_DISPLAY_FROM:-110}
 # The prefix keeps LogPixels from other runs: this test measures at 96 dpi.
 timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >"$work/reg.log" 2>&1 ||
     fail "could not set LogPixels to 96"

@@ -31,10 +31,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool transient = (data[1] & 1) != 0;
     // Small atom numbers, so the items often name them; 0 stands for an atom the server lacks.
     KnownAtoms atoms;
-    unsigned long* known[] = {&atoms.actionMinimize,     &atoms.actionMaximizeHorz, &atoms.actionMaximizeVert,
-                              &atoms.actionResize,       &atoms.stateHidden,        &atoms.stateMaximizedVert,
-                              &atoms.stateMaximizedHorz, &atoms.typeUtility,        &atoms.typeToolbar,
-                              &atoms.typeDialog,         &atoms.typeNormal,         &atoms.stateFullscreen,
+    unsigned long* known[] = {&atoms.actionMinimize,     &atoms.actionMaximizeHorz,
+                              &atoms.actionMaximizeVert, &atoms.actionResize,
+                              &atoms.stateHidden,        &atoms.stateMaximizedVert,
+                              &atoms.stateMaximizedHorz, &atoms.typeUtility,
+                              &atoms.typeToolbar,        &atoms.typeDialog,
+                              &atoms.typeNormal,         &atoms.stateFullscreen,
                               &atoms.typeDesktop,        &atoms.typeDock};
     for (std::size_t i = 0; i < std::size(known); ++i)
         *known[i] = (data[2] + i * data[3]) % 16;
@@ -72,7 +74,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const PixelRect monitor{0, 0, 65535, 65535};
     const std::optional<PixelRect> workArea = WorkAreaFrom(items, data[1]);
     const PixelRect area = WorkAreaOn(monitor, workArea);
-    if (area.left < monitor.left || area.top < monitor.top || area.right > monitor.right || area.bottom > monitor.bottom)
+    if (area.left < monitor.left || area.top < monitor.top || area.right > monitor.right ||
+        area.bottom > monitor.bottom)
         std::abort();
     for (const bool framed : {true, false}) {
         FrameFacts facts;

@@ -211,7 +211,6 @@ TEST_F(Follow, ATallerBarHangsFromTheTitleBarsTopAndANewResolutionPlacesItAgain)
     EXPECT_EQ(BarRect(), (PixelRect{667, 0, 1131, 40}));  // 4600 twips at 192 dpi: 613 pixels
 }
 
-
 // Windows Vista and later with composition on: the desktop window manager's visible frame and
 // caption buttons. Windows 10 and 11 keep 7 invisible pixels (at 96 dpi) of resize border inside
 // the window rectangle at the left, right and bottom, and draw buttons 46 pixels wide each (69 at

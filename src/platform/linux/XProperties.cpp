@@ -44,12 +44,13 @@ std::optional<std::vector<unsigned long>> Read32(XWindowId w, Atom property, Ato
 }
 
 KnownAtoms Known() {
-    return KnownAtoms{
-        AtomOf(XAtom::ActionMinimize),     AtomOf(XAtom::ActionMaximizeHorz), AtomOf(XAtom::ActionMaximizeVert),
-        AtomOf(XAtom::ActionResize),       AtomOf(XAtom::StateHidden),        AtomOf(XAtom::StateMaximizedVert),
-        AtomOf(XAtom::StateMaximizedHorz), AtomOf(XAtom::StateFullscreen),    AtomOf(XAtom::TypeUtility),        AtomOf(XAtom::TypeToolbar),
-        AtomOf(XAtom::TypeDialog),         AtomOf(XAtom::TypeNormal),         AtomOf(XAtom::TypeDesktop),
-        AtomOf(XAtom::TypeDock)};
+    return KnownAtoms{AtomOf(XAtom::ActionMinimize),     AtomOf(XAtom::ActionMaximizeHorz),
+                      AtomOf(XAtom::ActionMaximizeVert), AtomOf(XAtom::ActionResize),
+                      AtomOf(XAtom::StateHidden),        AtomOf(XAtom::StateMaximizedVert),
+                      AtomOf(XAtom::StateMaximizedHorz), AtomOf(XAtom::StateFullscreen),
+                      AtomOf(XAtom::TypeUtility),        AtomOf(XAtom::TypeToolbar),
+                      AtomOf(XAtom::TypeDialog),         AtomOf(XAtom::TypeNormal),
+                      AtomOf(XAtom::TypeDesktop),        AtomOf(XAtom::TypeDock)};
 }
 
 }  // namespace

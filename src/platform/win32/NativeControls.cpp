@@ -66,10 +66,10 @@ HWND CreateNativeControl(HWND form, const ControlSpec& layout, ControlData* data
             style |= BS_PUSHBUTTON;
             break;
     }
-    const std::wstring text =
-        layout.kind == ControlKind::TextBox || layout.kind == ControlKind::CheckBox || layout.kind == ControlKind::Button
-            ? WideFromUtf8(layout.text)
-            : std::wstring();
+    const std::wstring text = layout.kind == ControlKind::TextBox || layout.kind == ControlKind::CheckBox ||
+                                      layout.kind == ControlKind::Button
+                                  ? WideFromUtf8(layout.text)
+                                  : std::wstring();
     HWND control;
     {
         const Setting quiet;

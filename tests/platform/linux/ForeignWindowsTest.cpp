@@ -331,8 +331,7 @@ struct TickAnswers {
                placement.showCmd == o.placement.showCmd && placement.normalPosition == o.placement.normalPosition &&
                rect == o.rect && monitor == o.monitor && c.window == d.window && c.titleBar == d.titleBar &&
                c.buttons == d.buttons && c.headerBar == d.headerBar && c.monitor == d.monitor &&
-               c.workArea == d.workArea &&
-               fullScreen == o.fullScreen;
+               c.workArea == d.workArea && fullScreen == o.fullScreen;
     }
 };
 

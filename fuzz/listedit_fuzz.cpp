@@ -47,7 +47,7 @@ std::vector<std::string> Split(std::string_view list) {
     }
 }
 
-ControlSpec Spec(ControlKind kind, int maxLength = 0) {
+ControlSpec Described(ControlKind kind, int maxLength = 0) {
     ControlSpec made;
     made.kind = kind;
     made.bounds = {0, 0, 120, 80};
@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
         Fl_Group window(0, 0, 400, 400);
         window.end();
         Quiet quiet;
-        x11::LinuxControl list(window, 0, Spec(ControlKind::ListBox), quiet);
+        x11::LinuxControl list(window, 0, Described(ControlKind::ListBox), quiet);
         list.InsertItem(0, "1/1");
         static_cast<Fl_Hold_Browser&>(list.Widget()).text(1);
     }
@@ -138,8 +138,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     window.end();
     Quiet quiet;
     {
-        x11::LinuxControl list(window, 0, Spec(ControlKind::ListBox), quiet);
-        x11::LinuxControl edit(window, 0, Spec(ControlKind::TextBox, 5), quiet);
+        x11::LinuxControl list(window, 0, Described(ControlKind::ListBox), quiet);
+        x11::LinuxControl edit(window, 0, Described(ControlKind::TextBox, 5), quiet);
         auto& browser = static_cast<Fl_Hold_Browser&>(list.Widget());
 
         // The list sorted by bytes, as the forms runtime places entries.

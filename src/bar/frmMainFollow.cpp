@@ -51,7 +51,8 @@ void frmMain::tmrCheck_Timer() {
     // A bar that rides nothing keeps out of panels (the start-up place, a native Wayland window in
     // front); one the user just dropped is left where it is.
     const bool ours = active == hWnd() || active == calendar.hWnd();
-    if (!(!fullScreen && HasCaptionButtons(style) && RideOn(active)) && !ours)
+    const bool rides = !fullScreen && HasCaptionButtons(style) && RideOn(active);
+    if (!rides && !ours)
         KeepInWorkArea();
 
     Show();

@@ -3,8 +3,8 @@
 
 #include "FuzzInput.h"
 #include "bar/basDiskSpace.h"
-#include "platform/linux/ProcReadings.h"
-#include "platform/linux/ProfileText.h"
+#include "platform/linux/readings/ProcReadings.h"
+#include "platform/linux/profile/ProfileText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Fields fields(data, size);

@@ -22,8 +22,8 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "platform/linux/NativeControls.h"
-#include "platform/linux/ProfileText.h"
+#include "platform/linux/controls/NativeControls.h"
+#include "platform/linux/profile/ProfileText.h"
 
 using namespace platform;
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/linux/NativeControls.h"
-#include "platform/linux/ProfileText.h"
+#include "platform/linux/controls/NativeControls.h"
+#include "platform/linux/profile/ProfileText.h"
 
 namespace {
 

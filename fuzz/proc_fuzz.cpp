@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "platform/linux/ProcReadings.h"
+#include "platform/linux/readings/ProcReadings.h"
 
 using namespace platform::posix;
 

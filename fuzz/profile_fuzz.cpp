@@ -2,7 +2,7 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "platform/linux/ProfileText.h"
+#include "platform/linux/profile/ProfileText.h"
 
 using namespace platform::posix;
 

@@ -14,8 +14,8 @@
 
 #include "FuzzInput.h"
 #include "platform/PrivateProfile.h"
-#include "platform/linux/AtomicFile.h"
-#include "platform/linux/ProfileText.h"
+#include "platform/linux/profile/AtomicFile.h"
+#include "platform/linux/profile/ProfileText.h"
 
 using namespace platform;
 

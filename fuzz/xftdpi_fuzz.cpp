@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "platform/linux/XftDpi.h"
+#include "platform/linux/x11/XftDpi.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "FuzzInput.h"
-#include "platform/linux/ForeignMapping.h"
-#include "platform/linux/PropertyValues.h"
+#include "platform/linux/wm/ForeignMapping.h"
+#include "platform/linux/wm/PropertyValues.h"
 
 using namespace platform;
 using namespace platform::x11;

@@ -2,7 +2,7 @@
 # Renders the program's icon from vigilon.svg into everything the builds and the install use:
 #   assets/icon/vigilon-<size>.png          16, 24, 32, 48, 256 (hicolor icons, README)
 #   src/app/Vigilon.ico                     16, 24, 32, 48 and a PNG-compressed 256 (the .exe's icon)
-#   src/platform/linux/ProgramIconPixels.cpp  ARGB pixels of 16, 24, 32, 48 (window icons, drawing), as runs
+#   src/platform/linux/draw/ProgramIconPixels.cpp  ARGB pixels of 16, 24, 32, 48 (window icons, drawing), as runs
 # The outputs are committed, so a build needs none of these tools. Run it after changing the SVG.
 # Needs: librsvg2-bin (rsvg-convert), icoutils (icotool), imagemagick (convert), python3.
 set -euo pipefail
@@ -27,7 +27,7 @@ for size in "${pixel_sizes[@]}"; do
     convert "$here/vigilon-$size.png" -depth 8 "rgba:$tmp/$size.rgba"
 done
 
-python3 - "$tmp" "$root/src/platform/linux/ProgramIconPixels.cpp" "${pixel_sizes[@]}" <<'PY'
+python3 - "$tmp" "$root/src/platform/linux/draw/ProgramIconPixels.cpp" "${pixel_sizes[@]}" <<'PY'
 import sys
 tmp, out, sizes = sys.argv[1], sys.argv[2], [int(s) for s in sys.argv[3:]]
 # Every size as runs of equal pixels over one shared palette: a run is (length - 1) << 10 | colour,
@@ -45,7 +45,7 @@ lines = [
     "// The program's icon in four sizes as runs of equal 0xAARRGGBB pixels (straight alpha, rows top to",
     "// bottom) over one palette, expanded the first time they are asked for.",
     "// clang-format off",
-    '#include "platform/linux/ProgramIconPixels.h"',
+    '#include "platform/linux/draw/ProgramIconPixels.h"',
     "",
     "#include <vector>",
     "",
@@ -103,4 +103,4 @@ lines += [
 ]
 open(out, "w").write("\n".join(lines))
 PY
-echo "icons written: $here/vigilon-*.png, $root/src/app/Vigilon.ico, $root/src/platform/linux/ProgramIconPixels.cpp"
+echo "icons written: $here/vigilon-*.png, $root/src/app/Vigilon.ico, $root/src/platform/linux/draw/ProgramIconPixels.cpp"

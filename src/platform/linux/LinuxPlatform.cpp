@@ -12,20 +12,20 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/linux/Fonts.h"
-#include "platform/linux/ForeignMapping.h"
-#include "platform/linux/FormWindow.h"
-#include "platform/linux/MessageBox.h"
-#include "platform/linux/NativeControls.h"
-#include "platform/linux/Pointer.h"
-#include "platform/linux/ProgramIcon.h"
-#include "platform/linux/ProgramStart.h"
-#include "platform/linux/SettingsPath.h"
-#include "platform/linux/SingleInstance.h"
-#include "platform/linux/SystemReadings.h"
-#include "platform/linux/WindowManager.h"
-#include "platform/linux/XProperties.h"
-#include "platform/linux/XftDpi.h"
+#include "platform/linux/draw/Fonts.h"
+#include "platform/linux/wm/ForeignMapping.h"
+#include "platform/linux/x11/FormWindow.h"
+#include "platform/linux/controls/MessageBox.h"
+#include "platform/linux/controls/NativeControls.h"
+#include "platform/linux/x11/Pointer.h"
+#include "platform/linux/draw/ProgramIcon.h"
+#include "platform/linux/system/ProgramStart.h"
+#include "platform/linux/profile/SettingsPath.h"
+#include "platform/linux/system/SingleInstance.h"
+#include "platform/linux/readings/SystemReadings.h"
+#include "platform/linux/wm/WindowManager.h"
+#include "platform/linux/x11/XProperties.h"
+#include "platform/linux/x11/XftDpi.h"
 
 namespace platform {
 

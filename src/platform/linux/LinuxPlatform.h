@@ -7,9 +7,9 @@
 #include <unordered_map>
 
 #include "platform/Platform.h"
-#include "platform/linux/EventLoop.h"
-#include "platform/linux/TitleButtons.h"
-#include "platform/linux/WindowFacts.h"
+#include "platform/linux/x11/EventLoop.h"
+#include "platform/linux/wm/TitleButtons.h"
+#include "platform/linux/wm/WindowFacts.h"
 
 namespace platform::x11 {
 

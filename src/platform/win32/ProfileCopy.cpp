@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/linux/ProfileText.h"
+#include "platform/linux/profile/ProfileText.h"
 #include "platform/win32/TextConversion.h"
 
 namespace platform::win32 {

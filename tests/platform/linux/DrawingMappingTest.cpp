@@ -5,10 +5,10 @@
 #include <optional>
 #include <tuple>
 
-#include "platform/linux/Fonts.h"
-#include "platform/linux/TextWrap.h"
-#include "platform/linux/ToolTips.h"
-#include "platform/linux/XftDpi.h"
+#include "platform/linux/draw/Fonts.h"
+#include "platform/linux/draw/TextWrap.h"
+#include "platform/linux/controls/ToolTips.h"
+#include "platform/linux/x11/XftDpi.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // Timers and posted tasks on FLTK's timeouts (no display needed): stopping from inside ticks, a tick
 // not re-entered from a nested loop, and the order of posted tasks.
-#include "platform/linux/EventLoop.h"
+#include "platform/linux/x11/EventLoop.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // managers; the lines of a popup menu.
 #include <gtest/gtest.h>
 
-#include "platform/linux/ForeignMapping.h"
-#include "platform/linux/PopupMenu.h"
-#include "platform/linux/TitleButtons.h"
+#include "platform/linux/wm/ForeignMapping.h"
+#include "platform/linux/controls/PopupMenu.h"
+#include "platform/linux/wm/TitleButtons.h"
 
 namespace {
 

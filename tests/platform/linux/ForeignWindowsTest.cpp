@@ -9,9 +9,9 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/linux/ForeignMapping.h"
-#include "platform/linux/XErrorTrap.h"
-#include "platform/linux/XProperties.h"
+#include "platform/linux/wm/ForeignMapping.h"
+#include "platform/linux/x11/XErrorTrap.h"
+#include "platform/linux/x11/XProperties.h"
 #include "platform/linux/XServerFixture.h"
 
 #include <X11/Xatom.h>

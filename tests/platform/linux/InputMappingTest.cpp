@@ -1,5 +1,5 @@
 // FLTK keys, buttons and modifiers as the Windows codes the program's handlers test for.
-#include "platform/linux/InputMapping.h"
+#include "platform/linux/x11/InputMapping.h"
 
 #include <FL/Enumerations.H>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // The native controls on FLTK under a real X server: what the widgets hold, the tab order as FLTK
 // moves the focus, a form's key preview, and the balloon shown for a resting pointer.
-#include "platform/linux/NativeControls.h"
+#include "platform/linux/controls/NativeControls.h"
 
 #include <FL/Fl_Hold_Browser.H>
 #include <FL/Fl_Input.H>
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "XServerFixture.h"
-#include "platform/linux/Balloons.h"
+#include "platform/linux/controls/Balloons.h"
 
 namespace {
 

@@ -23,7 +23,7 @@
 
 #include "platform/Platform.h"
 #include "platform/PrivateProfile.h"
-#include "platform/linux/AtomicFile.h"
+#include "platform/linux/profile/AtomicFile.h"
 
 namespace {
 

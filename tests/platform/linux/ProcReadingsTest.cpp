@@ -1,13 +1,13 @@
 // The Linux readings' parsers on captured /proc text and on the power rules' corner cases, and the
 // drive-letter map, all without touching the live system.
-#include "platform/linux/ProcReadings.h"
+#include "platform/linux/readings/ProcReadings.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <tuple>
 
-#include "platform/linux/AtomicFile.h"
+#include "platform/linux/profile/AtomicFile.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The pure private-profile functions of the Linux backend: parsing corners and the byte-exact
 // rewrite that keeps the rest of a hand-edited settings file as it was.
-#include "platform/linux/ProfileText.h"
+#include "platform/linux/profile/ProfileText.h"
 
 #include <gtest/gtest.h>
 

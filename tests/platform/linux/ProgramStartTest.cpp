@@ -1,6 +1,6 @@
 // Finding the system-information tool on PATH, starting programs detached, and the README's place,
 // on real files in a temporary folder.
-#include "platform/linux/ProgramStart.h"
+#include "platform/linux/system/ProgramStart.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -1,5 +1,5 @@
 // The settings folder rule: beside the executable when possible, else the XDG configuration folder.
-#include "platform/linux/SettingsPath.h"
+#include "platform/linux/profile/SettingsPath.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

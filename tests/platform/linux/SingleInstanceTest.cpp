@@ -1,5 +1,5 @@
 // The single-instance lock, across real processes.
-#include "platform/linux/SingleInstance.h"
+#include "platform/linux/system/SingleInstance.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>

@@ -5,10 +5,10 @@
 #include <arpa/inet.h>
 #include <net/if.h>
 
-#include "platform/linux/AtomicFile.h"
-#include "platform/linux/NetworkAdapters.h"
-#include "platform/linux/SystemIdentity.h"
-#include "platform/linux/WindowShape.h"
+#include "platform/linux/profile/AtomicFile.h"
+#include "platform/linux/system/NetworkAdapters.h"
+#include "platform/linux/system/SystemIdentity.h"
+#include "platform/linux/x11/WindowShape.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // The Linux readings against this machine (CPU, memory, drives), the power-supply folders of real
 // machines read from fixtures, and the clock texts in several locales.
-#include "platform/linux/SystemReadings.h"
+#include "platform/linux/readings/SystemReadings.h"
 
 #include <gtest/gtest.h>
 #include <sys/statvfs.h>
@@ -14,7 +14,7 @@
 #include <random>
 #include <tuple>
 
-#include "platform/linux/AtomicFile.h"
+#include "platform/linux/profile/AtomicFile.h"
 
 namespace {
 

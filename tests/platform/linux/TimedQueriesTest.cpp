@@ -1,5 +1,5 @@
 // A drive query that never answers (a dead network mount), played by a stalled test double.
-#include "platform/linux/TimedQueries.h"
+#include "platform/linux/readings/TimedQueries.h"
 
 #include <gtest/gtest.h>
 

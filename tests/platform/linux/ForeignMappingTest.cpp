@@ -2,8 +2,8 @@
 // managers; the lines of a popup menu.
 #include <gtest/gtest.h>
 
-#include "platform/linux/wm/ForeignMapping.h"
 #include "platform/linux/controls/PopupMenu.h"
+#include "platform/linux/wm/ForeignMapping.h"
 #include "platform/linux/wm/TitleButtons.h"
 
 namespace {
@@ -22,107 +22,38 @@ TEST(ForeignMapping, ForeignHandlesKeepTheXidApartFromOurCounters) {
 TEST(ForeignMapping, TheTitleBarIsTheFramesTopStripOrTheWindowsOwn) {
     const PixelRect monitor{0, 0, 1280, 800}, lower{0, 800, 1280, 1600};
     const TitleButtons openboxButtons{49, 48};
+    // Each row: show state, frame extents, outer rectangle, its monitor; then the window, title bar,
+    // header-bar flag and button width expected.
     const struct {
         const char* what;
         std::int32_t showCmd;
         std::optional<FrameExtents> frame;
-        PixelRect outer;
-        PixelRect monitor;
-        PixelRect window;
-        PixelRect titleBar;
+        PixelRect outer, monitor, window, titleBar;
         bool headerBar;
         std::optional<int> buttons;
     } cases[] = {
-        {"openbox: a handle at the bottom",
-         kShowNormal,
-         FrameExtents{1, 1, 23, 5},
-         {100, 50, 900, 650},
-         monitor,
-         {100, 50, 900, 650},
-         {101, 51, 899, 73},
-         false,
-         49},
-        {"a border all round",
-         kShowNormal,
-         FrameExtents{4, 4, 30, 4},
-         {0, 0, 500, 400},
-         monitor,
-         {0, 0, 500, 400},
-         {4, 4, 496, 30},
-         false,
-         49},
-        {"border dropped, maximised",
-         kShowMaximized,
-         FrameExtents{0, 0, 24, 0},
-         monitor,
-         monitor,
-         monitor,
-         {0, 0, 1280, 24},
-         false,
-         48},
-        {"border kept at the bottom, maximised",
-         kShowMaximized,
-         FrameExtents{0, 0, 19, 3},
-         {0, 0, 1280, 780},
-         monitor,
-         {0, 0, 1280, 780},
-         {0, 0, 1280, 19},
-         false,
-         48},
-        {"frame above the top, maximised",
-         kShowMaximized,
-         FrameExtents{5, 5, 24, 5},
-         {-5, -5, 1285, 769},
-         monitor,
-         {0, 0, 1280, 769},
-         {0, 0, 1280, 19},
-         false,
-         48},
-        {"under a 21-pixel panel, maximised",
-         kShowMaximized,
-         FrameExtents{1, 1, 22, 1},
-         {0, 21, 1278, 790},
-         monitor,
-         {0, 21, 1278, 790},
-         {1, 22, 1277, 43},
-         false,
-         48},
-        {"on the lower monitor, maximised",
-         kShowMaximized,
-         FrameExtents{0, 0, 20, 0},
-         lower,
-         lower,
-         lower,
-         {0, 800, 1280, 820},
-         false,
-         48},
-        {"no frame extents",
-         kShowNormal,
-         std::nullopt,
-         {10, 20, 410, 320},
-         monitor,
-         {10, 20, 410, 320},
-         {10, 20, 410, 20},
-         true,
-         std::nullopt},
-        {"a border without a title bar (openbox, decorations off)",
-         kShowNormal,
-         FrameExtents{1, 1, 1, 1},
-         {10, 20, 410, 320},
-         monitor,
-         {10, 20, 410, 320},
-         {10, 20, 410, 20},
-         true,
-         std::nullopt},
-        {"minimised",
-         kShowMinimized,
-         FrameExtents{1, 1, 23, 5},
-         {10, 20, 410, 320},
-         monitor,
-         {10, 20, 410, 320},
-         {},
-         false,
-         std::nullopt},
+        // clang-format off
+        {"openbox: a handle at the bottom", kShowNormal, FrameExtents{1, 1, 23, 5}, {100, 50, 900, 650}, monitor,
+         {100, 50, 900, 650}, {101, 51, 899, 73}, false, 49},
+        {"a border all round", kShowNormal, FrameExtents{4, 4, 30, 4}, {0, 0, 500, 400}, monitor,
+         {0, 0, 500, 400}, {4, 4, 496, 30}, false, 49},
+        {"border dropped, maximised", kShowMaximized, FrameExtents{0, 0, 24, 0}, monitor, monitor,
+         monitor, {0, 0, 1280, 24}, false, 48},
+        {"border kept at the bottom, maximised", kShowMaximized, FrameExtents{0, 0, 19, 3}, {0, 0, 1280, 780}, monitor,
+         {0, 0, 1280, 780}, {0, 0, 1280, 19}, false, 48},
+        {"frame above the top, maximised", kShowMaximized, FrameExtents{5, 5, 24, 5}, {-5, -5, 1285, 769}, monitor,
+         {0, 0, 1280, 769}, {0, 0, 1280, 19}, false, 48},
+        {"under a 21-pixel panel, maximised", kShowMaximized, FrameExtents{1, 1, 22, 1}, {0, 21, 1278, 790}, monitor,
+         {0, 21, 1278, 790}, {1, 22, 1277, 43}, false, 48},
+        {"on the lower monitor, maximised", kShowMaximized, FrameExtents{0, 0, 20, 0}, lower, lower,
+         lower, {0, 800, 1280, 820}, false, 48},
+        {"no frame extents", kShowNormal, std::nullopt, {10, 20, 410, 320}, monitor,
+         {10, 20, 410, 320}, {10, 20, 410, 20}, true, std::nullopt},
+        {"a border without a title bar (openbox, decorations off)", kShowNormal, FrameExtents{1, 1, 1, 1},
+         {10, 20, 410, 320}, monitor, {10, 20, 410, 320}, {10, 20, 410, 20}, true, std::nullopt},
+        {"minimised", kShowMinimized, FrameExtents{1, 1, 23, 5}, {10, 20, 410, 320}, monitor,
+         {10, 20, 410, 320}, {}, false, std::nullopt},
+        // clang-format on
     };
     for (const auto& c : cases) {
         const CaptionGeometry g =

@@ -9,10 +9,10 @@
 #include <tuple>
 #include <vector>
 
+#include "platform/linux/XServerFixture.h"
 #include "platform/linux/wm/ForeignMapping.h"
 #include "platform/linux/x11/XErrorTrap.h"
 #include "platform/linux/x11/XProperties.h"
-#include "platform/linux/XServerFixture.h"
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
@@ -54,6 +54,48 @@ protected:
                         reinterpret_cast<unsigned char*>(values.data()), static_cast<int>(values.size()));
         XSync(x_, False);
     }
+    // Two RandR monitors splitting the screen in halves, the left one primary and on the screen's
+    // output (as xrandr --setmonitor makes them), the right one on none; false without RandR 1.5.
+    bool SetHalfMonitors(bool defined) {
+        int event = 0, error = 0, major = 0, minor = 0;
+        if (!XRRQueryExtension(x_, &event, &error) || !XRRQueryVersion(x_, &major, &minor) || major * 100 + minor < 105)
+            return false;
+        const Window root = DefaultRootWindow(x_);
+        for (const char* name : {"VIGILON-R", "VIGILON-L"})
+            if (!defined)
+                XRRDeleteMonitor(x_, root, Intern(name));
+        XRRScreenResources* resources = XRRGetScreenResources(x_, root);
+        for (const bool left : {true, false}) {
+            if (!defined || !resources || resources->noutput < 1)
+                break;
+            XRRMonitorInfo* m = XRRAllocateMonitor(x_, left ? 1 : 0);
+            m->name = Intern(left ? "VIGILON-L" : "VIGILON-R");
+            m->primary = left;
+            m->x = left ? 0 : Width() / 2;
+            m->width = Width() / 2;
+            m->height = Height();
+            m->mwidth = m->mheight = 200;
+            if (left)
+                m->outputs[0] = resources->outputs[0];
+            XRRSetMonitor(x_, root, m);
+            XRRFreeMonitors(m);
+        }
+        XRRFreeScreenResources(resources);
+        XSync(x_, False);
+        return true;
+    }
+    void SetWindow(Window on, const char* property, Window value) {
+        SetCardinals(on, property, XA_WINDOW, {static_cast<long>(value)});
+    }
+    // The test plays a window manager: its check window.
+    Window PlayManager() {
+        const Window check = CreateForeign(0, 0, 1, 1);
+        SetWindow(check, "_NET_SUPPORTING_WM_CHECK", check);
+        SetWindow(DefaultRootWindow(x_), "_NET_SUPPORTING_WM_CHECK", check);
+        return check;
+    }
+    int Width() { return DisplayWidth(x_, DefaultScreen(x_)); }
+    int Height() { return DisplayHeight(x_, DefaultScreen(x_)); }
     std::vector<Window> created_;
 };
 
@@ -206,15 +248,13 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     const Window root = DefaultRootWindow(x_);
     const Window other = CreateForeign(0, 0, 10, 10);
     // A manager that died left its active window behind: nothing is in the foreground.
-    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(other)});
+    SetWindow(root, "_NET_ACTIVE_WINDOW", other);
     EXPECT_EQ(P().GetForegroundWindow(), 0u);
 
-    const Window check = CreateForeign(0, 0, 1, 1);
-    SetCardinals(check, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
-    SetCardinals(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
-    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {0});
+    PlayManager();
+    SetWindow(root, "_NET_ACTIVE_WINDOW", 0);
     EXPECT_EQ(P().GetForegroundWindow(), 0u);
-    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(other)});
+    SetWindow(root, "_NET_ACTIVE_WINDOW", other);
     const WindowHandle foreign = P().GetForegroundWindow();
     EXPECT_EQ(foreign, ForeignHandle(other));
     EXPECT_NE(foreign & x11::kForeignTag, 0u);
@@ -236,35 +276,11 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     XSync(x_, False);
 }
 
-// Two RandR monitors splitting the screen in halves, the left one primary and on the screen's output
-// (as xrandr --setmonitor makes them), the right one on none.
+// Two monitors side by side (SetHalfMonitors), the left one primary.
 TEST_F(ForeignWindowsTest, AWindowsMonitorIsTheRandrMonitorHoldingMostOfIt) {
-    int event = 0, error = 0, major = 0, minor = 0;
-    if (!XRRQueryExtension(x_, &event, &error) || !XRRQueryVersion(x_, &major, &minor) || major * 100 + minor < 105)
+    if (!SetHalfMonitors(true))
         GTEST_SKIP() << "no RandR 1.5 on this display";
-    const Window root = DefaultRootWindow(x_);
-    const int width = DisplayWidth(x_, DefaultScreen(x_)), height = DisplayHeight(x_, DefaultScreen(x_));
-    XRRScreenResources* resources = XRRGetScreenResources(x_, root);
-    ASSERT_TRUE(resources && resources->noutput > 0);
-    const auto define = [&](const char* name, int left, bool onOutput) {
-        XRRMonitorInfo* m = XRRAllocateMonitor(x_, onOutput ? 1 : 0);
-        m->name = Intern(name);
-        m->primary = onOutput;
-        m->x = left;
-        m->width = width / 2;
-        m->height = height;
-        m->mwidth = 200;
-        m->mheight = 200;
-        if (onOutput)
-            m->outputs[0] = resources->outputs[0];
-        XRRSetMonitor(x_, root, m);
-        XRRFreeMonitors(m);
-    };
-    define("VIGILON-LEFT", 0, true);
-    define("VIGILON-RIGHT", width / 2, false);
-    XRRFreeScreenResources(resources);
-    XSync(x_, False);
-
+    const int width = Width(), height = Height();
     const PixelRect left{0, 0, width / 2, height}, right{width / 2, 0, width, height};
     const WindowHandle inRight = ForeignHandle(CreateForeign(width / 2 + 10, 40, 100, 100));
     const WindowHandle maximizedLeft = ForeignHandle(CreateForeign(0, 20, width / 2, height - 20));
@@ -274,9 +290,7 @@ TEST_F(ForeignWindowsTest, AWindowsMonitorIsTheRandrMonitorHoldingMostOfIt) {
     EXPECT_EQ(P().GetMonitorRect(mostlyRight), right);
     EXPECT_EQ(P().GetMonitorRect(0), left);  // the primary
 
-    XRRDeleteMonitor(x_, root, Intern("VIGILON-RIGHT"));
-    XRRDeleteMonitor(x_, root, Intern("VIGILON-LEFT"));
-    XSync(x_, False);
+    SetHalfMonitors(false);
     EXPECT_EQ(P().GetMonitorRect(inRight), (PixelRect{0, 0, width, height}));
 }
 
@@ -342,11 +356,12 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
     if (x11::WmRunning())
         GTEST_SKIP() << "a window manager runs on this display";
     const Window root = DefaultRootWindow(x_);
-    const Window check = CreateForeign(0, 0, 1, 1);
-    XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>("Openbox"), 7);
-    SetCardinals(check, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
-    SetCardinals(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
+    const Window check = PlayManager();
+    const auto setName = [&](std::string_view name) {
+        XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(name.data()), static_cast<int>(name.size()));
+    };
+    setName("Openbox");
     // A client in a frame, as a reparenting manager makes it: title bar 24, borders 5.
     Window frame = CreateForeign(100, 50, 410, 329);
     const Window client = CreateForeign(0, 0, 400, 300);
@@ -355,7 +370,7 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
     SetCardinals(client, "_NET_FRAME_EXTENTS", XA_CARDINAL, {5, 5, 24, 5});
     SetAtoms(client, "_NET_WM_ALLOWED_ACTIONS",
              {"_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_RESIZE"});
-    SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(client)});
+    SetWindow(root, "_NET_ACTIVE_WINDOW", client);
 
     const auto read = [&] {
         TickAnswers a;
@@ -382,33 +397,26 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         return NextRequest(fl_display) - before - 1;  // less inRound's own sync
     };
 
-    int event = 0, error = 0, major = 0, minor = 0;
-    const bool randr15 =
-        XRRQueryExtension(x_, &event, &error) && XRRQueryVersion(x_, &major, &minor) && major * 100 + minor >= 105;
     const auto apply = [&](const std::function<void()>& change) {
         change();
         XSync(x_, False);
     };
+    const auto setActive = [&](Window w) { SetWindow(root, "_NET_ACTIVE_WINDOW", w); };
+    const auto setExtents = [&](const char* property, std::vector<long> values) {
+        SetCardinals(client, property, XA_CARDINAL, std::move(values));
+    };
+    // clang-format off
     const std::pair<const char*, std::function<void()>> changes[] = {
         {"first sight", [] {}},
         {"frame moved", [&] { XMoveWindow(x_, frame, 220, 90); }},
-        {"client and frame resized",
-         [&] {
-             XResizeWindow(x_, frame, 610, 429);
-             XResizeWindow(x_, client, 600, 400);
-         }},
-        {"frame extents",
-         [&] {
-             SetCardinals(client, "_NET_FRAME_EXTENTS", XA_CARDINAL, {3, 3, 30, 3});
-         }},
-        {"maximised",
-         [&] {
+        {"client and frame resized", [&] { XResizeWindow(x_, frame, 610, 429); XResizeWindow(x_, client, 600, 400); }},
+        {"frame extents", [&] { setExtents("_NET_FRAME_EXTENTS", {3, 3, 30, 3}); }},
+        {"maximised", [&] {
              SetAtoms(client, "_NET_WM_STATE", {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"});
          }},
         {"full-screen", [&] { SetAtoms(client, "_NET_WM_STATE", {"_NET_WM_STATE_FULLSCREEN"}); }},
         {"restored", [&] { SetAtoms(client, "_NET_WM_STATE", {}); }},
-        {"size hints (nothing the tick reads)",
-         [&] {
+        {"size hints (nothing the tick reads)", [&] {
              XSizeHints hints{};
              hints.flags = PMinSize;
              hints.min_width = hints.min_height = 50;
@@ -416,8 +424,7 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
          }},
         {"actions", [&] { SetAtoms(client, "_NET_WM_ALLOWED_ACTIONS", {"_NET_WM_ACTION_MAXIMIZE_VERT"}); }},
         {"type", [&] { SetAtoms(client, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_UTILITY"}); }},
-        {"frame replaced",
-         [&] {
+        {"frame replaced", [&] {
              const Window old = frame;
              frame = CreateForeign(40, 30, 606, 433);
              XReparentWindow(x_, client, frame, 3, 30);
@@ -425,70 +432,21 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
              created_.erase(std::find(created_.begin(), created_.end(), old));
          }},
         {"new frame moved", [&] { XMoveWindow(x_, frame, 10, 20); }},
-        {"minimised",
-         [&] {
-             SetAtoms(client, "_NET_WM_STATE", {"_NET_WM_STATE_HIDDEN"});
-             XUnmapWindow(x_, client);
-         }},
-        {"another window active",
-         [&] {
-             SetAtoms(client, "_NET_WM_STATE", {});
-             SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(other)});
-         }},
-        {"the first again", [&] { SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(client)}); }},
+        {"minimised", [&] { SetAtoms(client, "_NET_WM_STATE", {"_NET_WM_STATE_HIDDEN"}); XUnmapWindow(x_, client); }},
+        {"another window active", [&] { SetAtoms(client, "_NET_WM_STATE", {}); setActive(other); }},
+        {"the first again", [&] { setActive(client); }},
         {"the other moved while not followed", [&] { XMoveWindow(x_, other, 300, 300); }},
         // Halves, the left one primary on the screen's output: the window moves to the left one.
-        {"monitors defined",
-         [&] {
-             if (!randr15)
-                 return;
-             XRRScreenResources* resources = XRRGetScreenResources(x_, root);
-             const int width = DisplayWidth(x_, DefaultScreen(x_)), height = DisplayHeight(x_, DefaultScreen(x_));
-             for (const bool left : {true, false}) {
-                 XRRMonitorInfo* m = XRRAllocateMonitor(x_, left ? 1 : 0);
-                 m->name = Intern(left ? "VIGILON-L" : "VIGILON-R");
-                 m->primary = left;
-                 m->x = left ? 0 : width / 2;
-                 m->width = width / 2;
-                 m->height = height;
-                 m->mwidth = m->mheight = 100;
-                 if (left)
-                     m->outputs[0] = resources->outputs[0];
-                 XRRSetMonitor(x_, root, m);
-                 XRRFreeMonitors(m);
-             }
-             XRRFreeScreenResources(resources);
-         }},
-        {"monitors removed",
-         [&] {
-             if (!randr15)
-                 return;
-             XRRDeleteMonitor(x_, root, Intern("VIGILON-R"));
-             XRRDeleteMonitor(x_, root, Intern("VIGILON-L"));
-         }},
-        {"manager renamed",
-         [&] {
-             XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
-                             reinterpret_cast<const unsigned char*>("xfwm4"), 5);
-         }},
-        {"work area",
-         [&] {
-             SetCardinals(root, "_NET_WORKAREA", XA_CARDINAL, {0, 32, 640, 400, 0, 0, 800, 600});
-         }},
+        {"monitors defined", [&] { SetHalfMonitors(true); }},
+        {"monitors removed", [&] { SetHalfMonitors(false); }},
+        {"manager renamed", [&] { setName("xfwm4"); }},
+        {"work area", [&] { SetCardinals(root, "_NET_WORKAREA", XA_CARDINAL, {0, 32, 640, 400, 0, 0, 800, 600}); }},
         {"another desktop", [&] { SetCardinals(root, "_NET_CURRENT_DESKTOP", XA_CARDINAL, {1}); }},
-        {"a header bar: no title bar from the manager",
-         [&] {
-             SetCardinals(client, "_NET_FRAME_EXTENTS", XA_CARDINAL, {0, 0, 0, 0});
-         }},
-        {"its shadow",
-         [&] {
-             SetCardinals(client, "_GTK_FRAME_EXTENTS", XA_CARDINAL, {26, 26, 23, 29});
-         }},
-        {"its shadow when maximised",
-         [&] {
-             SetCardinals(client, "_GTK_FRAME_EXTENTS", XA_CARDINAL, {0, 0, 0, 0});
-         }},
+        {"a header bar: no title bar from the manager", [&] { setExtents("_NET_FRAME_EXTENTS", {0, 0, 0, 0}); }},
+        {"its shadow", [&] { setExtents("_GTK_FRAME_EXTENTS", {26, 26, 23, 29}); }},
+        {"its shadow when maximised", [&] { setExtents("_GTK_FRAME_EXTENTS", {0, 0, 0, 0}); }},
     };
+    // clang-format on
     for (const auto& [what, change] : changes) {
         SCOPED_TRACE(what);
         apply(change);
@@ -506,11 +464,11 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         return a.all_event_masks;  // the test's connection selects nothing there
     };
     ASSERT_NE(ourMask(client), 0);
-    apply([&] { SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {0}); });
+    apply([&] { setActive(0); });
     EXPECT_EQ(inRound().active, 0u);
     EXPECT_EQ(ourMask(client), 0);
     EXPECT_EQ(ourMask(frame), 0);
-    apply([&] { SetCardinals(root, "_NET_ACTIVE_WINDOW", XA_WINDOW, {static_cast<long>(client)}); });
+    apply([&] { setActive(client); });
     EXPECT_EQ(inRound(), read());
 
     // The followed window vanishes: it reads as nothing, quietly.

@@ -5,9 +5,9 @@
 #include <optional>
 #include <tuple>
 
+#include "platform/linux/controls/ToolTips.h"
 #include "platform/linux/draw/Fonts.h"
 #include "platform/linux/draw/TextWrap.h"
-#include "platform/linux/controls/ToolTips.h"
 #include "platform/linux/x11/XftDpi.h"
 
 namespace {
@@ -38,23 +38,13 @@ TEST(Fonts, SizesOfTheFormsFontsAtEachResolution) {
 }
 
 TEST(Fonts, XftDpiValues) {
+    // clang-format off
     const std::pair<const char*, std::optional<int>> values[] = {
-        {"96", 96},
-        {"144", 144},
-        {" 120.0\t", 120},
-        {"96.4", 96},
-        {"192.5", 193},
-        {"48", 48},
-        {"480", 480},
-        {"47.9", std::nullopt},
-        {"481", std::nullopt},
-        {"-96", std::nullopt},
-        {"", std::nullopt},
-        {"96dpi", std::nullopt},
-        {"nan", std::nullopt},
-        {"1e400", std::nullopt},
-        {"0x60", std::nullopt},
+        {"96", 96}, {"144", 144}, {" 120.0\t", 120}, {"96.4", 96}, {"192.5", 193}, {"48", 48}, {"480", 480},
+        {"47.9", std::nullopt}, {"481", std::nullopt}, {"-96", std::nullopt}, {"", std::nullopt},
+        {"96dpi", std::nullopt}, {"nan", std::nullopt}, {"1e400", std::nullopt}, {"0x60", std::nullopt},
     };
+    // clang-format on
     for (const auto& [text, dpi] : values)
         EXPECT_EQ(ParseDpi(text), dpi) << '"' << text << '"';
 }

@@ -25,19 +25,29 @@ protected:
         XTranslateCoordinates(x_, w, DefaultRootWindow(x_), 0, 0, &x, &y, &child);
         return {x, y};
     }
-    // A property's 32-bit items (Xlib hands them over sign-extended in longs).
-    std::vector<unsigned long> Property(Window w, const char* name, Atom type) {
+    // A property's raw items: bytes for format 8, 32-bit items for 32 (Xlib hands those over
+    // sign-extended in longs).
+    template <typename Item>
+    std::vector<Item> Property(Window w, Atom property, Atom type) {
         Atom actual = 0;
         int format = 0;
         unsigned long n = 0, rest = 0;
         unsigned char* data = nullptr;
-        XGetWindowProperty(x_, w, XInternAtom(x_, name, False), 0, 64, False, type, &actual, &format, &n, &rest, &data);
-        std::vector<unsigned long> items;
+        XGetWindowProperty(x_, w, property, 0, 1 << 16, False, type, &actual, &format, &n, &rest, &data);
+        std::vector<Item> items;
         for (unsigned long i = 0; data && i < n; ++i)
-            items.push_back(reinterpret_cast<unsigned long*>(data)[i] & 0xFFFFFFFFUL);
+            items.push_back(format == 8 ? static_cast<Item>(data[i])
+                                        : static_cast<Item>(reinterpret_cast<unsigned long*>(data)[i] & 0xFFFFFFFFUL));
         if (data)
             XFree(data);
         return items;
+    }
+    std::vector<unsigned long> Property(Window w, const char* name, Atom type) {
+        return Property<unsigned long>(w, XInternAtom(x_, name, False), type);
+    }
+    std::string Text(Window w, Atom property, Atom type) {
+        const std::vector<char> bytes = Property<char>(w, property, type);
+        return {bytes.begin(), bytes.end()};
     }
     bool HasState(Window w, const char* state) {
         const auto states = Property(w, "_NET_WM_STATE", XA_ATOM);
@@ -97,20 +107,7 @@ TEST_F(LinuxWindowTest, ADialogsTitleReadsRightAndItTakesTheFocusWithoutAManager
             XFreeStringList(list);
             XFree(text.value);
         }
-        std::string net;
-        {
-            Atom type = 0;
-            int format = 0;
-            unsigned long n = 0, rest = 0;
-            unsigned char* data = nullptr;
-            XGetWindowProperty(x_, xw, XInternAtom(x_, "_NET_WM_NAME", False), 0, 256, False,
-                               XInternAtom(x_, "UTF8_STRING", False), &type, &format, &n, &rest, &data);
-            if (data) {
-                net.assign(reinterpret_cast<char*>(data), n);
-                XFree(data);
-            }
-        }
-        EXPECT_EQ(net, title);
+        EXPECT_EQ(Text(xw, XInternAtom(x_, "_NET_WM_NAME", False), XInternAtom(x_, "UTF8_STRING", False)), title);
         if (!managed) {
             Window focus = 0;
             int revert = 0;
@@ -157,18 +154,7 @@ TEST_F(LinuxWindowTest, ANewXftDpiReachesEveryWindow) {
         XFlush(x_);
     };
     // The display may be someone's desktop: its resources are put back afterwards.
-    std::string saved;
-    {
-        Atom type = 0;
-        int format = 0;
-        unsigned long n = 0, rest = 0;
-        unsigned char* data = nullptr;
-        XGetWindowProperty(x_, root, resources, 0, 1 << 16, False, XA_STRING, &type, &format, &n, &rest, &data);
-        if (data) {
-            saved.assign(reinterpret_cast<char*>(data), n);
-            XFree(data);
-        }
-    }
+    const std::string saved = Text(root, resources, XA_STRING);
     setResources("Xft.antialias:\t1\n");
     Recorder a, b;
     Create(80, 20, 40, 300, a);

@@ -55,23 +55,28 @@ protected:
     const std::vector<std::string> justTheFile_{"Vigilon.ini"};
 };
 
+// Runs body in a child process under a file-size limit; true when body returned true.
+bool InChildWithSizeLimit(rlim_t bytes, const std::function<bool()>& body) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{bytes, bytes};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::_exit(body() ? 0 : 1);
+    }
+    int status = 0;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 TEST_F(ProfileFileTest, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(WriteString(path_, "Settings", "K" + std::to_string(i), "v"));
     EXPECT_EQ(Entries(), justTheFile_);
     const std::string before = ReadWholeFile(path_).value();
     // A file-size limit makes the temporary file's write fail even for root; the child reports.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{64, 64};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::_exit(WriteString(path_, "Settings", "Big", std::string(4096, 'x')) ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the write should have failed";
+    EXPECT_TRUE(InChildWithSizeLimit(64, [&] {
+        return !WriteString(path_, "Settings", "Big", std::string(4096, 'x'));
+    })) << "the write should have failed";
     EXPECT_EQ(ReadWholeFile(path_), before);
     EXPECT_EQ(Entries(), justTheFile_);
 }
@@ -185,18 +190,10 @@ TEST_F(ProfileFileTest, ASaveWritesAllItsKeysOrNone) {
                                                 {"BattInterval", "0"},
                                                 {"Trans", "255"},
                                                 {"ActiveWindow", "0"}};
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        const rlimit limit{100, 100};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
+    EXPECT_TRUE(InChildWithSizeLimit(100, [&] {
         std::string reason;
-        const bool written = platform::profile::WriteStrings(path_, "Setting", entries, &reason);
-        ::_exit(!written && reason == std::strerror(EFBIG) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "refused with the file-size limit's reason";
+        return !platform::profile::WriteStrings(path_, "Setting", entries, &reason) && reason == std::strerror(EFBIG);
+    })) << "refused with the file-size limit's reason";
     EXPECT_EQ(ReadWholeFile(path_), old);
     EXPECT_EQ(Entries(), justTheFile_);
 
@@ -302,9 +299,13 @@ TEST_F(ProfileFileTest, WritesGoIntoWritableRegularFilesOnly) {
         fs::remove_all(other);
     }
 
+    // A file nobody may write is read-only, as Windows' attribute is even to an administrator, and
+    // the refusal carries the system's reason.
     Write(path_, "[S]\nK=1\n");
-    fs::permissions(path_, fs::perms::owner_read);
-    EXPECT_FALSE(WriteString(path_, "S", "K", "2")) << "a read-only file, even for root";
+    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    std::string reason;
+    EXPECT_FALSE(WriteString(path_, "S", "K", "2", &reason)) << "a read-only file, even for root";
+    EXPECT_EQ(reason, "Permission denied");
     EXPECT_EQ(ReadWholeFile(path_), "[S]\nK=1\n");
     fs::remove(path_);
 
@@ -389,23 +390,6 @@ TEST_F(ProfileFileTest, Utf16FilesAreReadAndWrittenInTheirEncoding) {
     ASSERT_TRUE(WriteString(path_, "S", "N", "7"));
     EXPECT_EQ(ReadWholeFile(path_), "\xFF\xFE"s + "[\0S\0]\0\r\0\n\0K\0=\0"s + "B0"s + "\r\0\n\0N\0=\0007\0\r\0\n\0"s);
     EXPECT_EQ(ReadInt(path_, "S", "N", 0), 7);
-}
-
-// A file nobody may write is read-only, as Windows' attribute is even to an administrator, and the
-// refusal carries the system's reason.
-TEST_F(ProfileFileTest, AReadOnlyFileOrAFolderIsNotWrittenForAnyone) {
-    Write(path_, "[S]\nK=1\n");
-    fs::permissions(path_, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
-    std::string reason;
-    EXPECT_FALSE(WriteString(path_, "S", "K", "2", &reason));
-    EXPECT_EQ(reason, "Permission denied");
-    fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
-    EXPECT_EQ(ReadWholeFile(path_), "[S]\nK=1\n");
-
-    const std::string folder = (dir_ / "folder.ini").string();
-    fs::create_directory(folder);
-    EXPECT_FALSE(WriteString(folder, "S", "K", "2", &reason));
-    EXPECT_EQ(reason, "Is a directory");
 }
 
 // Where Windows gives no single answer, these are the Linux choices.

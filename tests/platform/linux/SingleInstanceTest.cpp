@@ -80,11 +80,7 @@ TEST(SingleInstance, LockFolderIsPrivateOrNone) {
         {"a link to a folder", [&] { fs::create_directory_symlink(tmp.path, own); }},
         {"a link to nowhere", [&] { fs::create_symlink(tmp.path / "nowhere", own); }},
         {"a file", [&] { std::ofstream(own) << "x"; }},
-        {"a folder others may write to",
-         [&] {
-             fs::create_directory(own);
-             fs::permissions(own, fs::perms::all);
-         }},
+        {"a folder others may write to", [&] { fs::create_directory(own), fs::permissions(own, fs::perms::all); }},
     };
     const fs::path home = tmp.path / "home";
     fs::create_directory(home);
@@ -110,13 +106,12 @@ TEST(SingleInstance, LockFolderIsPrivateOrNone) {
 }
 
 TEST(SingleInstance, OneLockPerXDisplay) {
-    const std::pair<const char*, const char*> cases[] = {{nullptr, "V"},
-                                                         {"", "V"},
-                                                         {":0", "V@:0"},
-                                                         {":0.1", "V@:0"},
-                                                         {"unix:0.0", "V@:0"},
-                                                         {"localhost:10.0", "V@localhost:10"},
-                                                         {"host.lan:1", "V@host.lan:1"}};
+    // clang-format off
+    const std::pair<const char*, const char*> cases[] = {
+        {nullptr, "V"}, {"", "V"}, {":0", "V@:0"}, {":0.1", "V@:0"}, {"unix:0.0", "V@:0"},
+        {"localhost:10.0", "V@localhost:10"}, {"host.lan:1", "V@host.lan:1"},
+    };
+    // clang-format on
     for (const auto& [display, lock] : cases)
         EXPECT_EQ(platform::posix::LockNameForDisplay("V", display), lock) << (display ? display : "(unset)");
 }

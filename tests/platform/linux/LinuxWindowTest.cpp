@@ -25,23 +25,7 @@ protected:
         XTranslateCoordinates(x_, w, DefaultRootWindow(x_), 0, 0, &x, &y, &child);
         return {x, y};
     }
-    // A property's raw items: bytes for format 8, 32-bit items for 32 (Xlib hands those over
-    // sign-extended in longs).
-    template <typename Item>
-    std::vector<Item> Property(Window w, Atom property, Atom type) {
-        Atom actual = 0;
-        int format = 0;
-        unsigned long n = 0, rest = 0;
-        unsigned char* data = nullptr;
-        XGetWindowProperty(x_, w, property, 0, 1 << 16, False, type, &actual, &format, &n, &rest, &data);
-        std::vector<Item> items;
-        for (unsigned long i = 0; data && i < n; ++i)
-            items.push_back(format == 8 ? static_cast<Item>(data[i])
-                                        : static_cast<Item>(reinterpret_cast<unsigned long*>(data)[i] & 0xFFFFFFFFUL));
-        if (data)
-            XFree(data);
-        return items;
-    }
+    using XServerTest::Property;
     std::vector<unsigned long> Property(Window w, const char* name, Atom type) {
         return Property<unsigned long>(w, XInternAtom(x_, name, False), type);
     }

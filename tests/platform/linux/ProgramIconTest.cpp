@@ -23,21 +23,10 @@ class ProgramIconTest : public xtest::XServerTest {
 protected:
     // (width, height) of each image in the window's _NET_WM_ICON, and the ARGB of one pixel of each.
     std::vector<std::pair<unsigned long, unsigned long>> IconSizes(Window w) {
-        Atom actual = 0;
-        int format = 0;
-        unsigned long n = 0, rest = 0;
-        unsigned char* data = nullptr;
-        XGetWindowProperty(x_, w, XInternAtom(x_, "_NET_WM_ICON", False), 0, 1 << 16, False, XA_CARDINAL, &actual,
-                           &format, &n, &rest, &data);
+        const auto items = Property<unsigned long>(w, XInternAtom(x_, "_NET_WM_ICON", False), XA_CARDINAL);
         std::vector<std::pair<unsigned long, unsigned long>> sizes;
-        const auto* items = reinterpret_cast<const unsigned long*>(data);
-        for (unsigned long i = 0; data && i + 2 <= n;) {
-            const unsigned long width = items[i], height = items[i + 1];
-            sizes.emplace_back(width, height);
-            i += 2 + width * height;
-        }
-        if (data)
-            XFree(data);
+        for (std::size_t i = 0; i + 2 <= items.size(); i += 2 + items[i] * items[i + 1])
+            sizes.emplace_back(items[i], items[i + 1]);
         return sizes;
     }
     unsigned long Pixel(Window w, int x, int y) {
@@ -59,12 +48,13 @@ TEST_F(ProgramIconTest, WindowsCarryTheIconAndTheCanvasDrawsIt) {
     EXPECT_EQ(IconSizes(xw), (std::vector<Size>{{16, 16}, {24, 24}, {32, 32}, {48, 48}}));
 
     XSync(fl_display, False);
+    // The round icon's corner shows the fill, so does the right of the box; the white clock face below
+    // the hands; the same on the 16 px icon.
+    // clang-format off
     const std::pair<std::pair<int, int>, unsigned long> pixels[] = {
-        {{4, 4}, 0xFF0000},     // the round icon's corner shows the fill
-        {{44, 24}, 0xFF0000},   // right of the box
-        {{24, 30}, 0xFFFFFF},   // the white clock face below the hands
-        {{48, 48}, 0xFF0000},   // the 16 px icon's corner
-        {{56, 58}, 0xFFFFFF}};  // and its face
+        {{4, 4}, 0xFF0000}, {{44, 24}, 0xFF0000}, {{24, 30}, 0xFFFFFF}, {{48, 48}, 0xFF0000}, {{56, 58}, 0xFFFFFF},
+    };
+    // clang-format on
     for (const auto& [at, rgb] : pixels)
         EXPECT_EQ(Pixel(xw, at.first, at.second), rgb) << at.first << "," << at.second;
 }

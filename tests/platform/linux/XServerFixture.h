@@ -7,6 +7,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "platform/Platform.h"
 
@@ -72,6 +73,23 @@ protected:
     static Window XWindow() {
         XSync(fl_display, False);
         return Fl::first_window() ? fl_xid(Fl::first_window()) : 0;
+    }
+    // A property's raw items: bytes for format 8, 32-bit items for 32 (Xlib hands those over
+    // sign-extended in longs).
+    template <typename Item>
+    std::vector<Item> Property(Window w, Atom property, Atom type) {
+        Atom actual = 0;
+        int format = 0;
+        unsigned long n = 0, rest = 0;
+        unsigned char* data = nullptr;
+        XGetWindowProperty(x_, w, property, 0, 1 << 16, False, type, &actual, &format, &n, &rest, &data);
+        std::vector<Item> items;
+        for (unsigned long i = 0; data && i < n; ++i)
+            items.push_back(format == 8 ? static_cast<Item>(data[i])
+                                        : static_cast<Item>(reinterpret_cast<unsigned long*>(data)[i] & 0xFFFFFFFFUL));
+        if (data)
+            XFree(data);
+        return items;
     }
     bool Viewable(Window w) {
         XWindowAttributes a;

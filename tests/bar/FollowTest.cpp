@@ -36,6 +36,8 @@ protected:
     }
 };
 
+// Where one follow tick puts the bar (at 5,6 before), for the active window and what the desktop
+// reports of it: its monitors and work areas, the title-bar buttons' width, or the whole title bar.
 struct Case {
     const char* what;
     std::uint32_t style;
@@ -43,30 +45,87 @@ struct Case {
     std::int32_t showCmd;
     PixelRect window;
     PixelRect bar;  // where the bar ends up
+    std::vector<PixelRect> monitors = {};
+    std::optional<int> buttons = {};
+    std::optional<platform::CaptionGeometry> caption = {};  // its window is the row's window
+    std::vector<PixelRect> workAreas = {};
 };
 
 TEST_F(Follow, PlacesTheBarOnTheCaptionBarOrLeavesIt) {
+    using platform::kExStyleToolWindow;
+    using platform::kShowMaximized;
     using platform::kShowNormal;
     const PixelRect unmoved{5, 6, 237, 26}, wide{100, 50, 900, 600};
+    // Two monitors side by side (1024 and 1280 wide) or one above the other.
+    const std::vector<PixelRect> sideBySide = {{0, 0, 1024, 768}, {1024, 0, 2304, 800}};
+    const std::vector<PixelRect> stacked = {{0, 0, 1024, 768}, {0, 768, 1024, 1536}};
+    // Title bars as the Linux desktops draw them, on a 1280x800 monitor (GNOME's top panel: 32 pixels).
+    const PixelRect screen{0, 0, 1280, 800}, underPanel{0, 32, 1280, 800};
+    const auto barAt = [](int left, int top) { return PixelRect{left, top, left + 232, top + 20}; };
+    const auto title = [](PixelRect window, PixelRect titleBar, std::optional<int> buttons, bool headerBar) {
+        return platform::CaptionGeometry{window, titleBar, buttons, headerBar, {}, {}};
+    };
+    const PixelRect gtk{240, 76, 1040, 723}, topOfWorkArea{0, 32, 800, 679}, kwin{200, 200, 684, 557},
+        mutter{200, 200, 684, 553}, underTop{100, 10, 900, 600}, pastRight{900, 100, 1700, 600};
+    // clang-format off
     const Case cases[] = {
         // Sizing frame 4, caption 19, border 1: caption rect (4, 4, 796, 22).
         {"normal window", kSizable, 0, kShowNormal, wide, BarAt(9160, 780)},
         {"caption bar too narrow", kSizable, 0, kShowNormal, {100, 50, 550, 600}, unmoved},
         // The caption ends 2 pixels short of the bar's height: the bar is kept on the screen.
-        {"maximised on 1024 pixels", kSizable, 0, platform::kShowMaximized, {-4, -4, 1028, 740}, BarAt(10760, 0)},
+        {"maximised on 1024 pixels", kSizable, 0, kShowMaximized, {-4, -4, 1028, 740}, BarAt(10760, 0)},
         // Caption (4, 4, 796, 18), lower than the bar: the bar hangs from its top, not above the window.
-        {"tool window: small caption 15", kSizable, platform::kExStyleToolWindow, kShowNormal, wide, BarAt(9340, 810)},
+        {"tool window: small caption 15", kSizable, kExStyleToolWindow, kShowNormal, wide, BarAt(9340, 810)},
         {"fixed frame 3, minimise box only", platform::kStyleMinimizeBox, 0, kShowNormal, wide, BarAt(9160, 765)},
         {"no caption buttons (a dialog)", platform::kStyleThickFrame, 0, kShowNormal, wide, unmoved},
         {"minimised", kSizable, 0, platform::kShowMinimized, wide, unmoved},
         {"no active window", 0, 0, kShowNormal, {}, unmoved},
+        // Measured on the window's own monitor, and from buttons whose width the system knows.
+        {"maximised on the primary", kSizable, 0, kShowMaximized, {-4, -4, 1028, 772}, BarAt(10760, 0), sideBySide},
+        {"maximised on the right", kSizable, 0, kShowMaximized, {1020, -4, 2308, 804}, BarAt(29960, 0), sideBySide},
+        {"maximised on the lower", kSizable, 0, kShowMaximized, {-4, 764, 1028, 1540}, BarAt(10760, 11520), stacked},
+        {"normal, buttons known", kSizable, 0, kShowNormal, wide, BarAt(8470, 780), {}, 100},
+        {"maximised on the right, buttons reaching past the 4600 twips", kSizable, 0, kShowMaximized,
+         {1020, -4, 2308, 804}, BarAt(29380, 0), sideBySide, 110},
+        {"maximised on the right, buttons within the 4600 twips", kSizable, 0, kShowMaximized,
+         {1020, -4, 2308, 804}, BarAt(29960, 0), sideBySide, 48},
+        // Clear of every button and inside the work area. gtk3-demo's client 214,53 852x699 less its
+        // shadow (_GTK_FRAME_EXTENTS 26,26,23,29).
+        {"header bar: on the window's top edge, outside it", kSizable, 0, kShowNormal, gtk, barAt(808, 56),
+         {screen}, {}, title(gtk, {240, 76, 1040, 76}, {}, true), {underPanel}},
+        // No room above: the bar stays where it was, only moved off the panel.
+        {"header bar at the top of the work area: no room above", kSizable, 0, kShowNormal, topOfWorkArea,
+         barAt(5, 32), {screen}, {}, title(topOfWorkArea, {0, 32, 800, 32}, {}, true), {underPanel}},
+        {"header bar maximised", kSizable, 0, kShowMaximized, underPanel, barAt(5, 32),
+         {screen}, {}, title(underPanel, {0, 32, 1280, 32}, {}, true), {underPanel}},
+        {"KWin: title bar 41, buttons 101", kSizable, 0, kShowNormal, kwin, barAt(348, 221),
+         {screen}, {}, title(kwin, {200, 200, 684, 241}, 101, false), {screen}},
+        {"KWin maximised: the buttons reach past the 4600 twips", kSizable, 0, kShowMaximized, screen, barAt(944, 21),
+         {screen}, {}, title(screen, {0, 0, 1280, 41}, 101, false), {screen}},
+        {"openbox maximised: 4600 twips from the edge, top on the 19-pixel title bar's top", kSizable, 0,
+         kShowMaximized, screen, barAt(973, 0), {screen}, {}, title(screen, {0, 0, 1280, 19}, 48, false), {screen}},
+        {"Mutter: title bar 37, close button 33", kSizable, 0, kShowNormal, mutter, barAt(416, 217),
+         {screen}, {}, title(mutter, {200, 200, 684, 237}, 33, false), {underPanel}},
+        {"title bar under the top panel", kSizable, 0, kShowNormal, underTop, barAt(616, 32),
+         {screen}, {}, title(underTop, {101, 11, 899, 40}, 49, false), {underPanel}},
+        {"title bar past the right edge", kSizable, 0, kShowNormal, pastRight, barAt(1048, 110),
+         {screen}, {}, title(pastRight, {901, 101, 1699, 130}, std::nullopt, false), {screen}},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
+        fake.monitors = c.monitors;
+        fake.workAreas = c.workAreas;
         StartBar();
         Activate(c.style, c.showCmd, c.window, c.exStyle);
         if (c.style == 0)
-            fake.foreground = 0;  // the last row: nothing is active
+            fake.foreground = 0;  // nothing is active
+        fake.captionButtons.clear();
+        if (c.buttons)
+            fake.captionButtons[kEditor] = *c.buttons;
+        fake.titleBars.clear();
+        if (c.caption)
+            fake.titleBars[kEditor] = *c.caption;
         const int rounds = fake.windowFactRounds;
         frmMain::Get().CallCheck_Timer();
         EXPECT_EQ(BarRect(), c.bar);
@@ -74,94 +133,6 @@ TEST_F(Follow, PlacesTheBarOnTheCaptionBarOrLeavesIt) {
         // The tick reads the window's facts in one round, closed again.
         EXPECT_EQ(fake.windowFactRounds, rounds + 1);
         EXPECT_EQ(fake.openWindowFactRounds, 0);
-    }
-}
-
-// Two monitors side by side (1024 and 1280 wide) or one above the other, and title-bar buttons
-// whose width the system knows.
-TEST_F(Follow, MeasuresOnTheWindowsMonitorAndFromKnownButtons) {
-    using platform::kShowMaximized;
-    const std::vector<PixelRect> sideBySide = {{0, 0, 1024, 768}, {1024, 0, 2304, 800}};
-    const std::vector<PixelRect> stacked = {{0, 0, 1024, 768}, {0, 768, 1024, 1536}};
-    struct Row {
-        const char* what;
-        std::vector<PixelRect> monitors;
-        std::int32_t showCmd;
-        PixelRect window;
-        std::optional<int> buttons;
-        PixelRect bar;
-    };
-    const Row rows[] = {
-        {"maximised on the primary", sideBySide, kShowMaximized, {-4, -4, 1028, 772}, {}, BarAt(10760, 0)},
-        {"maximised on the right", sideBySide, kShowMaximized, {1020, -4, 2308, 804}, {}, BarAt(29960, 0)},
-        {"maximised on the lower", stacked, kShowMaximized, {-4, 764, 1028, 1540}, {}, BarAt(10760, 11520)},
-        {"normal, buttons known", {}, platform::kShowNormal, {100, 50, 900, 600}, 100, BarAt(8470, 780)},
-        // clang-format off
-        {"maximised on the right, buttons reaching past the 4600 twips", sideBySide, kShowMaximized,
-         {1020, -4, 2308, 804}, 110, BarAt(29380, 0)},
-        {"maximised on the right, buttons within the 4600 twips", sideBySide, kShowMaximized,
-         {1020, -4, 2308, 804}, 48, BarAt(29960, 0)},
-        // clang-format on
-    };
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        fake.monitors = r.monitors;
-        StartBar();
-        Activate(kSizable, r.showCmd, r.window);
-        fake.captionButtons.clear();
-        if (r.buttons)
-            fake.captionButtons[kEditor] = *r.buttons;
-        frmMain::Get().CallCheck_Timer();
-        EXPECT_EQ(BarRect(), r.bar);
-    }
-}
-
-// Title bars as the Linux desktops draw them, on a 1280x800 monitor (GNOME's top panel: 32 pixels).
-TEST_F(Follow, RidesClearOfEveryButtonAndInsideTheWorkArea) {
-    using platform::kShowMaximized;
-    using platform::kShowNormal;
-    const PixelRect screen{0, 0, 1280, 800}, underPanel{0, 32, 1280, 800};
-    const auto barAt = [](int left, int top) { return PixelRect{left, top, left + 232, top + 20}; };
-    struct Row {
-        const char* what;
-        std::int32_t showCmd;
-        platform::CaptionGeometry caption;  // window, title bar, buttons, header bar
-        PixelRect workArea;
-        PixelRect bar;
-    };
-    const Row rows[] = {
-        // clang-format off
-        // gtk3-demo's client 214,53 852x699 less its shadow (_GTK_FRAME_EXTENTS 26,26,23,29).
-        {"header bar: on the window's top edge, outside it", kShowNormal,
-         {{240, 76, 1040, 723}, {240, 76, 1040, 76}, {}, true, {}, {}}, underPanel, barAt(808, 56)},
-        // No room above: the bar stays where it was (at 5,6), only moved off the panel.
-        {"header bar at the top of the work area: no room above", kShowNormal,
-         {{0, 32, 800, 679}, {0, 32, 800, 32}, {}, true, {}, {}}, underPanel, barAt(5, 32)},
-        {"header bar maximised", kShowMaximized,
-         {underPanel, {0, 32, 1280, 32}, {}, true, {}, {}}, underPanel, barAt(5, 32)},
-        {"KWin: title bar 41, buttons 101", kShowNormal,
-         {{200, 200, 684, 557}, {200, 200, 684, 241}, 101, false, {}, {}}, screen, barAt(348, 221)},
-        {"KWin maximised: the buttons reach past the 4600 twips", kShowMaximized,
-         {screen, {0, 0, 1280, 41}, 101, false, {}, {}}, screen, barAt(944, 21)},
-        {"openbox maximised: 4600 twips from the edge, top on the 19-pixel title bar's top", kShowMaximized,
-         {screen, {0, 0, 1280, 19}, 48, false, {}, {}}, screen, barAt(973, 0)},
-        {"Mutter: title bar 37, close button 33", kShowNormal,
-         {{200, 200, 684, 553}, {200, 200, 684, 237}, 33, false, {}, {}}, underPanel, barAt(416, 217)},
-        {"title bar under the top panel", kShowNormal,
-         {{100, 10, 900, 600}, {101, 11, 899, 40}, 49, false, {}, {}}, underPanel, barAt(616, 32)},
-        {"title bar past the right edge", kShowNormal,
-         {{900, 100, 1700, 600}, {901, 101, 1699, 130}, std::nullopt, false, {}, {}}, screen, barAt(1048, 110)},
-        // clang-format on
-    };
-    fake.monitors = {screen};
-    for (const Row& r : rows) {
-        SCOPED_TRACE(r.what);
-        fake.workAreas = {r.workArea};
-        StartBar();
-        Activate(kSizable, r.showCmd, r.caption.window);
-        fake.titleBars[kEditor] = r.caption;
-        frmMain::Get().CallCheck_Timer();
-        EXPECT_EQ(BarRect(), r.bar);
     }
 }
 

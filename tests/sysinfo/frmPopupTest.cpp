@@ -36,6 +36,14 @@ protected:
         return popup;
     }
     platform::PixelRect Rect() { return fake.GetWindowRect(frmPopup::Get().hWnd()); }
+    // n adapters eth0, eth1, ... in the bar's snapshot.
+    void UseAdapters(int n) {
+        std::vector<platform::AdapterRecord> list;
+        for (int i = 0; i < n; ++i)
+            list.push_back(Adapter("eth" + std::to_string(i), {static_cast<std::uint8_t>(i)}));
+        fake.adapterQuery = Listed(list);
+        frmMain::Get().SetToolTipText();
+    }
 };
 
 // The popup shows the snapshot of the bar's start, and a new one only at its next opening.
@@ -121,11 +129,7 @@ TEST_F(Popup, OneBlockPerAdapterGrowingWhileTheScreenHasRoom) {
         {5, 300, 407, 3},  // neither side has room for a fourth: the design's three
     };
     for (const Case& c : cases) {
-        std::vector<platform::AdapterRecord> list;
-        for (int i = 0; i < c.adapters; ++i)
-            list.push_back(Adapter("eth" + std::to_string(i), {static_cast<std::uint8_t>(i)}));
-        fake.adapterQuery = Listed(list);
-        frmMain::Get().SetToolTipText();
+        UseAdapters(c.adapters);
         frmPopup::Unload();
         frmPopup& p = Open(600, c.barTop);
         EXPECT_EQ(Rect().Height(), c.heightPx) << c.adapters << " at " << c.barTop;
@@ -139,33 +143,6 @@ TEST_F(Popup, OneBlockPerAdapterGrowingWhileTheScreenHasRoom) {
     }
 }
 
-TEST_F(Popup, PlacedBesideTheBar) {
-    struct Case {
-        const char* what;
-        int barLeft, barTop;
-        platform::PixelRect popup;
-    } const cases[] = {
-        {"under it, right edges aligned", 600, 50, {488, 70, 832, 300}},
-        {"above it at the screen's bottom", 600, 600, {488, 370, 832, 600}},
-        {"just room below", 600, 518, {488, 538, 832, 768}},
-        {"left-aligned near the left edge", 50, 50, {50, 70, 394, 300}},
-        {"right-aligned once the bar is far enough", 112, 50, {0, 70, 344, 300}},
-        {"both", 0, 700, {0, 470, 344, 700}},
-    };
-    for (const Case& c : cases) {
-        frmPopup::Unload();
-        Open(c.barLeft, c.barTop);
-        EXPECT_EQ(Rect(), c.popup) << c.what;
-    }
-
-    // On a second monitor right of the first, its own edges count: left-aligned near its left edge,
-    // above the bar near its bottom.
-    fake.monitors = {{0, 0, 1024, 768}, {1024, 0, 2048, 600}};
-    frmPopup::Unload();
-    Open(1074, 450);
-    EXPECT_EQ(Rect(), (platform::PixelRect{1074, 220, 1418, 450}));
-}
-
 // At 192 dpi on an 800-pixel screen three blocks would be 815 pixels high: the popup shows what fits
 // in the work area (under a 32-pixel panel), above or below the bar, and lies inside it.
 TEST_F(Popup, ATallPopupFitsInTheWorkArea) {
@@ -176,11 +153,7 @@ TEST_F(Popup, ATallPopupFitsInTheWorkArea) {
     fake.metrics[platform::Metric::ScreenHeight] = 800;
     fake.monitors = {{0, 0, 1280, 800}};
     fake.workAreas = {{0, 32, 1280, 800}};
-    std::vector<platform::AdapterRecord> list;
-    for (int i = 0; i < 3; ++i)
-        list.push_back(Adapter("eth" + std::to_string(i), {static_cast<std::uint8_t>(i)}));
-    fake.adapterQuery = Listed(list);
-    frmMain::Get().SetToolTipText();
+    UseAdapters(3);
     // Two blocks are 4780 twips; one block (3450 twips) where neither side has room for two.
     for (const auto& [barTop, height] : {std::pair{32, 637}, std::pair{400, 460}, std::pair{760, 637}}) {
         frmPopup::Unload();
@@ -191,33 +164,47 @@ TEST_F(Popup, ATallPopupFitsInTheWorkArea) {
     }
 }
 
-TEST_F(Popup, NeverCoversTheBarWhereNeitherBelowNorAboveFits) {
-    std::vector<platform::AdapterRecord> three;
-    for (int i = 0; i < 3; ++i)
-        three.push_back(Adapter("eth" + std::to_string(i), {static_cast<std::uint8_t>(i)}));
-    fake.adapterQuery = Listed(three);
-    frmMain::Get().SetToolTipText();
+// Beside the bar on its monitor (the screen's 1024 x 768 unless told), one block or three; the popup
+// never covers the bar where neither below nor above fits.
+TEST_F(Popup, PlacedBesideTheBarAndNeverOverIt) {
+    using Rect_ = platform::PixelRect;
+    const std::vector<Rect_> screen = {}, short400 = {{0, 0, 1024, 400}}, small = {{0, 0, 500, 500}};
     struct Case {
         const char* what;
-        platform::PixelRect monitor;
+        int adapters;
+        std::vector<Rect_> monitors;
         int barLeft, barTop;
-        platform::PixelRect popup;
+        Rect_ popup;
     } const cases[] = {
-        {"fewer blocks, under the bar", {0, 0, 1024, 768}, 600, 370, {488, 390, 832, 709}},
-        {"one block fits on neither side: left of the bar", {0, 0, 1024, 400}, 600, 190, {256, 170, 600, 400}},
-        {"right of it near the left edge", {0, 0, 1024, 400}, 40, 190, {272, 170, 616, 400}},
-        {"no room sideways: cut to whole blocks under it", {0, 0, 500, 500}, 134, 240, {22, 260, 366, 490}},
-        {"cut to the room above when that is taller", {0, 0, 500, 500}, 134, 300, {22, 70, 366, 300}},
+        {"under it, right edges aligned", 1, screen, 600, 50, {488, 70, 832, 300}},
+        {"above it at the screen's bottom", 1, screen, 600, 600, {488, 370, 832, 600}},
+        {"just room below", 1, screen, 600, 518, {488, 538, 832, 768}},
+        {"left-aligned near the left edge", 1, screen, 50, 50, {50, 70, 394, 300}},
+        {"right-aligned once the bar is far enough", 1, screen, 112, 50, {0, 70, 344, 300}},
+        {"both", 1, screen, 0, 700, {0, 470, 344, 700}},
+        // On a second monitor right of the first, its own edges count.
+        {"second monitor: left-aligned near its left edge, above the bar near its bottom",
+         1,
+         {{0, 0, 1024, 768}, {1024, 0, 2048, 600}},
+         1074,
+         450,
+         {1074, 220, 1418, 450}},
+        {"fewer blocks, under the bar", 3, screen, 600, 370, {488, 390, 832, 709}},
+        {"one block fits on neither side: left of the bar", 3, short400, 600, 190, {256, 170, 600, 400}},
+        {"right of it near the left edge", 3, short400, 40, 190, {272, 170, 616, 400}},
+        {"no room sideways: cut to whole blocks under it", 3, small, 134, 240, {22, 260, 366, 490}},
+        {"cut to the room above when that is taller", 3, small, 134, 300, {22, 70, 366, 300}},
     };
     for (const Case& c : cases) {
-        fake.monitors = {c.monitor};
+        SCOPED_TRACE(c.what);
+        UseAdapters(c.adapters);
+        fake.monitors = c.monitors;
         frmPopup::Unload();
         Open(c.barLeft, c.barTop);
-        const platform::PixelRect bar = fake.GetWindowRect(frmMain::Get().hWnd());
-        EXPECT_EQ(Rect(), c.popup) << c.what;
-        const bool overlaps =
-            Rect().left < bar.right && bar.left < Rect().right && Rect().top < bar.bottom && bar.top < Rect().bottom;
-        EXPECT_FALSE(overlaps) << c.what;
+        const Rect_ bar = fake.GetWindowRect(frmMain::Get().hWnd());
+        EXPECT_EQ(Rect(), c.popup);
+        EXPECT_FALSE(Rect().left < bar.right && bar.left < Rect().right && Rect().top < bar.bottom &&
+                     bar.top < Rect().bottom);
     }
 }
 
@@ -244,17 +231,14 @@ TEST_F(Popup, WhichClicksClose) {
         int button, x, y, releaseX, releaseY;
         bool closes;
     } const cases[] = {
-        {"background", 1, 330, 20, 330, 20, true},
-        {"title", 1, 60, 15, 60, 15, true},
-        {"icon", 1, 25, 15, 25, 15, true},
-        {"OS value", 1, 100, 45, 100, 45, false},
-        {"a caption", 1, 30, 45, 30, 45, false},
-        {"a line", 1, 100, 32, 100, 32, false},
-        {"description", 1, 50, 148, 50, 148, false},
-        {"MAC value", 1, 200, 165, 200, 165, false},
-        {"right button", 2, 330, 20, 330, 20, false},
-        {"released off the title", 1, 60, 15, 200, 100, false},
+        // clang-format off
+        {"background", 1, 330, 20, 330, 20, true}, {"title", 1, 60, 15, 60, 15, true},
+        {"icon", 1, 25, 15, 25, 15, true}, {"OS value", 1, 100, 45, 100, 45, false},
+        {"a caption", 1, 30, 45, 30, 45, false}, {"a line", 1, 100, 32, 100, 32, false},
+        {"description", 1, 50, 148, 50, 148, false}, {"MAC value", 1, 200, 165, 200, 165, false},
+        {"right button", 2, 330, 20, 330, 20, false}, {"released off the title", 1, 60, 15, 200, 100, false},
     };
+    // clang-format on
     for (const Case& c : cases) {
         platform::WindowListener& l = *fake.Window(Open().hWnd()).listener;
         l.OnMouseDown({c.button, 0, c.x, c.y});

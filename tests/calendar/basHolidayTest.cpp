@@ -85,19 +85,19 @@ TEST_F(Holiday, TheLawsYearsBeginAndEnd) {
         int year, month, day;
         const char* name;
     } days[] = {
+        // clang-format off
         {1948, 5, 3, ""},  // before the law took effect on 7/20
         {1948, 9, 23, "秋分の日"},
         {1973, 2, 12, ""},  // 2/11 a Sunday, before the substitute rule of 4/12
-        {1986, 5, 4, ""},   // between two holidays, but a Sunday
+        {1986, 5, 4, ""},  // between two holidays, but a Sunday
         {2054, 9, 22, "国民の休日"},
         {2099, 9, 22, "国民の休日"},  // 敬老の日 on 9/21, 秋分の日 on 9/23 by the formula of 1980-2099
-        {2100, 3, 20, "春分の日"},    // the formula of 2100-2150
-        {2100, 9, 23, "秋分の日"},
-        {2151, 3, 20, ""},  // no formula known
-        {2151, 3, 21, ""},
-        {32767, 12, 23, ""},  // the last year the calendar holds: no holiday after it is asked about
-        {32767, 12, 31, ""},
+        {2100, 3, 20, "春分の日"}, {2100, 9, 23, "秋分の日"},  // the formula of 2100-2150
+        {2151, 3, 20, ""}, {2151, 3, 21, ""},  // no formula known
+        // The last year the calendar holds: no holiday after it is asked about.
+        {32767, 12, 23, ""}, {32767, 12, 31, ""},
     };
+    // clang-format on
     for (const auto& d : days)
         EXPECT_EQ(Name(d.year, d.month, d.day), d.name) << d.year << "-" << d.month << "-" << d.day;
 }
@@ -135,13 +135,14 @@ TEST_F(Holiday, WeekNumberCountsOccurrencesNotGridRows) {
 
 TEST_F(Holiday, DaysOutsideTheMonthAndNearTheSixteenBitLimitAreNoHoliday) {
     UseLists("12/31,1/32767,1/-32767", "");
-    EXPECT_FALSE(basHoliday::IsHoliday(2006, 12, 31, 30));  // beyond the given length
-    EXPECT_FALSE(basHoliday::IsHoliday(2006, 0, 1, 31));
-    EXPECT_FALSE(basHoliday::IsHoliday(2006, 13, 1, 31));
-    EXPECT_TRUE(basHoliday::IsHoliday(2003, 1, 32767, 32767));  // as text, for a month of any length
-    EXPECT_FALSE(basHoliday::IsHoliday(2003, 1, -32767, 31));
-    EXPECT_FALSE(basHoliday::IsHoliday(-32768, 1, 1, 31));
-    EXPECT_TRUE(basHoliday::IsHoliday(32767, 12, 31, 31));
+    // Beyond the given length, months outside the year, and the day as text for a month of any length.
+    using I16 = std::int16_t;
+    const std::tuple<I16, I16, I16, I16, bool> days[] = {{2006, 12, 31, 30, false},    {2006, 0, 1, 31, false},
+                                                         {2006, 13, 1, 31, false},     {2003, 1, 32767, 32767, true},
+                                                         {2003, 1, -32767, 31, false}, {-32768, 1, 1, 31, false},
+                                                         {32767, 12, 31, 31, true}};
+    for (const auto& [y, m, d, length, holiday] : days)
+        EXPECT_EQ(basHoliday::IsHoliday(y, m, d, length), holiday) << y << "/" << m << "/" << d;
 }
 
 }  // namespace

@@ -12,25 +12,16 @@ struct VersionCase {
     const char* text;
 };
 
-platform::VersionRecord Win9x(std::uint32_t minor, std::uint32_t build, const char* csd, std::uint32_t major = 4) {
+using U32 = std::uint32_t;
+platform::VersionRecord Win9x(U32 minor, U32 build, const char* csd, U32 major = 4) {
     return {true, false, 1, major, minor, build, csd, 0, 0};
 }
-platform::VersionRecord Nt(std::uint32_t major,
-                           std::uint32_t minor,
-                           const char* csd,
-                           bool extended,
-                           std::uint8_t productType = 0,
-                           std::uint16_t suite = 0) {
-    return {true, extended, 2, major, minor, 2600, csd, productType, suite};
+platform::VersionRecord Nt(U32 major, U32 minor, const char* csd, bool ext, std::uint8_t type = 0, U32 suite = 0) {
+    return {true, ext, 2, major, minor, 2600, csd, type, static_cast<std::uint16_t>(suite)};
 }
-
 // Vista and later as RtlGetVersion reports them: extended, with their own build numbers.
-platform::VersionRecord Nt6(std::uint32_t major,
-                            std::uint32_t minor,
-                            std::uint32_t build,
-                            std::uint8_t productType,
-                            const char* csd = "") {
-    return {true, true, 2, major, minor, build, csd, productType, 0x100};
+platform::VersionRecord Nt6(U32 major, U32 minor, U32 build, std::uint8_t type, const char* csd = "") {
+    return {true, true, 2, major, minor, build, csd, type, 0x100};
 }
 
 const VersionCase kVersions[] = {

@@ -41,15 +41,15 @@ TEST(ProcReadings, StatOfCapturedKernelsAndMalformedText) {
 }
 
 TEST(ProcReadings, JiffiesConvertExactlyWithoutOverflow) {
-    EXPECT_EQ(JiffiesToHundredNs(1, 100), 100'000u);
-    EXPECT_EQ(JiffiesToHundredNs(1, 1024), 9'765u) << "9765.625 rounds down";
-    EXPECT_EQ(JiffiesToHundredNs(1024, 1024), 10'000'000u);
-    EXPECT_EQ(JiffiesToHundredNs(1, 300), 33'333u);
-    EXPECT_EQ(JiffiesToHundredNs(3, 300), 100'000u);
-    EXPECT_EQ(JiffiesToHundredNs(5, 0), 0u);
-    // jiffies * 10^7 would wrap 64 bits here; the result itself fits.
-    EXPECT_EQ(JiffiesToHundredNs(10'000'000'000'003, 100), 1'000'000'000'000'300'000u);
-    EXPECT_EQ(JiffiesToHundredNs(10'000'000'000'001, 1024), 97'656'250'000'009'765u);
+    // 9765.625 rounds down; in the last two jiffies * 10^7 would wrap 64 bits, the result itself fits.
+    const std::tuple<std::uint64_t, std::uint64_t, std::uint64_t> cases[] = {
+        // clang-format off
+        {1, 100, 100'000}, {1, 1024, 9'765}, {1024, 1024, 10'000'000}, {1, 300, 33'333}, {3, 300, 100'000}, {5, 0, 0},
+        {10'000'000'000'003, 100, 1'000'000'000'000'300'000}, {10'000'000'000'001, 1024, 97'656'250'000'009'765},
+    };
+    // clang-format on
+    for (const auto& [jiffies, hz, hundredNs] : cases)
+        EXPECT_EQ(JiffiesToHundredNs(jiffies, hz), hundredNs) << jiffies << " at " << hz;
 }
 
 TEST(ProcReadings, MeminfoInBytes) {

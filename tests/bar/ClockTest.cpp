@@ -143,39 +143,24 @@ TEST_F(Clock, ThePopupNeedsThePointerOnTheBarAndNeverFollowsACalendarToggle) {
     const platform::PixelPoint clock{280, 60}, away{600, 400};
     const auto doubleClick = [&] { fake.Window(Bar().hWnd()).listener->OnDoubleClick({0, 0, 180, 5}); };
     fake.foreground = Bar().hWnd();  // the follow tick keeps an open calendar while the bar is active
+    const auto rest = [&](int ms) { fake.PointTo(clock), fake.Advance(ms); };
     const struct {
         const char* what;
         std::function<void()> act;
     } cases[] = {
-        {"double-click after resting, then away at once",
-         [&] {
-             fake.PointTo(clock);
-             fake.Advance(600);
-             doubleClick();
-             fake.PointTo(away);
-         }},
-        {"double-click after resting, then rest on the bar",
-         [&] {
-             fake.PointTo(clock);
-             fake.Advance(600);
-             doubleClick();
-         }},
+        // clang-format off
+        {"double-click after resting, then away at once", [&] { rest(600), doubleClick(), fake.PointTo(away); }},
+        {"double-click after resting, then rest on the bar", [&] { rest(600), doubleClick(); }},
         {"open, rest, close with a double-click and stay",
-         [&] {
-             fake.PointTo(clock);
-             doubleClick();
-             fake.Advance(2000);
-             doubleClick();
-         }},
-        {"the pointer left and no clock tick has seen it yet",
-         [&] {
-             fake.PointTo(clock);
-             fake.Advance(500);
+         [&] { fake.PointTo(clock), doubleClick(), fake.Advance(2000), doubleClick(); }},
+        {"the pointer left and no clock tick has seen it yet", [&] {
+             rest(500);
              ASSERT_TRUE(Bar().tmrToolTip.Running());
              Bar().tmrTime.SetEnabled(false);  // a tick held up
              fake.PointTo(away);
          }},
     };
+    // clang-format on
     for (const auto& c : cases) {
         c.act();
         for (int t = 0; t < 3000; t += 100) {

@@ -180,21 +180,20 @@ TEST_F(Meters, PowerCheckOffThenPowerStates) {
     EXPECT_EQ(bar.lblBatt.ToolTipText(), "電源状態：80%");
     EXPECT_EQ(bar.lblBarBatt.Width(), 800);
 
-    fake.power = {255, 0};  // undetermined right after a battery reading: the bar keeps its width
-    fake.Advance(1000);
-    EXPECT_EQ(bar.lblBatt.Caption(), "電源不明");
-    EXPECT_EQ(bar.lblBarBatt.Width(), 800);
-
-    fake.power = {1, 255};
-    fake.Advance(1000);
-    EXPECT_EQ(bar.lblBatt.Caption(), "電源使用中");
-    EXPECT_EQ(bar.lblBarBatt.ToolTipText(), "電源状態：電源使用中");
-    EXPECT_EQ(bar.lblBarBatt.Width(), 1000);
-
-    fake.power = {0, 255};  // percentage undetermined: shown as it comes, wider than the cell
-    fake.Advance(1000);
-    EXPECT_EQ(bar.lblBatt.Caption(), "255%");
-    EXPECT_EQ(bar.lblBarBatt.Width(), 2550);
+    // Undetermined right after a battery reading: the bar keeps its width. A percentage undetermined
+    // is shown as it comes, wider than the cell.
+    const struct {
+        platform::PowerStatus power;
+        const char* caption;
+        int width;
+    } states[] = {{{255, 0}, "電源不明", 800}, {{1, 255}, "電源使用中", 1000}, {{0, 255}, "255%", 2550}};
+    for (const auto& s : states) {
+        fake.power = s.power;
+        fake.Advance(1000);
+        EXPECT_EQ(bar.lblBatt.Caption(), s.caption);
+        EXPECT_EQ(bar.lblBarBatt.ToolTipText(), std::string("電源状態：") + s.caption);
+        EXPECT_EQ(bar.lblBarBatt.Width(), s.width) << s.caption;
+    }
 }
 
 TEST_F(Meters, RefreshRunsClockCpuDriveMemoryPowerInThatOrder) {

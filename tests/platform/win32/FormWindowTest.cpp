@@ -76,12 +76,12 @@ TEST_F(FormWindowTest, MouseAndKeysReachTheListenerWithCapture) {
         Event expected;
         bool captured, altAndShiftKeys = false;
     } steps[] = {
+        // clang-format off
         {WM_RBUTTONDOWN, MK_LBUTTON | MK_RBUTTON | MK_CONTROL, -3, 5, {'d', 3, 2, -3, 5}, true},
         {WM_MOUSEMOVE, MK_LBUTTON | MK_SHIFT, 250, -7, {'m', 1, 1, 250, -7}, true},
         {WM_RBUTTONUP, MK_LBUTTON, 250, -7, {'u', 1, 0, 250, -7}, true},  // the left button is still held
         {WM_LBUTTONUP, 0, 1, 1, {'u', 0, 0, 1, 1}, false},
-        {WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, {'d', 4}, true},
-        {WM_MBUTTONUP, 0, 0, 0, {'u'}, false},
+        {WM_MBUTTONDOWN, MK_MBUTTON, 0, 0, {'d', 4}, true}, {WM_MBUTTONUP, 0, 0, 0, {'u'}, false},
         {WM_LBUTTONDBLCLK, MK_LBUTTON, 200, 10, {'c', 1, 0, 200, 10}, true},
         {WM_RBUTTONDBLCLK, MK_RBUTTON, 20, 10, {'d', 2, 0, 20, 10}, true},  // a quick second right press
         {WM_RBUTTONUP, 0, 20, 10, {'u', 0, 0, 20, 10}, false},
@@ -90,6 +90,7 @@ TEST_F(FormWindowTest, MouseAndKeysReachTheListenerWithCapture) {
         {WM_KEYUP, VK_RETURN, 0, 0, {'k', VK_RETURN, 1 | 4}, false, true},
         {WM_KEYDOWN, VK_LEFT, 0, 0, {'K', VK_LEFT}, false},
     };
+    // clang-format on
     BYTE saved[256], keys[256];
     ::GetKeyboardState(saved);
     ::GetKeyboardState(keys);

@@ -79,15 +79,12 @@ TEST_F(SysInfoToolTest, KeyValuesAsTextWithAndWithoutTheirNulDwordsInHexOtherTyp
         bool found;
         std::wstring text;
     } cases[] = {
-        {L"k", L"withNul", true, L"C:\\Tools\\msinfo32.exe"},
-        {L"k", L"withoutNul", true, L"abc"},
-        {L"k", L"dword", true, L"&h1A2B"},
-        {L"k", L"binary", true, L"as passed"},
-        {L"k", L"empty", true, L""},
-        {L"k", L"long", false, L""},
-        {L"k", L"missing", false, L""},
-        {L"no such key", L"withNul", false, L""},
+        // clang-format off
+        {L"k", L"withNul", true, L"C:\\Tools\\msinfo32.exe"}, {L"k", L"withoutNul", true, L"abc"},
+        {L"k", L"dword", true, L"&h1A2B"}, {L"k", L"binary", true, L"as passed"}, {L"k", L"empty", true, L""},
+        {L"k", L"long", false, L""}, {L"k", L"missing", false, L""}, {L"no such key", L"withNul", false, L""},
     };
+    // clang-format on
     for (const auto& c : cases) {
         std::wstring text = L"as passed";
         EXPECT_EQ(GetKeyValue(root, c.key, c.value, text), c.found) << c.value;

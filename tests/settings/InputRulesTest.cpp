@@ -15,20 +15,13 @@ TEST(InputRules, NumbersAreDecimalWithSignFractionAndExponentOnly) {
         const char* text;
         std::optional<double> value;
     } cases[] = {
-        {"500", 500},  {" 500\t", 500},
-        {"+0", 0},     {"-1", -1},
-        {".5", 0.5},   {"5.", 5},
-        {"1e3", 1000}, {"1E+3", 1000},
-        {"1e-999", 0}, {"1e999", std::numeric_limits<double>::infinity()},
-        {"", {}},      {"   ", {}},
-        {"+", {}},     {".", {}},
-        {"1e", {}},    {"e3", {}},
-        {"0x10", {}},  {"inf", {}},
-        {"nan", {}},   {"1 000", {}},
-        {"１２", {}},  {"5ms", {}},
-        {"--5", {}},   {"1.2.3", {}},
-        {"1e3.5", {}},
+        // clang-format off
+        {"500", 500}, {" 500\t", 500}, {"+0", 0}, {"-1", -1}, {".5", 0.5}, {"5.", 5}, {"1e3", 1000}, {"1E+3", 1000},
+        {"1e-999", 0}, {"1e999", std::numeric_limits<double>::infinity()}, {"", {}}, {"   ", {}}, {"+", {}}, {".", {}},
+        {"1e", {}}, {"e3", {}}, {"0x10", {}}, {"inf", {}}, {"nan", {}}, {"1 000", {}}, {"１２", {}}, {"5ms", {}},
+        {"--5", {}}, {"1.2.3", {}}, {"1e3.5", {}},
     };
+    // clang-format on
     for (const auto& c : cases)
         EXPECT_EQ(ReadNumber(c.text), c.value) << '"' << c.text << '"';
 }

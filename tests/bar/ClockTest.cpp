@@ -21,6 +21,12 @@ protected:
     }
     frmMain& Bar() { return frmMain::Get(); }
     bool PopupShown() { return frmPopup::IsLoaded() && frmPopup::Get().Visible(); }
+    // Points at the bar and lets ms pass (the popup opens after a clock tick and a second); true when shown.
+    bool RestOnBar(int ms = 1500) {
+        fake.PointTo({150, 60});
+        fake.Advance(ms);
+        return PopupShown();
+    }
 };
 
 TEST_F(Clock, ShowsTheTimeWithTheDateAsTooltip) {
@@ -83,9 +89,7 @@ TEST_F(Clock, TheBarsEdgeCountsAsNeitherInsideNorOutside) {
     fake.PointTo({100, 60});  // on the left edge
     fake.Advance(500);
     EXPECT_FALSE(Bar().tmrToolTip.Running());
-    fake.PointTo({150, 60});
-    fake.Advance(1500);
-    EXPECT_TRUE(PopupShown());
+    EXPECT_TRUE(RestOnBar());
     fake.PointTo({332, 70});  // on the bottom-right corner after arming: the popup stays
     fake.Advance(500);
     EXPECT_TRUE(PopupShown());
@@ -108,9 +112,7 @@ TEST_F(Clock, TheCursorIsAskedForOnlyWhileItMayBeOnTheBar) {
 // A menu's grab takes the pointer off the bar while it rests there, and a bar that moves under a
 // resting pointer comes over it: the hover follows where the pointer really is.
 TEST_F(Clock, TheHoverFollowsThePointerNotJustItsMoves) {
-    fake.PointTo({150, 60});
-    fake.Advance(1500);
-    ASSERT_TRUE(PopupShown());
+    ASSERT_TRUE(RestOnBar());
     fake.Window(Bar().hWnd()).listener->OnMouseLeave();
     fake.Advance(1000);
     EXPECT_TRUE(PopupShown());
@@ -124,17 +126,13 @@ TEST_F(Clock, TheHoverFollowsThePointerNotJustItsMoves) {
 }
 
 TEST_F(Clock, ACancelledTriggerComesBackOnlyAfterTheCursorLeftTheBar) {
-    fake.PointTo({150, 60});
-    fake.Advance(1500);
-    ASSERT_TRUE(PopupShown());
+    ASSERT_TRUE(RestOnBar());
     Bar().CancelPopup();  // what a drag, the menu or the calendar's creation do
     fake.Advance(3000);
     EXPECT_FALSE(frmPopup::IsLoaded());
     fake.PointTo({500, 500});
     fake.Advance(500);
-    fake.PointTo({150, 60});
-    fake.Advance(1500);
-    EXPECT_TRUE(PopupShown());
+    EXPECT_TRUE(RestOnBar());
 }
 
 // The popup opens only for a pointer that rests on the bar, and goes as soon as the pointer is off
@@ -178,9 +176,7 @@ TEST_F(Clock, ThePopupNeedsThePointerOnTheBarAndNeverFollowsACalendarToggle) {
 
 TEST_F(Clock, APopupOverTheCalendarClosesWhenThePointerLeavesTheBar) {
     fake.foreground = Bar().hWnd();
-    fake.PointTo({150, 60});
-    fake.Advance(1500);
-    ASSERT_TRUE(PopupShown());
+    ASSERT_TRUE(RestOnBar());
     Bar().ShowCalendar();  // as the follow tick or a drag shows it, without the toggle
     fake.PointTo({600, 400});
     fake.Advance(500);
@@ -191,8 +187,7 @@ TEST_F(Clock, APopupOverTheCalendarClosesWhenThePointerLeavesTheBar) {
 TEST_F(Clock, NoPopupWhileTheCalendarIsOpen) {
     frmMain::bCalendar = true;
     fake.foreground = Bar().hWnd();  // the follow tick keeps the calendar while the bar is active
-    fake.PointTo({150, 60});
-    fake.Advance(3000);
+    EXPECT_FALSE(RestOnBar(3000));
     EXPECT_FALSE(frmPopup::IsLoaded());
 }
 

@@ -339,14 +339,12 @@ struct TickAnswers {
     PixelRect monitor;
     CaptionGeometry caption;
     std::optional<PixelRect> fullScreen;
-    bool operator==(const TickAnswers& o) const {
-        const CaptionGeometry &c = caption, &d = o.caption;
-        return active == o.active && style == o.style && exStyle == o.exStyle &&
-               placement.showCmd == o.placement.showCmd && placement.normalPosition == o.placement.normalPosition &&
-               rect == o.rect && monitor == o.monitor && c.window == d.window && c.titleBar == d.titleBar &&
-               c.buttons == d.buttons && c.headerBar == d.headerBar && c.monitor == d.monitor &&
-               c.workArea == d.workArea && fullScreen == o.fullScreen;
+    auto Tie() const {
+        const CaptionGeometry& c = caption;
+        return std::tie(active, style, exStyle, placement.showCmd, placement.normalPosition, rect, monitor, c.window,
+                        c.titleBar, c.buttons, c.headerBar, c.monitor, c.workArea, fullScreen);
     }
+    bool operator==(const TickAnswers& o) const { return Tie() == o.Tie(); }
 };
 
 // The follow tick's answers kept between its rounds must be the ones a fresh read gives, whatever

@@ -1,4 +1,5 @@
 // The shared fixture's set-up and clean-up.
+#include "core/SharedState.h"
 #include "support/FakeFixture.h"
 
 #include <atomic>
@@ -22,7 +23,7 @@ FakeFixture::FakeFixture() {
     fake.settingsDir = dir.string();
     platform::Install(&fake);
     core::AppSettings = {};
-    frmMain::bCalendar = false;
+    SharedState::bCalendar = false;
     basMain::DriveCheckEnabled = false;
     app::InstallWiring();
 }

@@ -2,8 +2,8 @@
 #include "bar/frmHidden.h"
 
 #include "bar/frmMain.h"
-#include "core/basMain.h"
 #include "core/WindowRequests.h"
+#include "core/basMain.h"
 
 namespace {
 forms::FormSpec HiddenSpec() {

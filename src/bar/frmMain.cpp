@@ -3,8 +3,8 @@
 
 #include "core/AppSettings.h"
 #include "core/PlatformFamily.h"
-#include "core/basMain.h"
 #include "core/SharedState.h"
+#include "core/basMain.h"
 #include "sysinfo/SystemSnapshot.h"
 
 using forms::BackStyle;

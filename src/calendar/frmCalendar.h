@@ -6,11 +6,11 @@
 #include <array>
 #include <cstdint>
 
+#include "core/WindowRequests.h"
 #include "forms/Button.h"
 #include "forms/FormInstance.h"
 #include "forms/Label.h"
 #include "forms/TextBox.h"
-#include "core/WindowRequests.h"
 
 class frmCalendar : public forms::Form, public forms::FormInstance<frmCalendar> {
 public:

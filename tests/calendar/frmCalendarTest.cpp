@@ -11,8 +11,8 @@
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
-#include "core/SharedState.h"
 #include "core/AppSettings.h"
+#include "core/SharedState.h"
 #include "support/FakeFixture.h"
 #include "sysinfo/frmPopup.h"
 

@@ -17,9 +17,9 @@
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
+#include "core/AppSettings.h"
 #include "core/SharedState.h"
 #include "core/WindowRequests.h"
-#include "core/AppSettings.h"
 #include "core/basINIFile.h"
 #include "core/basMain.h"
 #include "settings/frmSetting.h"

@@ -1,6 +1,6 @@
 // The shared fixture's set-up and clean-up.
-#include "core/SharedState.h"
 #include "support/FakeFixture.h"
+#include "core/SharedState.h"
 
 #include <atomic>
 #include <chrono>

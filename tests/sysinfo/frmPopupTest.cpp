@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "bar/frmMain.h"
-#include "core/SharedState.h"
 #include "core/AppSettings.h"
+#include "core/SharedState.h"
 #include "support/FakeFixture.h"
 #include "sysinfo/AdapterRecords.h"
 #include "sysinfo/SystemSnapshot.h"

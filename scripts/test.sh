@@ -1,11 +1,24 @@
 #!/usr/bin/env bash
-# Builds everything (Linux debug with sanitizers, Windows i686 and x86_64) and runs every test:
-# the Linux unit and smoke tests, the Windows unit and smoke tests under Wine, the packages (built by
+# Checks that every include of src/ points down its layers (scripts/check-includes.sh), builds
+# everything (Linux debug with sanitizers, Windows i686 and x86_64) and runs every test: the Linux
+# unit and smoke tests, the Windows unit and smoke tests under Wine, the packages (built by
 # scripts/package.sh, the .deb checked with lintian) and each fuzz target for 20 seconds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/packages.sh
 source scripts/display.sh
+
+status=0
+passed=0
+failed=0
+echo "== include layers"
+if scripts/check-includes.sh; then
+    passed=$((passed + 1))
+else
+    failed=$((failed + 1))
+    status=1
+fi
+
 scripts/deps.sh "${BUILD_PACKAGES[@]}" "${DISPLAY_PACKAGES[@]}" "${TEST_PACKAGES[@]}" "${FUZZ_PACKAGES[@]}" \
     "${PACKAGE_PACKAGES[@]}"
 
@@ -22,9 +35,6 @@ start_xvfb 100
 trap 'kill $xvfb_pid 2>/dev/null || true; wineserver -k 2>/dev/null || true' EXIT
 wineboot -i >/dev/null 2>&1 || true
 
-status=0
-passed=0
-failed=0
 run_ctest() {
     local log
     log=$(mktemp)

@@ -4,7 +4,7 @@
 
 namespace app {
 
-// Installs the shutdown order and the end-of-program rule into the core's hooks.
+// Installs the shutdown order, the end-of-program rule and the answers to the window requests.
 void InstallWiring();
 
 // Creates the bar (its load runs the start-up sequence) and runs the message loop until the last

@@ -1,10 +1,9 @@
 // frmHidden's menu and what its items do.
 #include "bar/frmHidden.h"
 
-#include "about/frmAbout.h"
 #include "bar/frmMain.h"
+#include "core/WindowRequests.h"
 #include "core/basMain.h"
-#include "settings/frmSetting.h"
 
 namespace {
 forms::FormSpec HiddenSpec() {
@@ -34,13 +33,11 @@ void frmHidden::menuIPReload_Click() {
 }
 
 void frmHidden::menuSetting_Click() {
-    frmSetting::InitSetting();
+    WindowRequests::OpenSettings();
 }
 
-// Modeless and without an owner: the bar keeps working while it is open. Shown active, so its keys
-// (Enter, Escape, Alt+S) work at once.
 void frmHidden::menuVersion_Click() {
-    platform::Current().Activate(frmAbout::Get().hWnd());
+    WindowRequests::OpenAbout();
 }
 
 void frmHidden::menuQuit_Click() {

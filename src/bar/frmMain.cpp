@@ -3,10 +3,9 @@
 
 #include "core/AppSettings.h"
 #include "core/PlatformFamily.h"
+#include "core/SharedState.h"
 #include "core/basMain.h"
 #include "sysinfo/SystemSnapshot.h"
-#include "sysinfo/basAdpterInfo.h"
-#include "sysinfo/basOSInfo.h"
 
 using forms::BackStyle;
 using forms::BorderStyle;
@@ -136,18 +135,14 @@ void frmMain::SetTopMost() {
     platform::Current().SetTopMost(hWnd());
 }
 
-// The adapter step may report a failure in a message box; the steps after it run all the same.
 void frmMain::SetToolTipText() {
-    platform::Platform& p = platform::Current();
-    const std::string computerName = p.QueryComputerName();
-    const std::string userName = p.QueryUserName();
-    basAdpterInfo::LoadAdapterInfo();
-    SystemSnapshot::GetMcAfeeVersion();
-    txtCN.SetText(computerName);
-    txtUN.SetText(userName);
-    strOSVersion = basOSInfo::GetOSVersion();
-    strComName = txtCN.Text();
-    strUserName = txtUN.Text();
+    SystemSnapshot::Take();
+    txtCN.SetText(SharedState::strComName);
+    txtUN.SetText(SharedState::strUserName);
+}
+
+WindowRequests::Frame frmMain::Frame() const {
+    return {hWnd(), Left(), Top(), Width(), Height()};
 }
 
 void frmMain::CallCheck_Timer() {

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "core/WindowRequests.h"
 #include "forms/FormInstance.h"
 #include "forms/Label.h"
 #include "forms/TextBox.h"
@@ -10,15 +11,8 @@
 
 class frmMain : public forms::Form, public forms::FormInstance<frmMain> {
 public:
-    // True while the calendar is shown under the bar; survives re-creation of the bar.
-    static inline bool bCalendar = false;
-    // The latest system-information snapshot's names and OS text (the popup shows them); they
-    // outlive re-creation of the bar.
-    static inline std::string strComName;
-    static inline std::string strUserName;
-    static inline std::string strOSVersion;
-
-    // Takes the system-information snapshot: names, adapters, antivirus versions, OS text.
+    // Takes the system-information snapshot (names, adapters, antivirus versions, OS text) and
+    // shows the names in txtCN and txtUN.
     void SetToolTipText();
     // One follow tick now.
     void CallCheck_Timer();
@@ -32,10 +26,12 @@ public:
     // The bar's key-release handling for a key another window of ours received.
     void Call_Form_KeyUp(int KeyCode, int Shift);
 
+    // The calendar, through the window requests: placed by the bar and shown, placed again, closed.
     void ShowCalendar();
-    // Puts the calendar under the bar (above it when the screen ends too soon), right edges aligned.
     void PlaceCalendar();
     void CloseCalendar();
+    // The bar's window and place, for the windows placed beside it.
+    WindowRequests::Frame Frame() const;
 
     // Controls, bottom-most first (the drawing order).
     forms::Label lblBackBar;

@@ -1,16 +1,15 @@
 // The clock tick: hover detection for the information popup while the bar is shown, the calendar kept
 // created, following re-enabled, and the time with the date as its tooltip.
 #include "bar/frmMain.h"
-#include "calendar/frmCalendar.h"
 #include "core/AppSettings.h"
-#include "sysinfo/frmPopup.h"
+#include "core/SharedState.h"
 
 void frmMain::tmrTime_Timer() {
     platform::Platform& p = platform::Current();
     // A bar hidden for a full-screen window has nothing to hover over.
     if (Visible())
         HoverStep();
-    frmCalendar::Get();
+    WindowRequests::CalendarWindow();  // keeps the calendar created, hidden until it is shown
     if (core::AppSettings.ActiveWindow == 0)
         tmrCheck.SetEnabled(true);
     const platform::LocalTime now = p.Now();
@@ -45,7 +44,7 @@ frmMain::PointerPlace frmMain::WherePointerIs() {
 // the calendar.
 void frmMain::HoverStep() {
     const PointerPlace place = WherePointerIs();
-    if (!bPopupArmed_ && place == PointerPlace::Inside && !bCalendar) {
+    if (!bPopupArmed_ && place == PointerPlace::Inside && !SharedState::bCalendar) {
         tmrToolTip.SetInterval(1000);
         tmrToolTip.SetEnabled(true);
         bPopupArmed_ = true;
@@ -62,19 +61,19 @@ void frmMain::Form_MouseLeave() {
 void frmMain::CancelPopup() {
     tmrToolTip.SetInterval(0);
     tmrToolTip.SetEnabled(false);
-    frmPopup::Unload();
+    WindowRequests::ClosePopup();
 }
 
 // While the trigger stays armed the popup is shown again every second, as long as the pointer is
 // still on the bar: it may have left since the last clock tick.
 void frmMain::tmrToolTip_Timer() {
-    if (bCalendar) {
+    if (SharedState::bCalendar) {
         CancelPopup();
         return;
     }
     switch (WherePointerIs()) {
         case PointerPlace::Inside:
-            frmPopup::Get().Show();
+            WindowRequests::ShowPopup();
             break;
         case PointerPlace::Outside:
             CancelPopup();

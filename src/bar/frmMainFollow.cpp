@@ -2,8 +2,8 @@
 // of the way of a full-screen window on its monitor.
 #include "bar/basProcedure.h"
 #include "bar/frmMain.h"
-#include "calendar/frmCalendar.h"
 #include "core/AppSettings.h"
+#include "core/SharedState.h"
 #include "forms/Screen.h"
 
 #include <algorithm>
@@ -34,11 +34,9 @@ void frmMain::tmrCheck_Timer() {
         round.emplace();
     const platform::WindowHandle active = p.GetForegroundWindow();
     const std::uint32_t style = p.GetWindowStyle(active);
-    frmCalendar& calendar = frmCalendar::Get();
-    if (active != hWnd() && active != calendar.hWnd()) {
-        calendar.Hide();
-        bCalendar = false;
-    }
+    const platform::WindowHandle calendar = WindowRequests::CalendarWindow();
+    if (active != hWnd() && active != calendar)
+        WindowRequests::DismissCalendar();
     // A full-screen window (a film, a game, a slide show) on the bar's monitor hides the bar until it
     // leaves full-screen or the foreground; one on another monitor leaves the bar where it is. Only
     // while following: a bar placed once would have no tick to bring it back.
@@ -50,13 +48,13 @@ void frmMain::tmrCheck_Timer() {
     }
     // A bar that rides nothing keeps out of panels (the start-up place, a native Wayland window in
     // front); one the user just dropped is left where it is.
-    const bool ours = active == hWnd() || active == calendar.hWnd();
+    const bool ours = active == hWnd() || active == calendar;
     const bool rides = !fullScreen && HasCaptionButtons(style) && RideOn(active);
     if (!rides && !ours)
         KeepInWorkArea();
 
     Show();
-    if (bCalendar)
+    if (SharedState::bCalendar)
         PlaceCalendar();
 }
 
@@ -131,7 +129,7 @@ void frmMain::Form_Resize() {
         frmMain& bar = Get();
         bar.CallCheck_Timer();
         bar.KeepInWorkArea();
-        if (bCalendar)
+        if (SharedState::bCalendar)
             bar.PlaceCalendar();
     });
 }

@@ -2,8 +2,7 @@
 // a double-click on the clock or by Enter, and key releases passed on to the calendar.
 #include "bar/frmHidden.h"
 #include "bar/frmMain.h"
-#include "calendar/frmCalendar.h"
-#include "forms/Screen.h"
+#include "core/SharedState.h"
 
 namespace {
 constexpr int kKeyEnter = 13;
@@ -16,7 +15,7 @@ void frmMain::DragBar(int Button, int Shift, forms::Twips, forms::Twips) {
     DismissPopup();
     ReleaseCapture();
     platform::Current().DragMove(hWnd());
-    if (bCalendar)
+    if (SharedState::bCalendar)
         ShowCalendar();
 }
 
@@ -44,7 +43,7 @@ void frmMain::DismissPopup() {
 // the calendar, nor after it closes, until the cursor has left the bar and rested on it again.
 void frmMain::lblTime_DblClick() {
     DismissPopup();
-    if (bCalendar)
+    if (SharedState::bCalendar)
         CloseCalendar();
     else
         ShowCalendar();
@@ -53,7 +52,7 @@ void frmMain::lblTime_DblClick() {
 void frmMain::Form_KeyUp(int KeyCode, int Shift) {
     if (KeyCode == kKeyEnter)
         lblTime_DblClick();
-    frmCalendar::Get().Call_Form_KeyUp(KeyCode, Shift);
+    WindowRequests::CalendarKeyUp(KeyCode, Shift);
 }
 
 void frmMain::Call_Form_KeyUp(int KeyCode, int Shift) {
@@ -61,26 +60,14 @@ void frmMain::Call_Form_KeyUp(int KeyCode, int Shift) {
 }
 
 void frmMain::ShowCalendar() {
-    bCalendar = true;
     PlaceCalendar();
-    frmCalendar::Get().Show();
+    WindowRequests::ShowCalendar();
 }
 
-// The room below is measured on the work area of the bar's monitor, and the calendar is kept inside
-// that work area (off no screen edge, on no panel).
 void frmMain::PlaceCalendar() {
-    frmCalendar& calendar = frmCalendar::Get();
-    const forms::Screen::Area area = forms::Screen::WorkAreaOf(hWnd());
-    const forms::Twips barBottom = Top() + Height();
-    forms::Twips top = barBottom;
-    const forms::Twips left = Left() + Width() - calendar.Width();
-    if (area.bottom - barBottom < calendar.Height())
-        top = Top() - calendar.Height();
-    calendar.Move(forms::Screen::Inside(left, calendar.Width(), area.left, area.right),
-                  forms::Screen::Inside(top, calendar.Height(), area.top, area.bottom));
+    WindowRequests::PlaceCalendar(Frame());
 }
 
 void frmMain::CloseCalendar() {
-    frmCalendar::Unload();
-    bCalendar = false;
+    WindowRequests::CloseCalendar();
 }

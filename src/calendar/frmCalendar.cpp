@@ -5,9 +5,10 @@
 #include <string>
 #include <utility>
 
-#include "bar/frmMain.h"
 #include "calendar/CalendarDate.h"
 #include "core/PlatformFamily.h"
+#include "core/SharedState.h"
+#include "forms/Screen.h"
 
 using forms::BackStyle;
 using forms::ColorRef;
@@ -103,13 +104,40 @@ void frmCalendar::Form_Load() {
     MonthDays = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     core::ApplyTransparency(hWnd());
     // A calendar appearing over the bar takes the place of the information popup.
-    if (frmMain::IsLoaded())
-        frmMain::Get().CancelPopup();
+    WindowRequests::CancelPopup();
     const platform::LocalTime today = platform::Current().Now();
     CalYear = static_cast<std::int16_t>(std::clamp(today.year, calendar::kFirstYear, calendar::kLastYear));
     CalMonth = static_cast<std::int16_t>(std::clamp(today.month, 1, 12));
     DrawCalendar();
     platform::Current().SetTopMost(hWnd());
+}
+
+void frmCalendar::Open() {
+    SharedState::bCalendar = true;
+    Show();
+}
+
+void frmCalendar::Dismiss() {
+    Hide();
+    SharedState::bCalendar = false;
+}
+
+void frmCalendar::Close() {
+    Unload();
+    SharedState::bCalendar = false;
+}
+
+// The room below is measured on the work area of the bar's monitor, and the calendar is kept inside
+// that work area (off no screen edge, on no panel).
+void frmCalendar::PlaceUnder(const WindowRequests::Frame& bar) {
+    const forms::Screen::Area area = forms::Screen::WorkAreaOf(bar.window);
+    const forms::Twips barBottom = bar.top + bar.height;
+    forms::Twips top = barBottom;
+    const forms::Twips left = bar.left + bar.width - Width();
+    if (area.bottom - barBottom < Height())
+        top = bar.top - Height();
+    Move(forms::Screen::Inside(left, Width(), area.left, area.right),
+         forms::Screen::Inside(top, Height(), area.top, area.bottom));
 }
 
 void frmCalendar::Call_Form_KeyUp(int KeyCode, int Shift) {
@@ -121,8 +149,7 @@ void frmCalendar::Call_Form_KeyUp(int KeyCode, int Shift) {
 void frmCalendar::Form_KeyUp(int KeyCode, int /*Shift*/) {
     switch (KeyCode) {
         case kKeyEscape:
-            frmMain::bCalendar = false;
-            Unload();
+            Close();
             return;
         case kKeyLeft:
             calendar::StepMonth(CalYear, CalMonth, -1);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "core/WindowRequests.h"
 #include "forms/Button.h"
 #include "forms/FormInstance.h"
 #include "forms/Label.h"
@@ -15,6 +16,14 @@ class frmCalendar : public forms::Form, public forms::FormInstance<frmCalendar> 
 public:
     static constexpr int kCells = 42;  // six weeks, Sunday first
 
+    // Shown, and marked shown under the bar (SharedState::bCalendar).
+    void Open();
+    // Hidden and marked not shown; the window stays.
+    void Dismiss();
+    // Unloaded and marked not shown.
+    static void Close();
+    // Puts the calendar under the bar (above it when the screen ends too soon), right edges aligned.
+    void PlaceUnder(const WindowRequests::Frame& bar);
     // A key released elsewhere (the bar passes on its own), handled as if released here.
     void Call_Form_KeyUp(int KeyCode, int Shift);
     // Fills the grid and the title for CalYear/CalMonth.

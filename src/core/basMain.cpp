@@ -24,15 +24,6 @@ void Shutdown() {
         installed.shutdown();
 }
 
-BarPosition CloseBar() {
-    return installed.closeBar ? installed.closeBar() : BarPosition{};
-}
-
-void RecreateBar(BarPosition at) {
-    if (installed.recreateBar)
-        installed.recreateBar(at);
-}
-
 void EndIfNothingShown() {
     if (installed.endIfNothingShown)
         installed.endIfNothingShown();

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "core/AppSettings.h"
-#include "core/basMain.h"
 
 using forms::ColorRef;
 
@@ -134,14 +133,10 @@ frmSetting::frmSetting()
 }
 
 void frmSetting::InitSetting() {
-    const basMain::BarPosition bar = basMain::CloseBar();
-    frmSetting& form = Get();
-    form.BarLeft = bar.left;
-    form.BarTop = bar.top;
-    form.CenterOnScreen();
-    form.Show();
-    form.FillFromSettings();
-    form.btnApp.SetEnabled(false);
+    CenterOnScreen();
+    Show();
+    FillFromSettings();
+    btnApp.SetEnabled(false);
 }
 
 void frmSetting::Form_Load() {
@@ -204,9 +199,10 @@ void frmSetting::Form_KeyUp(int KeyCode, int) {
     }
 }
 
-// Off the screen first: the bar's start-up may show a warning, which must not stand over a dialog
-// that is already closing.
+// Off the screen first: what runs when it ends (the bar's start-up) may show a warning, which must
+// not stand over a dialog that is already closing.
 void frmSetting::Form_Unload() {
     Hide();
-    basMain::RecreateBar({BarLeft, BarTop});
+    if (onClosed)
+        onClosed();
 }

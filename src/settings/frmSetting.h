@@ -1,9 +1,8 @@
 // The settings dialog: the drive list, the five check intervals, following, transparency and the
-// two holiday lists. Opening it closes the bar; closing it in any way brings the bar back with the
-// settings file read again, so what was saved takes effect then.
+// two holiday lists. The wiring closes the bar while it is open and brings the bar back, with the
+// settings file read again, when it ends in any way (onClosed), so what was saved takes effect then.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "forms/CheckBox.h"
@@ -18,8 +17,11 @@
 
 class frmSetting : public forms::Form, public forms::FormInstance<frmSetting> {
 public:
-    // Notes where the bar is, closes it and the calendar, and shows the dialog filled from AppSettings.
-    static void InitSetting();
+    // Shows the dialog centred on the screen, filled from AppSettings, Apply disabled.
+    void InitSetting();
+
+    // Runs when the dialog ends (OK, Cancel, Escape, its close box, shutdown), once it is off the screen.
+    void (*onClosed)() = nullptr;
 
     // Checks every field and, when all pass, writes them to the settings file and AppSettings.
     // False after a refused field or a failed write (its message has been shown); nothing is changed
@@ -34,10 +36,6 @@ public:
     static std::string UnpadHoliday1(std::string s);
     static std::string PadHoliday2(std::string s);
     static std::string UnpadHoliday2(std::string s);
-
-    // The bar's position in twips when the dialog opened; the bar comes back there.
-    std::int32_t BarLeft = 0;
-    std::int32_t BarTop = 0;
 
     // Controls, in the order of the layout.
     forms::Label lblDrive;

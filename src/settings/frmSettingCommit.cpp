@@ -2,6 +2,7 @@
 // changed texts go to the file exactly as typed in one rewrite, and a refused save is shown with its
 // reason.
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 

@@ -1,7 +1,12 @@
-// The antivirus engine's version values in the registry.
+// The snapshot's steps and the antivirus engine's version values in the registry.
 #include "sysinfo/SystemSnapshot.h"
 
+#include <utility>
+
+#include "core/SharedState.h"
 #include "platform/Platform.h"
+#include "sysinfo/basAdpterInfo.h"
+#include "sysinfo/basOSInfo.h"
 
 namespace SystemSnapshot {
 
@@ -11,6 +16,17 @@ std::string strDatVersion;
 namespace {
 constexpr const char* kEngineKey = "SOFTWARE\\Network Associates\\TVD\\Shared Components\\VirusScan Engine\\4.0.xx";
 }  // namespace
+
+void Take() {
+    platform::Platform& p = platform::Current();
+    std::string computerName = p.QueryComputerName();
+    std::string userName = p.QueryUserName();
+    basAdpterInfo::LoadAdapterInfo();
+    GetMcAfeeVersion();
+    SharedState::strOSVersion = basOSInfo::GetOSVersion();
+    SharedState::strComName = std::move(computerName);
+    SharedState::strUserName = std::move(userName);
+}
 
 void GetMcAfeeVersion() {
     platform::Platform& p = platform::Current();

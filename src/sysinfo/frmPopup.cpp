@@ -2,10 +2,12 @@
 #include "sysinfo/frmPopup.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 
-#include "bar/frmMain.h"
 #include "core/AppSettings.h"
+#include "core/SharedState.h"
+#include "core/WindowRequests.h"
 #include "forms/Screen.h"
 #include "sysinfo/SystemSnapshot.h"
 #include "sysinfo/basAdpterInfo.h"
@@ -129,9 +131,9 @@ void frmPopup::Form_Load() {
         l->SetVisible(antivirus);
     lblNetworkTitle.SetVisible(!antivirus);
 
-    lblOSVersion.SetCaption(frmMain::strOSVersion);
-    lblComName.SetCaption(frmMain::strComName);
-    lblUserName.SetCaption(frmMain::strUserName);
+    lblOSVersion.SetCaption(SharedState::strOSVersion);
+    lblComName.SetCaption(SharedState::strComName);
+    lblUserName.SetCaption(SharedState::strUserName);
     lblEngine.SetCaption(SystemSnapshot::strEngineVer);
     lblDatFile.SetCaption(SystemSnapshot::strDatVersion);
 
@@ -166,11 +168,11 @@ void frmPopup::FillAdapterBlock(std::size_t k) {
 // work area of the bar's monitor, above or below the bar; the adapters after that are left out.
 // At least one block is shown.
 std::size_t frmPopup::BlocksShown(std::size_t adapters) const {
-    if (!frmMain::IsLoaded())
+    const std::optional<WindowRequests::Frame> bar = WindowRequests::BarFrame();
+    if (!bar)
         return std::min<std::size_t>(adapters, kDesignBlocks);
-    const frmMain& bar = frmMain::Get();
-    const forms::Screen::Area area = forms::Screen::WorkAreaOf(bar.hWnd());
-    const Twips room = std::max(area.bottom - (bar.Top() + bar.Height()), bar.Top() - area.top);
+    const forms::Screen::Area area = forms::Screen::WorkAreaOf(bar->window);
+    const Twips room = std::max(area.bottom - (bar->top + bar->height), bar->top - area.top);
     std::size_t blocks = 1;
     while (blocks < adapters && kOneBlockHeight + kBlockStep * static_cast<Twips>(blocks) <= room)
         ++blocks;
@@ -183,30 +185,31 @@ std::size_t frmPopup::BlocksShown(std::size_t adapters) const {
 // either, cut to the taller of the two rooms. It stays inside the work area (on no panel) and
 // never covers the bar.
 void frmPopup::PlaceBesideBar() {
-    if (!frmMain::IsLoaded())
+    const std::optional<WindowRequests::Frame> frame = WindowRequests::BarFrame();
+    if (!frame)
         return;
-    const frmMain& bar = frmMain::Get();
-    const forms::Screen::Area area = forms::Screen::WorkAreaOf(bar.hWnd());
-    const Twips barBottom = bar.Top() + bar.Height();
+    const WindowRequests::Frame& bar = *frame;
+    const forms::Screen::Area area = forms::Screen::WorkAreaOf(bar.window);
+    const Twips barBottom = bar.top + bar.height;
     const Twips below = area.bottom - barBottom;
-    const Twips above = bar.Top() - area.top;
-    Twips left = bar.Left() + bar.Width() - Width();
-    if (Width() - bar.Width() > bar.Left() - area.left)
-        left = bar.Left();
+    const Twips above = bar.top - area.top;
+    Twips left = bar.left + bar.width - Width();
+    if (Width() - bar.width > bar.left - area.left)
+        left = bar.left;
     left = forms::Screen::Inside(left, Width(), area.left, area.right);
     if (below >= Height()) {
         Move(left, barBottom);
         return;
     }
     if (above >= Height()) {
-        Move(left, bar.Top() - Height());
+        Move(left, bar.top - Height());
         return;
     }
-    const Twips barRight = bar.Left() + bar.Width();
-    const bool fitsLeft = bar.Left() - area.left >= Width();
+    const Twips barRight = bar.left + bar.width;
+    const bool fitsLeft = bar.left - area.left >= Width();
     if ((fitsLeft || area.right - barRight >= Width()) && area.bottom - area.top >= Height()) {
-        const Twips top = std::clamp(bar.Top(), area.top, area.bottom - Height());
-        Move(fitsLeft ? bar.Left() - Width() : barRight, top);
+        const Twips top = std::clamp(bar.top, area.top, area.bottom - Height());
+        Move(fitsLeft ? bar.left - Width() : barRight, top);
         return;
     }
     const Twips room = std::max<Twips>(std::max(below, above), 0);
@@ -218,7 +221,7 @@ void frmPopup::PlaceBesideBar() {
         }
     }
     SetHeight(height);
-    Move(left, below >= above ? barBottom : bar.Top() - height);
+    Move(left, below >= above ? barBottom : bar.top - height);
 }
 
 void frmPopup::Form_Click() {
@@ -226,6 +229,5 @@ void frmPopup::Form_Click() {
 }
 
 void frmPopup::Form_KeyUp(int KeyCode, int Shift) {
-    if (frmMain::IsLoaded())
-        frmMain::Get().Call_Form_KeyUp(KeyCode, Shift);
+    WindowRequests::BarKeyUp(KeyCode, Shift);
 }

@@ -5,6 +5,7 @@
 #include "bar/frmHidden.h"
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
+#include "core/SharedState.h"
 #include "support/FakeFixture.h"
 #include "sysinfo/frmPopup.h"
 
@@ -107,20 +108,20 @@ TEST_F(BarInput, LeftButtonWithoutModifiersDragsClosesThePopupAndCarriesTheCalen
 TEST_F(BarInput, DoubleClickOrEnterOpensThenClosesTheCalendar) {
     fake.MoveWindow(bar.hWnd(), 300, 200);
     DoubleClickClock();
-    EXPECT_TRUE(frmMain::bCalendar);
+    EXPECT_TRUE(SharedState::bCalendar);
     ASSERT_TRUE(frmCalendar::Get().Visible());
     EXPECT_EQ(CalendarRect(), (PixelRect{392, 220, 532, 358}));
     DoubleClickClock();
-    EXPECT_FALSE(frmMain::bCalendar);
+    EXPECT_FALSE(SharedState::bCalendar);
     EXPECT_FALSE(frmCalendar::IsLoaded());
 
     Events().OnKeyUp(13, 0);
-    EXPECT_TRUE(frmMain::bCalendar);
+    EXPECT_TRUE(SharedState::bCalendar);
     EXPECT_TRUE(frmCalendar::Get().Visible());
     bar.Call_Form_KeyUp(13, 0);  // the popup passes its keys on this way
-    EXPECT_FALSE(frmMain::bCalendar);
+    EXPECT_FALSE(SharedState::bCalendar);
     Events().OnKeyUp(65, 0);  // other keys only reach the calendar, created hidden
-    EXPECT_FALSE(frmMain::bCalendar);
+    EXPECT_FALSE(SharedState::bCalendar);
     EXPECT_TRUE(frmCalendar::IsLoaded());
     EXPECT_FALSE(frmCalendar::Get().Visible());
 }

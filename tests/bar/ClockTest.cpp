@@ -6,6 +6,7 @@
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
+#include "core/SharedState.h"
 #include "support/FakeFixture.h"
 #include "sysinfo/frmPopup.h"
 
@@ -167,7 +168,7 @@ TEST_F(Clock, ThePopupNeedsThePointerOnTheBarAndNeverFollowsACalendarToggle) {
         }
         // Back to the start: calendar closed, pointer away long enough to disarm.
         Bar().tmrTime.SetEnabled(true);
-        if (frmMain::bCalendar)
+        if (SharedState::bCalendar)
             Bar().CloseCalendar();
         fake.PointTo(away);
         fake.Advance(1000);
@@ -185,7 +186,7 @@ TEST_F(Clock, APopupOverTheCalendarClosesWhenThePointerLeavesTheBar) {
 }
 
 TEST_F(Clock, NoPopupWhileTheCalendarIsOpen) {
-    frmMain::bCalendar = true;
+    SharedState::bCalendar = true;
     fake.foreground = Bar().hWnd();  // the follow tick keeps the calendar while the bar is active
     EXPECT_FALSE(RestOnBar(3000));
     EXPECT_FALSE(frmPopup::IsLoaded());

@@ -5,6 +5,7 @@
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
+#include "core/SharedState.h"
 #include "support/FakeFixture.h"
 #include "sysinfo/frmPopup.h"
 
@@ -258,7 +259,7 @@ TEST_F(Follow, AnotherWindowHidesTheCalendarAndOursKeepItUnderTheBar) {
         fake.foreground = ours;
         fake.MoveWindow(bar.hWnd(), 300, 200);
         bar.CallCheck_Timer();
-        EXPECT_TRUE(frmMain::bCalendar);
+        EXPECT_TRUE(SharedState::bCalendar);
         EXPECT_TRUE(calendar.Visible());
         // Right edges aligned, directly under the bar.
         EXPECT_EQ(fake.Window(calendar.hWnd()).rect, (PixelRect{300 + 232 - 140, 220, 532, 220 + 138}));
@@ -275,7 +276,7 @@ TEST_F(Follow, AnotherWindowHidesTheCalendarAndOursKeepItUnderTheBar) {
 
     Activate(kSizable, platform::kShowNormal, {100, 50, 900, 600});
     bar.CallCheck_Timer();
-    EXPECT_FALSE(frmMain::bCalendar);
+    EXPECT_FALSE(SharedState::bCalendar);
     ASSERT_TRUE(frmCalendar::IsLoaded());
     EXPECT_FALSE(calendar.Visible());
 }

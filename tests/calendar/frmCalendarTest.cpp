@@ -12,6 +12,7 @@
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
 #include "core/AppSettings.h"
+#include "core/SharedState.h"
 #include "support/FakeFixture.h"
 #include "sysinfo/frmPopup.h"
 
@@ -116,12 +117,12 @@ TEST_F(Calendar, ArrowsAndButtonsStepMonthOrYearWhateverModifierIsHeld) {
 }
 
 TEST_F(Calendar, KeysPassedOnWhileHiddenChangeTheMonthAndEscClosesIt) {
-    frmMain::bCalendar = true;
+    SharedState::bCalendar = true;
     Cal().Call_Form_KeyUp(40, 2);
     EXPECT_EQ(Cal().lblTitle.Caption(), "2004/10");
     EXPECT_FALSE(Win().visible);
     Key(27);
-    EXPECT_FALSE(frmMain::bCalendar);
+    EXPECT_FALSE(SharedState::bCalendar);
     EXPECT_FALSE(frmCalendar::IsLoaded());
 
     fake.localTime = {2004, 2, 10, 12, 0, 0, 2};

@@ -18,6 +18,8 @@
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
 #include "core/AppSettings.h"
+#include "core/SharedState.h"
+#include "core/WindowRequests.h"
 #include "core/basINIFile.h"
 #include "core/basMain.h"
 #include "settings/frmSetting.h"
@@ -31,7 +33,7 @@ protected:
     frmSetting& Open() {
         frmMain::Unload();
         frmMain::Get().Move(4500, 3000);
-        frmSetting::InitSetting();
+        WindowRequests::OpenSettings();
         return frmSetting::Get();
     }
     static frmSetting& Dlg() { return frmSetting::Get(); }
@@ -57,13 +59,13 @@ TEST_F(Settings, OpeningClosesTheBarAndFillsTheFieldsFromTheFile) {
     WriteSettings(
         "[Setting]\nDrive=C,D\nCPUInterval=750\nBattInterval=0\nTrans=180\nActiveWindow=1\n"
         "CalendarHoliday1=12/31,1/1,,01/01\n");
-    frmMain::bCalendar = true;
+    SharedState::bCalendar = true;
     frmSetting& f = Open();
     EXPECT_FALSE(frmMain::IsLoaded());
     EXPECT_FALSE(frmCalendar::IsLoaded());
-    EXPECT_FALSE(frmMain::bCalendar);
-    EXPECT_EQ(f.BarLeft, 4500);
-    EXPECT_EQ(f.BarTop, 3000);
+    EXPECT_FALSE(SharedState::bCalendar);
+    EXPECT_EQ(SharedState::BarLeft, 4500);
+    EXPECT_EQ(SharedState::BarTop, 3000);
 
     const platform::fake::FakeWindow& w = fake.Window(f.hWnd());
     EXPECT_EQ(w.layout.title, "Vigilonの設定");

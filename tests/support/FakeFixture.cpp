@@ -1,5 +1,6 @@
 // The shared fixture's set-up and clean-up.
 #include "support/FakeFixture.h"
+#include "core/SharedState.h"
 
 #include <atomic>
 #include <chrono>
@@ -22,7 +23,7 @@ FakeFixture::FakeFixture() {
     fake.settingsDir = dir.string();
     platform::Install(&fake);
     core::AppSettings = {};
-    frmMain::bCalendar = false;
+    SharedState::bCalendar = false;
     basMain::DriveCheckEnabled = false;
     app::InstallWiring();
 }

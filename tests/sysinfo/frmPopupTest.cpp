@@ -5,6 +5,7 @@
 
 #include "bar/frmMain.h"
 #include "core/AppSettings.h"
+#include "core/SharedState.h"
 #include "support/FakeFixture.h"
 #include "sysinfo/AdapterRecords.h"
 #include "sysinfo/SystemSnapshot.h"
@@ -105,7 +106,7 @@ TEST_F(Popup, TheOsLineShrinksToShowItsWholeText) {
                  {"Fedora Linux 43 (Workstation Edition Prerelease) 6.18.44-200.fc43.x86_64+debug", true}};
     for (const auto& c : cases) {
         frmMain::Get();
-        frmMain::strOSVersion = c.text;
+        SharedState::strOSVersion = c.text;
         frmPopup& p = Open();
         const std::vector<platform::fake::DrawOp> ops = fake.Paint(p.hWnd());
         const auto os = std::find_if(ops.begin(), ops.end(), [&](const auto& op) { return op.text == c.text; });
@@ -251,7 +252,7 @@ TEST_F(Popup, WhichClicksClose) {
 TEST_F(Popup, KeyReleasesGoToTheBar) {
     Open();
     fake.Window(frmPopup::Get().hWnd()).listener->OnKeyUp(13, 0);  // Enter: the bar opens the calendar
-    EXPECT_TRUE(frmMain::bCalendar);
+    EXPECT_TRUE(SharedState::bCalendar);
 }
 
 }  // namespace

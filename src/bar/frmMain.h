@@ -5,7 +5,7 @@
 
 #include "forms/FormInstance.h"
 #include "forms/Label.h"
-#include "forms/TextBox.h"
+#include "forms/ReadOnlyTextBox.h"
 #include "forms/Timer.h"
 
 class frmMain : public forms::Form, public forms::FormInstance<frmMain> {
@@ -48,8 +48,8 @@ public:
     forms::Label lblTime;
     forms::Label lblDrive;
     forms::Label lblBatt;
-    forms::TextBox txtCN;
-    forms::TextBox txtUN;
+    forms::ReadOnlyTextBox txtCN;
+    forms::ReadOnlyTextBox txtUN;
 
     forms::Timer tmrCheck;
     forms::Timer tmrCPU;

@@ -10,7 +10,7 @@ namespace forms {
 
 class CheckBox : public NativeControl {
 public:
-    CheckBox(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex);
+    CheckBox(Form& owner, std::string name, Bounds bounds, int tabIndex);
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string text);

@@ -3,14 +3,8 @@
 
 namespace forms {
 
-CommandButton::CommandButton(Form& owner,
-                             std::string name,
-                             Twips left,
-                             Twips top,
-                             Twips width,
-                             Twips height,
-                             int tabIndex)
-    : NativeControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::Button) {}
+CommandButton::CommandButton(Form& owner, std::string name, Bounds bounds, int tabIndex)
+    : NativeControl(owner, std::move(name), bounds, tabIndex, platform::ControlKind::Button) {}
 
 platform::ControlSpec CommandButton::Layout() const {
     platform::ControlSpec layout = NativeControl::Layout();
@@ -19,8 +13,7 @@ platform::ControlSpec CommandButton::Layout() const {
 }
 
 void CommandButton::SetCaption(std::string text) {
-    if (Assign(caption_, std::move(text)) && Native())
-        Native()->SetControlText(hWnd(), caption_);
+    SetShown(caption_, std::move(text));
 }
 
 void CommandButton::Click() {

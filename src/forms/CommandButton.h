@@ -1,5 +1,5 @@
 // A push button of the system's own: it takes the keyboard focus and a place in the tab order
-// (forms::Button is the windowless one a form draws itself).
+// (forms::DrawnButton is the windowless one a form draws itself).
 #pragma once
 
 #include <functional>
@@ -11,7 +11,7 @@ namespace forms {
 
 class CommandButton : public NativeControl {
 public:
-    CommandButton(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex);
+    CommandButton(Form& owner, std::string name, Bounds bounds, int tabIndex);
 
     const std::string& Caption() const { return caption_; }
     // "&" marks the access key.

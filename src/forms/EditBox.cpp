@@ -3,16 +3,8 @@
 
 namespace forms {
 
-EditBox::EditBox(Form& owner,
-                 std::string name,
-                 Twips left,
-                 Twips top,
-                 Twips width,
-                 Twips height,
-                 int tabIndex,
-                 int maxLength)
-    : NativeControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::TextBox),
-      maxLength_(maxLength) {}
+EditBox::EditBox(Form& owner, std::string name, Bounds bounds, int tabIndex, int maxLength)
+    : NativeControl(owner, std::move(name), bounds, tabIndex, platform::ControlKind::TextBox), maxLength_(maxLength) {}
 
 platform::ControlSpec EditBox::Layout() const {
     platform::ControlSpec layout = NativeControl::Layout();
@@ -22,17 +14,11 @@ platform::ControlSpec EditBox::Layout() const {
 }
 
 void EditBox::SetText(std::string text) {
-    if (!Assign(text_, std::move(text)))
-        return;
-    if (Native())
-        Native()->SetControlText(hWnd(), text_);
-    if (onChange)
-        onChange();
+    SetShown(text_, std::move(text), onChange);
 }
 
 void EditBox::UserChanged() {
-    if (Assign(text_, Native()->GetControlText(hWnd())) && onChange)
-        onChange();
+    TakeUserChange(text_, Native()->GetControlText(hWnd()), onChange);
 }
 
 }  // namespace forms

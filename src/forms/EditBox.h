@@ -11,14 +11,7 @@ namespace forms {
 class EditBox : public NativeControl {
 public:
     // maxLength: the most characters the user can type (0: no limit).
-    EditBox(Form& owner,
-            std::string name,
-            Twips left,
-            Twips top,
-            Twips width,
-            Twips height,
-            int tabIndex,
-            int maxLength = 0);
+    EditBox(Form& owner, std::string name, Bounds bounds, int tabIndex, int maxLength = 0);
 
     const std::string& Text() const { return text_; }
     // A text that differs from the current one fires onChange, as typing does.

@@ -1,5 +1,6 @@
-// A form: one native top-level window whose windowless controls it draws in z-order, with its
-// timers and event handlers. Forms are reached through FormInstance (FormInstance.h).
+// A form: one native top-level window with its controls (the windowless ones it draws in z-order, the
+// native ones it creates with the window), its timers and event handlers. Forms are reached through FormInstance
+// (FormInstance.h).
 #pragma once
 
 #include <string>

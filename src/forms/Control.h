@@ -75,6 +75,9 @@ public:
     // Client pixels covered by the control (each edge rounded on its own).
     platform::PixelRect PixelBounds() const;
     bool Contains(int xPx, int yPx) const;
+    // The same for a point in twips from the control's top left, as its mouse events give one: back
+    // in client pixels, so it agrees with the form's hit test to the pixel.
+    bool ContainsRelative(Twips x, Twips y) const { return Contains(ToPixels(x + Left()), ToPixels(y + Top())); }
     // The display's resolution changed: whatever the control keeps in pixels is worked out again.
     void Relayout() { BoundsChanged(); }
 

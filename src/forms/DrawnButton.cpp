@@ -83,11 +83,6 @@ void DrawnButton::Paint(platform::Canvas& canvas) const {
                     platform::TextAlign::Center);
 }
 
-bool DrawnButton::Over(Twips x, Twips y) const {
-    // Back to client pixels, so "over" agrees with the form's hit test to the pixel.
-    return Contains(ToPixels(x + Left()), ToPixels(y + Top()));
-}
-
 void DrawnButton::Track(bool held, bool over) {
     const bool wasPushed = Pushed();
     held_ = held;
@@ -99,7 +94,7 @@ void DrawnButton::Track(bool held, bool over) {
 void DrawnButton::MouseDown(int button, int, Twips x, Twips y) {
     // The bits are the buttons held after the press: a right press while the left is held changes nothing.
     if ((button & platform::kLeftButton) && !held_)
-        Track(true, Over(x, y));
+        Track(true, ContainsRelative(x, y));
 }
 
 void DrawnButton::MouseMove(int button, int, Twips x, Twips y) {
@@ -107,13 +102,13 @@ void DrawnButton::MouseMove(int button, int, Twips x, Twips y) {
         return;
     // A release that went to another control (after a double-click, which the form does not route
     // here while held) shows up as a move without the left button: the press is over, no click.
-    Track((button & platform::kLeftButton) != 0, Over(x, y));
+    Track((button & platform::kLeftButton) != 0, ContainsRelative(x, y));
 }
 
 void DrawnButton::MouseUp(int button, int, Twips x, Twips y) {
     if (!held_ || (button & platform::kLeftButton))
         return;
-    const bool clicked = Over(x, y);
+    const bool clicked = ContainsRelative(x, y);
     Track(false, clicked);
     // Last, as the handler may unload the form.
     if (clicked && onClick)

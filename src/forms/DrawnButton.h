@@ -30,7 +30,6 @@ public:
     void DoubleClick() override;
 
 private:
-    bool Over(Twips x, Twips y) const;
     void Track(bool held, bool over);
 
     std::string caption_;

@@ -13,19 +13,16 @@ class CommandButton : public NativeControl {
 public:
     CommandButton(Form& owner, std::string name, Bounds bounds, int tabIndex);
 
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { return WidgetText(); }
     // "&" marks the access key.
-    void SetCaption(std::string text);
+    void SetCaption(std::string text) { SetWidgetText(std::move(text)); }
     // What a click does; also what a test calls to press it.
     void Click();
 
     std::function<void()> onClick;
 
 private:
-    platform::ControlSpec Layout() const override;
     void UserClicked() override { Click(); }
-
-    std::string caption_;
 };
 
 }  // namespace forms

@@ -1,4 +1,4 @@
-// The edit field's text, kept in step with what the user types.
+// The edit field: created with its length limit; its text is the widget text NativeControl keeps.
 #include "forms/EditBox.h"
 
 namespace forms {
@@ -8,17 +8,8 @@ EditBox::EditBox(Form& owner, std::string name, Bounds bounds, int tabIndex, int
 
 platform::ControlSpec EditBox::Layout() const {
     platform::ControlSpec layout = NativeControl::Layout();
-    layout.text = text_;
     layout.maxLength = maxLength_;
     return layout;
-}
-
-void EditBox::SetText(std::string text) {
-    SetShown(text_, std::move(text), onChange);
-}
-
-void EditBox::UserChanged() {
-    TakeUserChange(text_, Native()->GetControlText(hWnd()), onChange);
 }
 
 }  // namespace forms

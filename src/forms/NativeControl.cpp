@@ -19,6 +19,7 @@ platform::Platform* NativeControl::Native() const {
 platform::ControlSpec NativeControl::Layout() const {
     platform::ControlSpec layout;
     layout.kind = kind_;
+    layout.text = text_;
     layout.bounds = PixelBounds();
     layout.font = font_;
     return layout;

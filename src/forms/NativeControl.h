@@ -64,6 +64,16 @@ protected:
     void PushToWidget(int value) const;
     void PushToWidget(const std::string& text) const;
 
+    // The text the widget shows and is created with: an edit field's contents, a caption.
+    const std::string& WidgetText() const { return text_; }
+    void SetWidgetText(std::string text, const std::function<void()>& changed = {}) {
+        SetShown(text_, std::move(text), changed);
+    }
+    // The user typed: the text is what the widget holds now.
+    void TakeWidgetText(const std::function<void()>& changed) {
+        TakeUserChange(text_, Native()->GetControlText(handle_), changed);
+    }
+
     platform::Platform* Native() const;  // nullptr while there is no native control
 
 private:
@@ -76,6 +86,7 @@ private:
     int tabIndex_;
     platform::ControlKind kind_;
     platform::ControlHandle handle_ = 0;
+    std::string text_;
     bool enabled_ = true;
     platform::Font font_ = kDefaultFont;
 };

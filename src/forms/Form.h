@@ -59,7 +59,7 @@ public:
     // far as the window's own events tell (no one asks the system).
     bool PointerOver() const { return pointerOver_; }
 
-    // Used by the controls.
+    // Used by the controls and the timers as they are made, and by the labels as they change.
     void AddControl(Control& c);
     void AddTimer(Timer& t);
     void InvalidatePixels(const platform::PixelRect& r);

@@ -28,12 +28,12 @@ forms::FormSpec AboutSpec() {
 
 frmAbout::frmAbout()
     : Form("frmAbout", AboutSpec()),
-      picIcon(*this, "picIcon", 360, 120, 480, 480),
-      lblTitle(*this, "lblTitle", 1050, 120, 1845, 240),
-      Label1(*this, "Label1", 1080, 420, 3015, 255),
-      lblURL(*this, "lblURL", 360, 720, 3855, 255),
-      cmdOK(*this, "cmdOK", 4245, 120, 1384, 345),
-      cmdSysInfo(*this, "cmdSysInfo", 4260, 600, 1384, 345) {
+      picIcon(*this, "picIcon", {360, 120, 480, 480}),
+      lblTitle(*this, "lblTitle", {1050, 120, 1845, 240}),
+      Label1(*this, "Label1", {1080, 420, 3015, 255}),
+      lblURL(*this, "lblURL", {360, 720, 3855, 255}),
+      cmdOK(*this, "cmdOK", {4245, 120, 1384, 345}),
+      cmdSysInfo(*this, "cmdSysInfo", {4260, 600, 1384, 345}) {
     lblTitle.SetCaption("ｱﾌﾟﾘｹｰｼｮﾝ ﾀｲﾄﾙ");
     lblTitle.SetFont(kLabelFont);
     lblTitle.SetForeColor(forms::ColorRef::Rgb(0, 0, 0));

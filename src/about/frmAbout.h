@@ -2,7 +2,7 @@
 // that starts the platform's system-information tool. Opened modeless from the bar's menu.
 #pragma once
 
-#include "forms/Button.h"
+#include "forms/DrawnButton.h"
 #include "forms/FormInstance.h"
 #include "forms/Image.h"
 #include "forms/Label.h"
@@ -13,8 +13,8 @@ public:
     forms::Label lblTitle;
     forms::Label Label1;
     forms::Label lblURL;
-    forms::Button cmdOK;
-    forms::Button cmdSysInfo;
+    forms::DrawnButton cmdOK;
+    forms::DrawnButton cmdSysInfo;
 
     // Starts the system-information tool, or tells the user it cannot be used.
     static void StartSysInfo();

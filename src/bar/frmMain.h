@@ -6,7 +6,7 @@
 #include "core/WindowRequests.h"
 #include "forms/FormInstance.h"
 #include "forms/Label.h"
-#include "forms/TextBox.h"
+#include "forms/ReadOnlyTextBox.h"
 #include "forms/Timer.h"
 
 class frmMain : public forms::Form, public forms::FormInstance<frmMain> {
@@ -44,8 +44,8 @@ public:
     forms::Label lblTime;
     forms::Label lblDrive;
     forms::Label lblBatt;
-    forms::TextBox txtCN;
-    forms::TextBox txtUN;
+    forms::ReadOnlyTextBox txtCN;
+    forms::ReadOnlyTextBox txtUN;
 
     forms::Timer tmrCheck;
     forms::Timer tmrCPU;

@@ -41,7 +41,7 @@ forms::Twips CellTop(std::size_t i) {
 }
 
 forms::Label DateCell(forms::Form& owner, std::size_t i) {
-    return forms::Label(owner, "lblDate(" + std::to_string(i) + ")", CellLeft(i), CellTop(i), 255, 195);
+    return forms::Label(owner, "lblDate(" + std::to_string(i) + ")", {CellLeft(i), CellTop(i), 255, 195});
 }
 
 // Built in place, one after another, so the cells join the form in index order; each through one
@@ -67,18 +67,18 @@ void Header(forms::Label& l, const char* caption, ColorRef colour) {
 
 frmCalendar::frmCalendar()
     : Form("frmCalendar", CalendarLayout()),
-      btnLeft(*this, "btnLeft", 120, 80, 255, 255),
-      btnRight(*this, "btnRight", 1680, 80, 255, 255),
-      lblTitle(*this, "lblTitle", 480, 45, 1095, 225),
-      Label1(*this, "Label1", 390, 360, 255, 255),
-      Label2(*this, "Label2", 120, 360, 255, 255),
-      Label3(*this, "Label3", 660, 360, 255, 255),
-      Label4(*this, "Label4", 930, 360, 255, 255),
-      Label5(*this, "Label5", 1200, 360, 255, 255),
-      Label6(*this, "Label6", 1470, 360, 255, 255),
-      Label7(*this, "Label7", 1740, 360, 255, 255),
+      btnLeft(*this, "btnLeft", {120, 80, 255, 255}),
+      btnRight(*this, "btnRight", {1680, 80, 255, 255}),
+      lblTitle(*this, "lblTitle", {480, 45, 1095, 225}),
+      Label1(*this, "Label1", {390, 360, 255, 255}),
+      Label2(*this, "Label2", {120, 360, 255, 255}),
+      Label3(*this, "Label3", {660, 360, 255, 255}),
+      Label4(*this, "Label4", {930, 360, 255, 255}),
+      Label5(*this, "Label5", {1200, 360, 255, 255}),
+      Label6(*this, "Label6", {1470, 360, 255, 255}),
+      Label7(*this, "Label7", {1740, 360, 255, 255}),
       lblDate(DateCells(*this, std::make_index_sequence<kCells>{})),
-      txtFocus(*this, "txtFocus", 3000, 720, 375, 270) {
+      txtFocus(*this, "txtFocus", {3000, 720, 375, 270}) {
     btnLeft.SetCaption("<");
     btnRight.SetCaption(">");
     btnLeft.onClick = [this] { btnLeft_Click(); };

@@ -7,10 +7,10 @@
 #include <cstdint>
 
 #include "core/WindowRequests.h"
-#include "forms/Button.h"
+#include "forms/DrawnButton.h"
 #include "forms/FormInstance.h"
 #include "forms/Label.h"
-#include "forms/TextBox.h"
+#include "forms/ReadOnlyTextBox.h"
 
 class frmCalendar : public forms::Form, public forms::FormInstance<frmCalendar> {
 public:
@@ -36,8 +36,8 @@ public:
     std::array<std::int16_t, 13> MonthDays{};
 
     // Controls, bottom-most first (the drawing order).
-    forms::Button btnLeft;
-    forms::Button btnRight;
+    forms::DrawnButton btnLeft;
+    forms::DrawnButton btnRight;
     forms::Label lblTitle;
     forms::Label Label1;
     forms::Label Label2;
@@ -47,7 +47,7 @@ public:
     forms::Label Label6;
     forms::Label Label7;
     std::array<forms::Label, kCells> lblDate;
-    forms::TextBox txtFocus;
+    forms::ReadOnlyTextBox txtFocus;
 
 private:
     friend class forms::FormInstance<frmCalendar>;

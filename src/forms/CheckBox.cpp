@@ -1,39 +1,22 @@
-// Check state and caption of the system's check box.
+// Check state of the system's check box.
 #include "forms/CheckBox.h"
 
 namespace forms {
 
-CheckBox::CheckBox(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex)
-    : NativeControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::CheckBox) {}
-
-platform::ControlSpec CheckBox::Layout() const {
-    platform::ControlSpec layout = NativeControl::Layout();
-    layout.text = caption_;
-    return layout;
-}
+CheckBox::CheckBox(Form& owner, std::string name, Bounds bounds, int tabIndex)
+    : NativeControl(owner, std::move(name), bounds, tabIndex, platform::ControlKind::CheckBox) {}
 
 void CheckBox::Populated() {
     if (value_ != 0)
-        Native()->SetControlValue(hWnd(), value_);
-}
-
-void CheckBox::SetCaption(std::string text) {
-    if (Assign(caption_, std::move(text)) && Native())
-        Native()->SetControlText(hWnd(), caption_);
+        PushToWidget(value_);
 }
 
 void CheckBox::SetValue(int value) {
-    if (!Assign(value_, value == 1 ? 1 : 0))
-        return;
-    if (Native())
-        Native()->SetControlValue(hWnd(), value_);
-    if (onClick)
-        onClick();
+    SetShown(value_, value == 1 ? 1 : 0, onClick);
 }
 
 void CheckBox::UserChanged() {
-    if (Assign(value_, Native()->GetControlValue(hWnd()) == 1 ? 1 : 0) && onClick)
-        onClick();
+    TakeUserChange(value_, Native()->GetControlValue(hWnd()) == 1 ? 1 : 0, onClick);
 }
 
 }  // namespace forms

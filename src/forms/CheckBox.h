@@ -10,10 +10,10 @@ namespace forms {
 
 class CheckBox : public NativeControl {
 public:
-    CheckBox(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex);
+    CheckBox(Form& owner, std::string name, Bounds bounds, int tabIndex);
 
-    const std::string& Caption() const { return caption_; }
-    void SetCaption(std::string text);
+    const std::string& Caption() const { return WidgetText(); }
+    void SetCaption(std::string text) { SetWidgetText(std::move(text)); }
     int Value() const { return value_; }
     // Anything but 1 unchecks. A change fires onClick, as a click does.
     void SetValue(int value);
@@ -21,11 +21,9 @@ public:
     std::function<void()> onClick;
 
 private:
-    platform::ControlSpec Layout() const override;
     void Populated() override;
     void UserChanged() override;
 
-    std::string caption_;
     int value_ = 0;
 };
 

@@ -1,5 +1,5 @@
 // A push button of the system's own: it takes the keyboard focus and a place in the tab order
-// (forms::Button is the windowless one a form draws itself).
+// (forms::DrawnButton is the windowless one a form draws itself).
 #pragma once
 
 #include <functional>
@@ -11,21 +11,18 @@ namespace forms {
 
 class CommandButton : public NativeControl {
 public:
-    CommandButton(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex);
+    CommandButton(Form& owner, std::string name, Bounds bounds, int tabIndex);
 
-    const std::string& Caption() const { return caption_; }
+    const std::string& Caption() const { return WidgetText(); }
     // "&" marks the access key.
-    void SetCaption(std::string text);
+    void SetCaption(std::string text) { SetWidgetText(std::move(text)); }
     // What a click does; also what a test calls to press it.
     void Click();
 
     std::function<void()> onClick;
 
 private:
-    platform::ControlSpec Layout() const override;
     void UserClicked() override { Click(); }
-
-    std::string caption_;
 };
 
 }  // namespace forms

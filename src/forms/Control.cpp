@@ -1,4 +1,4 @@
-// Geometry and invalidation shared by all windowless controls.
+// Geometry and invalidation shared by all controls.
 #include "forms/Control.h"
 
 #include "forms/Form.h"
@@ -9,19 +9,16 @@ platform::Color ColorRef::Resolve() const {
     return isSystem_ ? platform::Current().SystemColorValue(system_) : rgb_;
 }
 
-Control::Control(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height)
-    : owner_(owner), name_(std::move(name)), left_(left), top_(top), width_(width), height_(height) {
+Control::Control(Form& owner, std::string name, Bounds bounds)
+    : owner_(owner), name_(std::move(name)), bounds_(bounds) {
     owner_.AddControl(*this);
 }
 
-void Control::Move(Twips left, Twips top, Twips width, Twips height) {
-    if (left == left_ && top == top_ && width == width_ && height == height_)
+void Control::Move(const Bounds& bounds) {
+    if (bounds == bounds_)
         return;
     const platform::PixelRect before = PixelBounds();
-    left_ = left;
-    top_ = top;
-    width_ = width;
-    height_ = height;
+    bounds_ = bounds;
     const platform::PixelRect after = PixelBounds();
     if (after == before)
         return;
@@ -41,11 +38,11 @@ void Control::SetVisible(bool v) {
 }
 
 platform::PixelRect Control::PixelBounds() const {
-    const int left = ToPixels(left_);
-    const int top = ToPixels(top_);
+    const int left = ToPixels(bounds_.left);
+    const int top = ToPixels(bounds_.top);
     // A negative width (a bar over 100 % the other way) draws nothing.
-    const int width = width_ > 0 ? ToPixels(width_) : 0;
-    const int height = height_ > 0 ? ToPixels(height_) : 0;
+    const int width = bounds_.width > 0 ? ToPixels(bounds_.width) : 0;
+    const int height = bounds_.height > 0 ? ToPixels(bounds_.height) : 0;
     return {left, top, left + width, top + height};
 }
 

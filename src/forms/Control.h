@@ -1,4 +1,5 @@
-// The base of the windowless controls a form draws itself, and the colour values they use.
+// The base of every control on a form, the windowless ones the form draws itself and the native ones
+// the system draws (NativeControl): its name, bounds and visibility. Also the colour values they use.
 #pragma once
 
 #include <string>
@@ -42,29 +43,41 @@ bool Assign(T& field, T value) {
     return true;
 }
 
+// Where a control lies on its form: its left and top edges in the client area, and its size.
+struct Bounds {
+    Twips left = 0;
+    Twips top = 0;
+    Twips width = 0;
+    Twips height = 0;
+    bool operator==(const Bounds&) const = default;
+};
+
 class Control {
 public:
-    Control(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height);
+    Control(Form& owner, std::string name, Bounds bounds);
     virtual ~Control() = default;
     Control(const Control&) = delete;
     Control& operator=(const Control&) = delete;
 
     const std::string& Name() const { return name_; }
-    Twips Left() const { return left_; }
-    Twips Top() const { return top_; }
-    Twips Width() const { return width_; }
-    Twips Height() const { return height_; }
-    void SetLeft(Twips v) { Move(v, top_, width_, height_); }
-    void SetTop(Twips v) { Move(left_, v, width_, height_); }
-    void SetWidth(Twips v) { Move(left_, top_, v, height_); }
-    void SetHeight(Twips v) { Move(left_, top_, width_, v); }
-    void Move(Twips left, Twips top, Twips width, Twips height);
+    Twips Left() const { return bounds_.left; }
+    Twips Top() const { return bounds_.top; }
+    Twips Width() const { return bounds_.width; }
+    Twips Height() const { return bounds_.height; }
+    void SetLeft(Twips v) { Move({v, bounds_.top, bounds_.width, bounds_.height}); }
+    void SetTop(Twips v) { Move({bounds_.left, v, bounds_.width, bounds_.height}); }
+    void SetWidth(Twips v) { Move({bounds_.left, bounds_.top, v, bounds_.height}); }
+    void SetHeight(Twips v) { Move({bounds_.left, bounds_.top, bounds_.width, v}); }
+    void Move(const Bounds& bounds);
     bool Visible() const { return visible_; }
     void SetVisible(bool v);
 
     // Client pixels covered by the control (each edge rounded on its own).
     platform::PixelRect PixelBounds() const;
     bool Contains(int xPx, int yPx) const;
+    // The same for a point in twips from the control's top left, as its mouse events give one: back
+    // in client pixels, so it agrees with the form's hit test to the pixel.
+    bool ContainsRelative(Twips x, Twips y) const { return Contains(ToPixels(x + Left()), ToPixels(y + Top())); }
     // The display's resolution changed: whatever the control keeps in pixels is worked out again.
     void Relayout() { BoundsChanged(); }
 
@@ -89,7 +102,7 @@ protected:
 private:
     Form& owner_;
     std::string name_;
-    Twips left_, top_, width_, height_;
+    Bounds bounds_;
     bool visible_ = true;
 };
 

@@ -11,27 +11,19 @@ namespace forms {
 class EditBox : public NativeControl {
 public:
     // maxLength: the most characters the user can type (0: no limit).
-    EditBox(Form& owner,
-            std::string name,
-            Twips left,
-            Twips top,
-            Twips width,
-            Twips height,
-            int tabIndex,
-            int maxLength = 0);
+    EditBox(Form& owner, std::string name, Bounds bounds, int tabIndex, int maxLength = 0);
 
-    const std::string& Text() const { return text_; }
+    const std::string& Text() const { return WidgetText(); }
     // A text that differs from the current one fires onChange, as typing does.
-    void SetText(std::string text);
+    void SetText(std::string text) { SetWidgetText(std::move(text), onChange); }
     int MaxLength() const { return maxLength_; }
 
     std::function<void()> onChange;
 
 private:
     platform::ControlSpec Layout() const override;
-    void UserChanged() override;
+    void UserChanged() override { TakeWidgetText(onChange); }
 
-    std::string text_;
     int maxLength_;
 };
 

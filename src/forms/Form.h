@@ -1,5 +1,6 @@
-// A form: one native top-level window whose windowless controls it draws in z-order, with its
-// timers and event handlers. Forms are reached through FormInstance (FormInstance.h).
+// A form: one native top-level window with its controls (the windowless ones it draws in z-order, the
+// native ones it creates with the window), its timers and event handlers. Forms are reached through FormInstance
+// (FormInstance.h).
 #pragma once
 
 #include <string>
@@ -58,7 +59,7 @@ public:
     // far as the window's own events tell (no one asks the system).
     bool PointerOver() const { return pointerOver_; }
 
-    // Used by the controls.
+    // Used by the controls and the timers as they are made, and by the labels as they change.
     void AddControl(Control& c);
     void AddTimer(Timer& t);
     void InvalidatePixels(const platform::PixelRect& r);

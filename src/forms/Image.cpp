@@ -20,7 +20,7 @@ void Image::MouseUp(int button, int, Twips x, Twips y) {
     if (!held_ || (button & platform::kLeftButton))
         return;
     held_ = false;
-    const bool over = Contains(ToPixels(x + Left()), ToPixels(y + Top()));
+    const bool over = ContainsRelative(x, y);
     // Last, as the handler may unload the form.
     if (over && onClick)
         onClick();

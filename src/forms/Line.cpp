@@ -8,10 +8,8 @@ namespace forms {
 Line::Line(Form& owner, std::string name, Twips x1, Twips y1, Twips x2, Twips y2)
     : Control(owner,
               std::move(name),
-              std::min(x1, x2),
-              std::min(y1, y2),
-              std::max(x1, x2) - std::min(x1, x2),
-              std::max(y1, y2) - std::min(y1, y2)) {}
+              {std::min(x1, x2), std::min(y1, y2), std::max(x1, x2) - std::min(x1, x2),
+               std::max(y1, y2) - std::min(y1, y2)}) {}
 
 void Line::SetBorderColor(ColorRef c) {
     if (Assign(color_, c))

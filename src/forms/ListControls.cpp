@@ -12,8 +12,7 @@ std::string ListControl::List(int index) const {
 void ListControl::SetListIndex(int index) {
     if (index < 0 || index >= ListCount())
         index = -1;
-    if (Assign(listIndex_, index) && Native())
-        Native()->SetControlValue(hWnd(), listIndex_);
+    SetShown(listIndex_, index);
 }
 
 void ListControl::AddItem(std::string text) {
@@ -51,27 +50,18 @@ void ListControl::Populated() {
     for (std::size_t i = 0; i < items_.size(); ++i)
         Native()->InsertControlItem(hWnd(), static_cast<int>(i), items_[i]);
     if (listIndex_ >= 0)
-        Native()->SetControlValue(hWnd(), listIndex_);
+        PushToWidget(listIndex_);
 }
 
 void ListControl::UserChanged() {
     const int index = Native()->GetControlValue(hWnd());
-    if (Assign(listIndex_, index >= 0 && index < ListCount() ? index : -1) && onClick)
-        onClick();
+    TakeUserChange(listIndex_, index >= 0 && index < ListCount() ? index : -1, onClick);
 }
 
-ComboBox::ComboBox(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex)
-    : ListControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::ComboBox) {}
+ComboBox::ComboBox(Form& owner, std::string name, Bounds bounds, int tabIndex)
+    : ListControl(owner, std::move(name), bounds, tabIndex, platform::ControlKind::ComboBox) {}
 
-ListBox::ListBox(Form& owner,
-                 std::string name,
-                 Twips left,
-                 Twips top,
-                 Twips width,
-                 Twips height,
-                 int tabIndex,
-                 bool sorted)
-    : ListControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::ListBox),
-      sorted_(sorted) {}
+ListBox::ListBox(Form& owner, std::string name, Bounds bounds, int tabIndex, bool sorted)
+    : ListControl(owner, std::move(name), bounds, tabIndex, platform::ControlKind::ListBox), sorted_(sorted) {}
 
 }  // namespace forms

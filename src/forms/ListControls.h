@@ -42,14 +42,14 @@ private:
 
 class ComboBox : public ListControl {
 public:
-    ComboBox(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex);
+    ComboBox(Form& owner, std::string name, Bounds bounds, int tabIndex);
 };
 
 class ListBox : public ListControl {
 public:
     // sorted: entries are kept in ascending byte order of their texts, so a space sorts before every
     // digit and the order is the same on every system.
-    ListBox(Form& owner, std::string name, Twips left, Twips top, Twips width, Twips height, int tabIndex, bool sorted);
+    ListBox(Form& owner, std::string name, Bounds bounds, int tabIndex, bool sorted);
 
 private:
     bool Sorted() const override { return sorted_; }

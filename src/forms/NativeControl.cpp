@@ -5,15 +5,8 @@
 
 namespace forms {
 
-NativeControl::NativeControl(Form& owner,
-                             std::string name,
-                             Twips left,
-                             Twips top,
-                             Twips width,
-                             Twips height,
-                             int tabIndex,
-                             platform::ControlKind kind)
-    : Control(owner, std::move(name), left, top, width, height), tabIndex_(tabIndex), kind_(kind) {}
+NativeControl::NativeControl(Form& owner, std::string name, Bounds bounds, int tabIndex, platform::ControlKind kind)
+    : Control(owner, std::move(name), bounds), tabIndex_(tabIndex), kind_(kind) {}
 
 NativeControl::~NativeControl() {
     Detach();
@@ -26,6 +19,7 @@ platform::Platform* NativeControl::Native() const {
 platform::ControlSpec NativeControl::Layout() const {
     platform::ControlSpec layout;
     layout.kind = kind_;
+    layout.text = text_;
     layout.bounds = PixelBounds();
     layout.font = font_;
     return layout;
@@ -60,6 +54,16 @@ void NativeControl::SetEnabled(bool enabled) {
 void NativeControl::SetFont(platform::Font f) {
     if (Assign(font_, std::move(f)) && Native())
         Native()->SetControlFont(handle_, font_);
+}
+
+void NativeControl::PushToWidget(int value) const {
+    if (Native())
+        Native()->SetControlValue(handle_, value);
+}
+
+void NativeControl::PushToWidget(const std::string& text) const {
+    if (Native())
+        Native()->SetControlText(handle_, text);
 }
 
 void NativeControl::SetFocus() {

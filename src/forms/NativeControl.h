@@ -3,6 +3,7 @@
 // has a window and read back without asking the system; the native widget follows it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "forms/Control.h"
@@ -12,14 +13,7 @@ namespace forms {
 class NativeControl : public Control, private platform::ControlListener {
 public:
     // tabIndex: the position in the form's tab order (lower first).
-    NativeControl(Form& owner,
-                  std::string name,
-                  Twips left,
-                  Twips top,
-                  Twips width,
-                  Twips height,
-                  int tabIndex,
-                  platform::ControlKind kind);
+    NativeControl(Form& owner, std::string name, Bounds bounds, int tabIndex, platform::ControlKind kind);
     ~NativeControl() override;
 
     int TabIndex() const { return tabIndex_; }
@@ -47,6 +41,39 @@ protected:
     virtual void UserChanged() {}
     virtual void UserClicked() {}
 
+    // The program sets what the widget shows (its value, text or caption): field takes value and,
+    // when that changes it, the widget is given it (once it is made) and then `changed` runs, as it
+    // does when the user makes the change.
+    template <class T>
+    void SetShown(T& field, T value, const std::function<void()>& changed = {}) {
+        if (!Assign(field, std::move(value)))
+            return;
+        PushToWidget(field);
+        if (changed)
+            changed();
+    }
+    // The user changed the widget: field takes value, what the widget holds now, and `changed` runs
+    // when that differs from what it held.
+    template <class T>
+    void TakeUserChange(T& field, T value, const std::function<void()>& changed) {
+        if (Assign(field, std::move(value)) && changed)
+            changed();
+    }
+
+    // Gives the widget a value or a text, once it is made.
+    void PushToWidget(int value) const;
+    void PushToWidget(const std::string& text) const;
+
+    // The text the widget shows and is created with: an edit field's contents, a caption.
+    const std::string& WidgetText() const { return text_; }
+    void SetWidgetText(std::string text, const std::function<void()>& changed = {}) {
+        SetShown(text_, std::move(text), changed);
+    }
+    // The user typed: the text is what the widget holds now.
+    void TakeWidgetText(const std::function<void()>& changed) {
+        TakeUserChange(text_, Native()->GetControlText(handle_), changed);
+    }
+
     platform::Platform* Native() const;  // nullptr while there is no native control
 
 private:
@@ -59,6 +86,7 @@ private:
     int tabIndex_;
     platform::ControlKind kind_;
     platform::ControlHandle handle_ = 0;
+    std::string text_;
     bool enabled_ = true;
     platform::Font font_ = kDefaultFont;
 };

@@ -7,16 +7,13 @@ namespace forms {
 
 Slider::Slider(Form& owner,
                std::string name,
-               Twips left,
-               Twips top,
-               Twips width,
-               Twips height,
+               Bounds bounds,
                int tabIndex,
                int min,
                int max,
                int smallChange,
                int largeChange)
-    : NativeControl(owner, std::move(name), left, top, width, height, tabIndex, platform::ControlKind::Slider),
+    : NativeControl(owner, std::move(name), bounds, tabIndex, platform::ControlKind::Slider),
       min_(min),
       max_(std::max(min, max)),
       smallChange_(smallChange),
@@ -33,21 +30,15 @@ platform::ControlSpec Slider::Layout() const {
 }
 
 void Slider::Populated() {
-    Native()->SetControlValue(hWnd(), value_);
+    PushToWidget(value_);
 }
 
 void Slider::SetValue(int value) {
-    if (!Assign(value_, std::clamp(value, min_, max_)))
-        return;
-    if (Native())
-        Native()->SetControlValue(hWnd(), value_);
-    if (onChange)
-        onChange();
+    SetShown(value_, std::clamp(value, min_, max_), onChange);
 }
 
 void Slider::UserChanged() {
-    if (Assign(value_, std::clamp(Native()->GetControlValue(hWnd()), min_, max_)) && onChange)
-        onChange();
+    TakeUserChange(value_, std::clamp(Native()->GetControlValue(hWnd()), min_, max_), onChange);
 }
 
 }  // namespace forms

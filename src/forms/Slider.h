@@ -13,10 +13,7 @@ class Slider : public NativeControl {
 public:
     Slider(Form& owner,
            std::string name,
-           Twips left,
-           Twips top,
-           Twips width,
-           Twips height,
+           Bounds bounds,
            int tabIndex,
            int min,
            int max,

@@ -66,24 +66,24 @@ std::string LeftChars(const std::string& text, std::size_t count) {
 
 frmPopup::frmPopup()
     : Form("frmPopup", PopupSpec()),
-      Image1(*this, "Image1", 240, 90, 360, 360),
+      Image1(*this, "Image1", {240, 90, 360, 360}),
       // The two titles are wide enough for their text in either Gothic face.
-      lblTitle(*this, "lblTitle", 720, 165, 2700, 225),
-      Line1(*this, "Line1", 120, 480, 4920, 15),
-      Label1(*this, "Label1", 240, 600, 495, 255),
-      lblOSVersion(*this, "lblOSVersion", 720, 600, 4215, 255),
-      Line2(*this, "Line2", 120, 840, 4920, 15),
-      Label3(*this, "Label3", 240, 960, 1215, 255),
-      lblComName(*this, "lblComName", 1320, 960, 3735, 255),
-      Label4(*this, "Label4", 240, 1200, 1215, 255),
-      lblUserName(*this, "lblUserName", 1320, 1200, 3735, 255),
-      Line3(*this, "Line3", 120, 1440, 4920, 15),
-      lblEngineTitle(*this, "lblEngineTitle", 240, 1560, 2415, 255),
-      lblEngine(*this, "lblEngine", 2520, 1560, 2535, 255),
-      lblDatFileTitle(*this, "lblDatFileTitle", 240, 1800, 2535, 255),
-      lblDatFile(*this, "lblDatFile", 2520, 1800, 2535, 255),
-      linMcAfee(*this, "linMcAfee", 120, 2040, 4920, 15),
-      lblNetworkTitle(*this, "lblNetworkTitle", 240, 1680, 3000, 375) {
+      lblTitle(*this, "lblTitle", {720, 165, 2700, 225}),
+      Line1(*this, "Line1", {120, 480, 4920, 15}),
+      Label1(*this, "Label1", {240, 600, 495, 255}),
+      lblOSVersion(*this, "lblOSVersion", {720, 600, 4215, 255}),
+      Line2(*this, "Line2", {120, 840, 4920, 15}),
+      Label3(*this, "Label3", {240, 960, 1215, 255}),
+      lblComName(*this, "lblComName", {1320, 960, 3735, 255}),
+      Label4(*this, "Label4", {240, 1200, 1215, 255}),
+      lblUserName(*this, "lblUserName", {1320, 1200, 3735, 255}),
+      Line3(*this, "Line3", {120, 1440, 4920, 15}),
+      lblEngineTitle(*this, "lblEngineTitle", {240, 1560, 2415, 255}),
+      lblEngine(*this, "lblEngine", {2520, 1560, 2535, 255}),
+      lblDatFileTitle(*this, "lblDatFileTitle", {240, 1800, 2535, 255}),
+      lblDatFile(*this, "lblDatFile", {2520, 1800, 2535, 255}),
+      linMcAfee(*this, "linMcAfee", {120, 2040, 4920, 15}),
+      lblNetworkTitle(*this, "lblNetworkTitle", {240, 1680, 3000, 375}) {
     lblTitle.SetForeColor(ColorRef::System(SystemColor::ButtonHighlight));
     lblTitle.SetFont(kTitleFont);
     Text(Label1, kCaptionFont, "OS：");
@@ -110,19 +110,24 @@ frmPopup::frmPopup()
 void frmPopup::AddAdapterBlock() {
     const Twips dy = kBlockStep * static_cast<Twips>(txtNetworkCard.size());
     const std::string k = "(" + std::to_string(txtNetworkCard.size()) + ")";
-    forms::Label& card = txtNetworkCard.emplace_back(*this, "txtNetworkCard" + k, 240, 2115 + dy, 4695, 270);
+    forms::Label& card =
+        txtNetworkCard.emplace_back(*this, "txtNetworkCard" + k, forms::Bounds{240, 2115 + dy, 4695, 270});
     card.SetBackStyle(BackStyle::Opaque);
     card.SetBackColor(ColorRef::Rgb(0, 0, 0));
     Text(card, kCaptionFont);
-    Text(Label9.emplace_back(*this, "Label9" + k, 240, 2400 + dy, 1695, 255), kBlockCaptionFont, " MACアドレス：");
-    Text(lblMACAddr.emplace_back(*this, "lblMACAddr" + k, 1920, 2400 + dy, 3015, 255), kBlockValueFont);
-    Text(Label6.emplace_back(*this, "Label6" + k, 240, 2640 + dy, 1695, 255), kBlockCaptionFont, "  IPアドレス：");
-    Text(lblIPAddr.emplace_back(*this, "lblIPAddr" + k, 1920, 2640 + dy, 3015, 255), kBlockValueFont);
-    Text(Label8.emplace_back(*this, "Label8" + k, 360, 2880 + dy, 1575, 255), kBlockCaptionFont, "ネットマスク：");
-    Text(lblNetmask.emplace_back(*this, "lblNetmask" + k, 1920, 2880 + dy, 3015, 255), kBlockValueFont);
-    Text(Label12.emplace_back(*this, "Label12" + k, 360, 3120 + dy, 1575, 255), kBlockCaptionFont, "ゲートウェイ：");
-    Text(lblGateway.emplace_back(*this, "lblGateway" + k, 1920, 3120 + dy, 3015, 255), kBlockValueFont);
-    Rule(Line5.emplace_back(*this, "Line5" + k, 240, 3360 + dy, 4680, 15));
+    Text(Label9.emplace_back(*this, "Label9" + k, forms::Bounds{240, 2400 + dy, 1695, 255}), kBlockCaptionFont,
+         " MACアドレス：");
+    Text(lblMACAddr.emplace_back(*this, "lblMACAddr" + k, forms::Bounds{1920, 2400 + dy, 3015, 255}), kBlockValueFont);
+    Text(Label6.emplace_back(*this, "Label6" + k, forms::Bounds{240, 2640 + dy, 1695, 255}), kBlockCaptionFont,
+         "  IPアドレス：");
+    Text(lblIPAddr.emplace_back(*this, "lblIPAddr" + k, forms::Bounds{1920, 2640 + dy, 3015, 255}), kBlockValueFont);
+    Text(Label8.emplace_back(*this, "Label8" + k, forms::Bounds{360, 2880 + dy, 1575, 255}), kBlockCaptionFont,
+         "ネットマスク：");
+    Text(lblNetmask.emplace_back(*this, "lblNetmask" + k, forms::Bounds{1920, 2880 + dy, 3015, 255}), kBlockValueFont);
+    Text(Label12.emplace_back(*this, "Label12" + k, forms::Bounds{360, 3120 + dy, 1575, 255}), kBlockCaptionFont,
+         "ゲートウェイ：");
+    Text(lblGateway.emplace_back(*this, "lblGateway" + k, forms::Bounds{1920, 3120 + dy, 3015, 255}), kBlockValueFont);
+    Rule(Line5.emplace_back(*this, "Line5" + k, forms::Bounds{240, 3360 + dy, 4680, 15}));
 }
 
 void frmPopup::Form_Load() {

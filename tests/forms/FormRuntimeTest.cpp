@@ -20,8 +20,8 @@ public:
     int ticks = 0;
     int ticksSeenBeforeLoadEnded = -1;
 
-    forms::Label lblBottom{*this, "lblBottom", 0, 0, 1500, 300};
-    forms::Label lblTop{*this, "lblTop", 750, 0, 1500, 300};
+    forms::Label lblBottom{*this, "lblBottom", {0, 0, 1500, 300}};
+    forms::Label lblTop{*this, "lblTop", {750, 0, 1500, 300}};
     forms::Timer tmrTick{*this, "tmrTick", 100};
 
 private:

@@ -12,7 +12,7 @@ namespace {
 class frmImageProbe : public forms::Form, public forms::FormInstance<frmImageProbe> {
 public:
     int clicks = 0;
-    forms::Image picProbe{*this, "picProbe", 150, 150, 480, 480};  // pixels 10..42 both ways
+    forms::Image picProbe{*this, "picProbe", {150, 150, 480, 480}};  // pixels 10..42 both ways
 
 private:
     friend class forms::FormInstance<frmImageProbe>;
@@ -31,7 +31,7 @@ TEST_F(ImageTest, DrawsTheIconStretchedToItsBoxAndNothingWhenEmpty) {
     EXPECT_EQ(ops[1].kind, platform::fake::DrawOp::Icon);
     EXPECT_EQ(ops[1].rect, (platform::PixelRect{10, 10, 42, 42}));
 
-    f.picProbe.Move(150, 150, 360, 240);  // a box that is not square stretches the icon
+    f.picProbe.Move({150, 150, 360, 240});  // a box that is not square stretches the icon
     ops = fake.Paint(f.hWnd());
     EXPECT_EQ(ops.back().rect, (platform::PixelRect{10, 10, 34, 26}));
     f.picProbe.SetWidth(0);

@@ -16,10 +16,10 @@ namespace {
 
 class frmControls : public forms::Form, public forms::FormInstance<frmControls> {
 public:
-    forms::ListBox lst{*this, "lst", 0, 0, 1000, 1000, 1, true};
-    forms::EditBox txt{*this, "txt", 0, 1000, 1000, 270, 2, 5};
-    forms::Slider sld{*this, "sld", 0, 1300, 1000, 300, 3, 100, 255, 1, 5};
-    forms::CheckBox chk{*this, "chk", 0, 1600, 1000, 300, 4};
+    forms::ListBox lst{*this, "lst", {0, 0, 1000, 1000}, 1, true};
+    forms::EditBox txt{*this, "txt", {0, 1000, 1000, 270}, 2, 5};
+    forms::Slider sld{*this, "sld", {0, 1300, 1000, 300}, 3, 100, 255, 1, 5};
+    forms::CheckBox chk{*this, "chk", {0, 1600, 1000, 300}, 4};
 
 private:
     friend class forms::FormInstance<frmControls>;

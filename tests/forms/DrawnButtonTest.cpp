@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "forms/Button.h"
+#include "forms/DrawnButton.h"
 #include "forms/FormInstance.h"
 #include "support/FakeFixture.h"
 
@@ -12,7 +12,7 @@ namespace {
 class frmButtonProbe : public forms::Form, public forms::FormInstance<frmButtonProbe> {
 public:
     int clicks = 0;
-    forms::Button btnProbe{*this, "btnProbe", 150, 150, 300, 300};  // pixels 10..30 both ways
+    forms::DrawnButton btnProbe{*this, "btnProbe", {150, 150, 300, 300}};  // pixels 10..30 both ways
 
 private:
     friend class forms::FormInstance<frmButtonProbe>;
@@ -28,7 +28,7 @@ struct Event {
     int buttons, x, y;
 };
 
-class ButtonTest : public testsupport::FakeFixture {
+class DrawnButtonTest : public testsupport::FakeFixture {
 protected:
     void Send(const Event& e) {
         platform::WindowListener& w = *fake.Window(frmButtonProbe::Get().hWnd()).listener;
@@ -40,7 +40,7 @@ protected:
     }
 };
 
-TEST_F(ButtonTest, ClicksOnALeftReleaseOverItAfterALeftPressOnIt) {
+TEST_F(DrawnButtonTest, ClicksOnALeftReleaseOverItAfterALeftPressOnIt) {
     const struct {
         const char* what;
         std::vector<Event> events;
@@ -65,7 +65,7 @@ TEST_F(ButtonTest, ClicksOnALeftReleaseOverItAfterALeftPressOnIt) {
     }
 }
 
-TEST_F(ButtonTest, RepaintsOnlyWhenThePushedLookChanges) {
+TEST_F(DrawnButtonTest, RepaintsOnlyWhenThePushedLookChanges) {
     const int& repaints = fake.Window(frmButtonProbe::Get().hWnd()).invalidations;
     const int start = repaints;
     // Pushed, still pushed, out, still out, back in, released: four changes of look.

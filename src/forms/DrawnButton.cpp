@@ -1,5 +1,5 @@
-// Push button drawing and its press-and-release tracking; only a change of look repaints it.
-#include "forms/Button.h"
+// The drawn push button's face and its press-and-release tracking; only a change of look repaints it.
+#include "forms/DrawnButton.h"
 
 #include <algorithm>
 #include <cmath>
@@ -47,17 +47,17 @@ std::string ShownCaption(const std::string& caption) {
 
 }  // namespace
 
-void Button::SetCaption(std::string text) {
+void DrawnButton::SetCaption(std::string text) {
     if (Assign(caption_, std::move(text)))
         Invalidate();
 }
 
-void Button::SetFont(platform::Font f) {
+void DrawnButton::SetFont(platform::Font f) {
     if (Assign(font_, std::move(f)))
         Invalidate();
 }
 
-void Button::Paint(platform::Canvas& canvas) const {
+void DrawnButton::Paint(platform::Canvas& canvas) const {
     const platform::PixelRect r = PixelBounds();
     if (r.Width() <= 0 || r.Height() <= 0)
         return;
@@ -83,12 +83,7 @@ void Button::Paint(platform::Canvas& canvas) const {
                     platform::TextAlign::Center);
 }
 
-bool Button::Over(Twips x, Twips y) const {
-    // Back to client pixels, so "over" agrees with the form's hit test to the pixel.
-    return Contains(ToPixels(x + Left()), ToPixels(y + Top()));
-}
-
-void Button::Track(bool held, bool over) {
+void DrawnButton::Track(bool held, bool over) {
     const bool wasPushed = Pushed();
     held_ = held;
     over_ = over;
@@ -96,24 +91,24 @@ void Button::Track(bool held, bool over) {
         Invalidate();
 }
 
-void Button::MouseDown(int button, int, Twips x, Twips y) {
+void DrawnButton::MouseDown(int button, int, Twips x, Twips y) {
     // The bits are the buttons held after the press: a right press while the left is held changes nothing.
     if ((button & platform::kLeftButton) && !held_)
-        Track(true, Over(x, y));
+        Track(true, ContainsRelative(x, y));
 }
 
-void Button::MouseMove(int button, int, Twips x, Twips y) {
+void DrawnButton::MouseMove(int button, int, Twips x, Twips y) {
     if (!held_)
         return;
     // A release that went to another control (after a double-click, which the form does not route
     // here while held) shows up as a move without the left button: the press is over, no click.
-    Track((button & platform::kLeftButton) != 0, Over(x, y));
+    Track((button & platform::kLeftButton) != 0, ContainsRelative(x, y));
 }
 
-void Button::MouseUp(int button, int, Twips x, Twips y) {
+void DrawnButton::MouseUp(int button, int, Twips x, Twips y) {
     if (!held_ || (button & platform::kLeftButton))
         return;
-    const bool clicked = Over(x, y);
+    const bool clicked = ContainsRelative(x, y);
     Track(false, clicked);
     // Last, as the handler may unload the form.
     if (clicked && onClick)
@@ -122,7 +117,7 @@ void Button::MouseUp(int button, int, Twips x, Twips y) {
 
 // The quick second press of a pair arrives as a double-click; a push button takes it as a press, so
 // two quick clicks are two clicks.
-void Button::DoubleClick() {
+void DrawnButton::DoubleClick() {
     if (!held_)
         Track(true, true);
 }

@@ -1,5 +1,5 @@
-// A single-line text box. It keeps its text and draws a plain sunken field; typing into it
-// arrives with the forms that need an editable field.
+// A windowless single-line text box: the form draws its text in a plain sunken field, and the user
+// cannot type into it (EditBox is the system's edit field, for text the user types).
 #pragma once
 
 #include <string>
@@ -8,7 +8,7 @@
 
 namespace forms {
 
-class TextBox : public Control {
+class ReadOnlyTextBox : public Control {
 public:
     using Control::Control;
 

@@ -1,14 +1,14 @@
-// TextBox drawing.
-#include "forms/TextBox.h"
+// The read-only text box's drawing.
+#include "forms/ReadOnlyTextBox.h"
 
 namespace forms {
 
-void TextBox::SetText(std::string text) {
+void ReadOnlyTextBox::SetText(std::string text) {
     if (Assign(text_, std::move(text)))
         Invalidate();
 }
 
-void TextBox::Paint(platform::Canvas& canvas) const {
+void ReadOnlyTextBox::Paint(platform::Canvas& canvas) const {
     const platform::PixelRect r = PixelBounds();
     if (r.right <= r.left || r.bottom <= r.top)
         return;

@@ -1,5 +1,6 @@
-// A windowless push button: a caption on a raised face that looks pushed in while the left button is
-// held on it, and clicks when that button is released over it.
+// A windowless push button the form draws itself: a caption on a raised face that looks pushed in while
+// the left button is held on it, and clicks when that button is released over it. It takes no keyboard
+// focus (CommandButton is the system's push button, which does).
 #pragma once
 
 #include <functional>
@@ -9,7 +10,7 @@
 
 namespace forms {
 
-class Button : public Control {
+class DrawnButton : public Control {
 public:
     using Control::Control;
 
@@ -29,7 +30,6 @@ public:
     void DoubleClick() override;
 
 private:
-    bool Over(Twips x, Twips y) const;
     void Track(bool held, bool over);
 
     std::string caption_;

@@ -11,7 +11,7 @@ void frmMain::tmrTime_Timer() {
     if (Visible())
         HoverStep();
     frmCalendar::Get();
-    if (core::AppSettings.ActiveWindow == 0)
+    if (core::AppSettings.ActiveWindow == kFollowActiveWindow)
         tmrCheck.SetEnabled(true);
     const platform::LocalTime now = p.Now();
     lblTime.SetCaption(p.FormatTime(now));
@@ -46,7 +46,7 @@ frmMain::PointerPlace frmMain::WherePointerIs() {
 void frmMain::HoverStep() {
     const PointerPlace place = WherePointerIs();
     if (!bPopupArmed_ && place == PointerPlace::Inside && !bCalendar) {
-        tmrToolTip.SetInterval(1000);
+        tmrToolTip.SetInterval(kPopupRepeatMs);
         tmrToolTip.SetEnabled(true);
         bPopupArmed_ = true;
     } else if (bPopupArmed_ && place == PointerPlace::Outside) {

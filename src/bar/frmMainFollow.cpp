@@ -18,7 +18,7 @@ bool HasCaptionButtons(std::uint32_t style) {
 }  // namespace
 
 void frmMain::tmrCheck_Timer() {
-    if (core::AppSettings.ActiveWindow == 1) {
+    if (core::AppSettings.ActiveWindow == kStayPut) {
         tmrCheck.SetInterval(0);
         tmrCheck.SetEnabled(false);
     } else {
@@ -30,7 +30,7 @@ void frmMain::tmrCheck_Timer() {
     // Each fact of the foreground window is read once this tick, and not at all when nothing changed
     // since the last one; with following off there is no next tick to keep them for.
     std::optional<platform::WindowFactsRound> round;
-    if (core::AppSettings.ActiveWindow != 1)
+    if (core::AppSettings.ActiveWindow != kStayPut)
         round.emplace();
     const platform::WindowHandle active = p.GetForegroundWindow();
     const std::uint32_t style = p.GetWindowStyle(active);

@@ -16,7 +16,7 @@ namespace {
 
 std::string TextOf(const SettingKey& key) {
     std::string text = basINIFile::ReadINIString(key.section, key.name);
-    if (text.empty() || (!key.former.empty() && text == key.former))
+    if (text.empty() || text == key.former)
         return std::string(key.text);
     return text;
 }

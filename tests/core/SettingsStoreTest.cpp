@@ -3,7 +3,10 @@
 // as the file spells them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -130,6 +133,30 @@ TEST_F(SettingsStore, EachKeyReadsByTheRulesOfItsKind) {
     };
     for (const KeyCase& c : cases)
         EXPECT_EQ(ShownKey(Load("[Setting]\n" + c.file + "\n"), c.key), c.shown) << c.file;
+}
+
+// The sample shipped with the Windows build names every key of [Setting] at its default: taking the
+// ";" away from all of them changes nothing.
+TEST_F(SettingsStore, TheShippedSampleHoldsEveryKeyAtItsDefault) {
+    std::ifstream in(VIGILON_TEST_DATA "/../../packaging/windows/Vigilon.ini", std::ios::binary);
+    const std::string sample{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_FALSE(sample.empty());
+    std::string uncommented;
+    for (std::size_t at = 0; at < sample.size();) {
+        const std::size_t end = std::min(sample.find('\n', at), sample.size() - 1) + 1;
+        const bool key = sample[at] == ';' && end - at > 1 && std::isalpha(static_cast<unsigned char>(sample[at + 1]));
+        uncommented += sample.substr(key ? at + 1 : at, end - (key ? at + 1 : at));
+        at = end;
+    }
+    core::LoadSettings();
+    const core::Settings defaults = core::AppSettings;
+    const core::Settings& s = Load(uncommented);
+    for (const core::SettingKey& key : core::SettingKeys()) {
+        if (key.section != basINIFile::kSection)
+            continue;
+        EXPECT_NE(uncommented.find("\n" + std::string(key.name) + "="), std::string::npos) << key.name;
+        EXPECT_EQ(ShownKey(s, key.name), ShownKey(defaults, key.name)) << key.name;
+    }
 }
 
 // The law's holidays are built in: lists that are exactly the former defaults load as today's, any

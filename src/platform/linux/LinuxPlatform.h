@@ -142,6 +142,7 @@ private:
     // Handles are counters, never pointers: a stale handle finds nothing instead of freed memory.
     std::unordered_map<WindowHandle, FormWindow*> windows_;
     WindowHandle lastHandle_ = 0;
+    // The [DriveMap] and [TitleButtons] sections as the settings store read them.
     std::vector<std::pair<std::string, std::string>> driveMap_;
     std::vector<std::pair<std::string, std::string>> titleButtonLayouts_;
     // The title-bar buttons of the manager last seen running (its name, and whether it was looked up).

@@ -1,4 +1,5 @@
-// The settings file parser: decoding, look-ups, rewriting and the integer and buffer rules, on any bytes.
+// The settings file parser: decoding, look-ups, whole-section lists, rewriting and the integer and buffer rules, on any
+// bytes.
 #include <cstdlib>
 
 #include "FuzzInput.h"
@@ -13,9 +14,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view value = fields.Next();
     const ProfileText file = DecodeProfileText(fields.Rest());
 
+    const ProfileIndex index(file.text);
     const std::optional<std::string> found = FindProfileValue(file.text, section, key);
-    if (found != ProfileIndex(file.text).Find(section, key))
+    if (found != index.Find(section, key))
         std::abort();
+    // The whole-section list names each key once, with the value a look-up by that name finds.
+    const platform::profile::Entries keys = index.Keys(section);
+    for (const auto& [name, keyValue] : keys) {
+        if (index.Find(section, name) != keyValue || FindEntry(keys, name) != keyValue)
+            std::abort();
+    }
     if (found) {
         LeadingInt(*found);
         if (CutToBuffer(*found, 1024).size() > 1023)

@@ -113,6 +113,9 @@ void frmMain::Form_Load() {
         p.ExitProcess(0);
     }
     core::LoadSettings();
+    // The backend looks drive names and the window manager's name up in these, not in the file.
+    platform::Current().SetDriveMap(core::AppSettings.DriveMap);
+    platform::Current().SetTitleButtonLayouts(core::AppSettings.TitleButtons);
     core::DeterminePlatformFamily();
     core::ApplyTransparency(hWnd());
     tmrCheck.SetInterval(core::AppSettings.Interval);

@@ -1,6 +1,7 @@
 // The bar: a borderless topmost window with four meter cells (CPU, drive, memory, power) and the clock.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/WindowRequests.h"
@@ -84,6 +85,13 @@ private:
     void KeepInWorkArea();
     void StepAside();
     void DismissPopup();
+
+    // The ActiveWindow setting: 0 follows the active window, 1 stays put. Other stored values follow
+    // too, but do not turn following back on from the clock tick.
+    static constexpr std::int16_t kFollowActiveWindow = 0;
+    static constexpr std::int16_t kStayPut = 1;
+    // While the pointer rests on the bar, the popup is shown again this often.
+    static constexpr std::int32_t kPopupRepeatMs = 1000;
 
     bool bPopupArmed_ = false;  // the cursor was seen inside the bar and not outside since
     bool bPointerAway_ = true;  // seen outside the bar since the bar last heard the pointer leave

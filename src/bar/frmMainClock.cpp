@@ -10,7 +10,7 @@ void frmMain::tmrTime_Timer() {
     if (Visible())
         HoverStep();
     WindowRequests::CalendarWindow();  // keeps the calendar created, hidden until it is shown
-    if (core::AppSettings.ActiveWindow == 0)
+    if (core::AppSettings.ActiveWindow == kFollowActiveWindow)
         tmrCheck.SetEnabled(true);
     const platform::LocalTime now = p.Now();
     lblTime.SetCaption(p.FormatTime(now));
@@ -45,7 +45,7 @@ frmMain::PointerPlace frmMain::WherePointerIs() {
 void frmMain::HoverStep() {
     const PointerPlace place = WherePointerIs();
     if (!bPopupArmed_ && place == PointerPlace::Inside && !SharedState::bCalendar) {
-        tmrToolTip.SetInterval(1000);
+        tmrToolTip.SetInterval(kPopupRepeatMs);
         tmrToolTip.SetEnabled(true);
         bPopupArmed_ = true;
     } else if (bPopupArmed_ && place == PointerPlace::Outside) {

@@ -18,7 +18,7 @@ bool HasCaptionButtons(std::uint32_t style) {
 }  // namespace
 
 void frmMain::tmrCheck_Timer() {
-    if (core::AppSettings.ActiveWindow == 1) {
+    if (core::AppSettings.ActiveWindow == kStayPut) {
         tmrCheck.SetInterval(0);
         tmrCheck.SetEnabled(false);
     } else {
@@ -30,7 +30,7 @@ void frmMain::tmrCheck_Timer() {
     // Each fact of the foreground window is read once this tick, and not at all when nothing changed
     // since the last one; with following off there is no next tick to keep them for.
     std::optional<platform::WindowFactsRound> round;
-    if (core::AppSettings.ActiveWindow != 1)
+    if (core::AppSettings.ActiveWindow != kStayPut)
         round.emplace();
     const platform::WindowHandle active = p.GetForegroundWindow();
     const std::uint32_t style = p.GetWindowStyle(active);
@@ -70,6 +70,16 @@ void frmMain::StepAside() {
 
 namespace {
 
+// Twips between the bar's right edge and the caption buttons.
+constexpr forms::Twips kButtonGap = 50;
+// Twips from a maximised window's monitor's right edge to the bar's left edge.
+constexpr forms::Twips kMaximizedOffset = 4600;
+// Where the system does not say how far the caption buttons reach: this many, each as wide as the
+// caption is high.
+constexpr int kAssumedButtons = 3;
+// A caption bar not more than this many bar widths long has no room for the bar.
+constexpr int kCaptionWidthsForRoom = 2;
+
 struct Spot {
     forms::Twips left = 0;
     forms::Twips top = 0;
@@ -78,7 +88,7 @@ struct Spot {
 // On a title bar the system draws: bottom edge on the title bar's bottom (top on its top when the
 // bar is the taller, so it never sticks out above the window), right edge left of the buttons, three
 // as wide as the caption is high unless the system knows how far they reach. A maximised window's
-// bar starts 4600 twips from its monitor's right edge, further left only where the buttons reach
+// bar starts kMaximizedOffset from its monitor's right edge, further left only where the buttons reach
 // further. A window that draws its own title bar (a header bar) has buttons and menus of its own
 // that nothing tells of: the bar sits on its top edge, outside it, right edges aligned, and stays
 // where it is when there is no room above. A caption bar not more than twice the bar's width leaves
@@ -88,7 +98,7 @@ std::optional<Spot> SpotOn(const platform::CaptionGeometry& caption,
                            forms::Twips width,
                            forms::Twips height) {
     using forms::ToTwips;
-    if (2 * width >= ToTwips(caption.titleBar.Width()))
+    if (kCaptionWidthsForRoom * width >= ToTwips(caption.titleBar.Width()))
         return std::nullopt;
     const platform::PixelRect& window = caption.window;
     const forms::Screen::Area area = forms::Screen::AreaOf(caption.workArea);
@@ -104,12 +114,12 @@ std::optional<Spot> SpotOn(const platform::CaptionGeometry& caption,
             spot.top = ToTwips(caption.titleBar.top);
         const std::optional<int> buttons = caption.buttons;
         if (!maximized) {
-            const forms::Twips reserve = ToTwips(buttons ? *buttons : 3 * caption.titleBar.Height());
-            spot.left = ToTwips(window.right) - width - reserve - 50;
+            const forms::Twips reserve = ToTwips(buttons ? *buttons : kAssumedButtons * caption.titleBar.Height());
+            spot.left = ToTwips(window.right) - width - reserve - kButtonGap;
         } else {
-            spot.left = ToTwips(caption.monitor.right) - 4600;
+            spot.left = ToTwips(caption.monitor.right) - kMaximizedOffset;
             if (buttons)
-                spot.left = std::min(spot.left, ToTwips(window.right) - ToTwips(*buttons) - width - 50);
+                spot.left = std::min(spot.left, ToTwips(window.right) - ToTwips(*buttons) - width - kButtonGap);
         }
     }
     spot.left = forms::Screen::Inside(spot.left, width, area.left, area.right);

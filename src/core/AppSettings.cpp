@@ -1,9 +1,10 @@
-// Loading the settings record, key by key, with its defaults.
+// Loading the settings record by the rules of the key table.
 #include "core/AppSettings.h"
 
 #include <algorithm>
 #include <optional>
 
+#include "core/SettingKeys.h"
 #include "core/basINIFile.h"
 #include "forms/Timer.h"
 
@@ -13,62 +14,66 @@ Settings AppSettings;
 
 namespace {
 
-using basINIFile::kSection;
-
-std::int32_t OrDefault(std::int32_t value, std::int32_t fallback) {
-    return value == 0 ? fallback : value;
+std::string TextOf(const SettingKey& key) {
+    std::string text = basINIFile::ReadINIString(key.section, key.name);
+    if (text.empty() || text == key.former)
+        return std::string(key.text);
+    return text;
 }
 
-// A list left empty, or holding exactly the former default, reads as today's default.
-std::string HolidayList(const char* key, const char* former, const char* fallback) {
-    std::string list = basINIFile::ReadINIString(kSection, key);
-    return list.empty() || list == former ? fallback : list;
-}
-
-std::int32_t InTimerRange(std::int32_t value, std::int32_t whenNegative) {
-    if (value < 0)
-        return whenNegative;
+// A hand-edited interval that no timer can take is brought in: a negative one counts as missing,
+// one above the timer's longest interval becomes that.
+std::int32_t IntervalOf(const SettingKey& key) {
+    const std::int32_t value = basINIFile::ReadINILong(key.section, key.name);
+    if (value <= 0)
+        return key.number;
     return std::min(value, forms::Timer::kMaxInterval);
+}
+
+std::int16_t SmallOf(const SettingKey& key) {
+    const std::int16_t value = basINIFile::ReadINIInteger(key.section, key.name);
+    return value == 0 ? static_cast<std::int16_t>(key.number) : value;
+}
+
+void Load(const SettingKey& key, Settings& s) {
+    switch (key.kind) {
+        case KeyKind::Text:
+            s.*std::get<std::string Settings::*>(key.field) = TextOf(key);
+            break;
+        case KeyKind::Interval:
+            s.*std::get<std::int32_t Settings::*>(key.field) = IntervalOf(key);
+            break;
+        case KeyKind::Small:
+            s.*std::get<std::int16_t Settings::*>(key.field) = SmallOf(key);
+            break;
+        case KeyKind::ExactTrue: {
+            const std::string text = basINIFile::ReadINIString(key.section, key.name);
+            bool& flag = s.*std::get<bool Settings::*>(key.field);
+            if (text.empty())
+                flag = key.number != 0;
+            else if (text == "TRUE")
+                flag = true;
+            break;
+        }
+        case KeyKind::NotZero: {
+            // Missing, empty or not a number: the default.
+            const std::optional<std::int32_t> value =
+                basINIFile::ParseLong(basINIFile::ReadINIString(key.section, key.name));
+            s.*std::get<bool Settings::*>(key.field) = value ? *value != 0 : key.number != 0;
+            break;
+        }
+        case KeyKind::Section:
+            s.*std::get<platform::profile::Entries Settings::*>(key.field) =
+                basINIFile::ReadINISection(key.section, key.bufferBytes);
+            break;
+    }
 }
 
 }  // namespace
 
 void LoadSettings() {
-    Settings& s = AppSettings;
-    s.Drive = basINIFile::ReadINIString(kSection, "Drive");
-    if (s.Drive.empty())
-        s.Drive = "C";
-    s.Interval = OrDefault(basINIFile::ReadINILong(kSection, "Interval"), 500);
-    s.CPUInterval = OrDefault(basINIFile::ReadINILong(kSection, "CPUInterval"), 500);
-    s.MemoryInterval = OrDefault(basINIFile::ReadINILong(kSection, "MemoryInterval"), 1000);
-    s.DriveInterval = OrDefault(basINIFile::ReadINILong(kSection, "DriveInterval"), 60000);
-    s.BattInterval = basINIFile::ReadINILong(kSection, "BattInterval");
-    s.Trans = basINIFile::ReadINIInteger(kSection, "Trans");
-    if (s.Trans == 0)
-        s.Trans = 255;
-    s.CalendarHoliday1 = HolidayList("CalendarHoliday1", kFormerDefaultHolidays1, kDefaultHolidays1);
-    s.CalendarHoliday2 = HolidayList("CalendarHoliday2", kFormerDefaultHolidays2, kDefaultHolidays2);
-    s.ActiveWindow = basINIFile::ReadINIInteger(kSection, "ActiveWindow");
-    // Only an exact "TRUE" switches it on; other text keeps what the record had.
-    const std::string mcafee = basINIFile::ReadINIString(kSection, "McAfee");
-    if (mcafee.empty()) {
-        s.McAfee = false;
-    } else if (mcafee == "TRUE") {
-        s.McAfee = true;
-    }
-    // On unless the key holds the number 0: missing, empty or not a number, it stays on.
-    const std::optional<std::int32_t> hide =
-        basINIFile::ParseLong(basINIFile::ReadINIString(kSection, "HideOnFullScreen"));
-    s.HideOnFullScreen = !hide || *hide != 0;
-    KeepIntervalsInTimerRange(s);
-}
-
-void KeepIntervalsInTimerRange(Settings& s) {
-    s.Interval = InTimerRange(s.Interval, 500);
-    s.CPUInterval = InTimerRange(s.CPUInterval, 500);
-    s.MemoryInterval = InTimerRange(s.MemoryInterval, 1000);
-    s.DriveInterval = InTimerRange(s.DriveInterval, 60000);
-    s.BattInterval = InTimerRange(s.BattInterval, 0);
+    for (const SettingKey& key : SettingKeys())
+        Load(key, AppSettings);
 }
 
 }  // namespace core

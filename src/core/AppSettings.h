@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/PrivateProfile.h"
+
 namespace core {
 
 // The user's own holidays, added to the law's: by default the year-end days the law does not have.
@@ -14,7 +16,8 @@ inline constexpr const char* kDefaultHolidays2 = "";
 inline constexpr const char* kFormerDefaultHolidays1 = "1/1,2/11,4/29,5/3,5/5,7/20,11/3,11/23,12/29,12/30,12/31";
 inline constexpr const char* kFormerDefaultHolidays2 = "1-2-2,7-3-2,9-3-2,10-2-2";
 
-// One field per key of the [Setting] section. Intervals are milliseconds.
+// One field per key of the [Setting] section, named as the key, and one per whole section the program
+// reads (see SettingKeys.h for the rules). Intervals are milliseconds.
 struct Settings {
     std::string Drive;
     std::int32_t Interval = 0;
@@ -27,16 +30,15 @@ struct Settings {
     std::string CalendarHoliday2;
     std::int16_t ActiveWindow = 0;  // 1: stay put instead of following the active window
     bool McAfee = false;
-    bool HideOnFullScreen = true;  // false (0 in the file): stay over full-screen windows
+    bool HideOnFullScreen = true;             // false (0 in the file): stay over full-screen windows
+    platform::profile::Entries DriveMap;      // drive name -> folder (Linux)
+    platform::profile::Entries TitleButtons;  // window-manager name -> title-button layout (Linux)
 };
 
 extern Settings AppSettings;
 
-// Fills AppSettings from the settings file. Defaults stand in for missing values; nothing is written.
+// Fills AppSettings from the settings file by the rules of SettingKeys. Defaults stand in for missing
+// values; nothing is written.
 void LoadSettings();
-
-// Hand-edited intervals that no timer can take are brought into range: a negative interval
-// counts as missing (BattInterval: as 0, no check) and one above 65535 ms becomes 65535.
-void KeepIntervalsInTimerRange(Settings& s);
 
 }  // namespace core

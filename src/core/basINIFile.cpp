@@ -53,6 +53,15 @@ std::string ReadINIString(std::string_view section, std::string_view key) {
     return text;
 }
 
+platform::profile::Entries ReadINISection(std::string_view section, std::size_t bufferBytes) {
+    platform::profile::Entries entries = platform::profile::ReadSection(SettingsFilePath(), section, bufferBytes);
+    for (auto& [key, value] : entries) {
+        if (const auto nul = value.find('\0'); nul != std::string::npos)
+            value.resize(nul);
+    }
+    return entries;
+}
+
 std::int32_t ReadINILong(std::string_view section, std::string_view key) {
     return ParseLong(ReadINIString(section, key)).value_or(0);
 }

@@ -1,4 +1,4 @@
-// The settings file and its four primitives: string and number reads, string writes.
+// The settings file and its primitives: string, number and whole-section reads, string writes.
 #pragma once
 
 #include <cstdint>
@@ -26,6 +26,9 @@ std::string LastWriteError();
 std::string ReadINIString(std::string_view section, std::string_view key);
 // The whole value as a number, rounded half to even; 0 when missing, not a number or out of range.
 std::int32_t ReadINILong(std::string_view section, std::string_view key);
+// Every key of the section with its value as ReadINIString gives it, values cut to bufferBytes - 1
+// bytes; empty when the section is missing.
+platform::profile::Entries ReadINISection(std::string_view section, std::size_t bufferBytes);
 // The value's leading decimal number; 0 when there is none or it does not fit 16 bits.
 std::int16_t ReadINIInteger(std::string_view section, std::string_view key);
 

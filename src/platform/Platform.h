@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -372,6 +373,9 @@ public:
     // pixels; nothing when it is not full-screen, is one of ours, or is the desktop or the shell's.
     // The rule is FullScreenMonitorOf (FullScreen.h); the facts are the backend's.
     virtual std::optional<PixelRect> FullScreenMonitor(WindowHandle w) = 0;
+    // The user's title-button layouts (window-manager name -> layout text), from the settings file;
+    // they go before the backend's own table. Windows knows its buttons and ignores it.
+    virtual void SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>> layouts) = 0;
 
     // --- mouse-driven modal loops -----------------------------------------------------------
     virtual void ReleaseCapture() = 0;
@@ -416,6 +420,9 @@ public:
     // system's timeout description, and fails at once until its stalled query has come back.
     virtual DriveSpace QueryDriveSpace(std::string_view element) = 0;
     virtual PowerStatus QueryPowerStatus() = 0;
+    // The folders drive names other than C stand for (drive name -> folder), from the settings file;
+    // later QueryDriveSpace calls look names up here. Windows has drive letters and ignores it.
+    virtual void SetDriveMap(std::vector<std::pair<std::string, std::string>> folders) = 0;
 
     // --- pointer and time -----------------------------------------------------------------
     // Screen pixels.

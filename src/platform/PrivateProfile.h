@@ -23,14 +23,12 @@ std::string ReadString(std::string_view path,
 // defaultValue when the key is missing; 0 when the value does not begin with a number.
 std::int32_t ReadInt(std::string_view path, std::string_view section, std::string_view key, std::int32_t defaultValue);
 
-// As ReadString, but from the file as it was last read (it is read now only when it has not been read
-// yet): for look-ups at every tick, which must not wait for the file. A change shows after the next
-// ReadString.
-std::string ReadKeptString(std::string_view path,
-                           std::string_view section,
-                           std::string_view key,
-                           std::string_view defaultValue,
-                           std::size_t bufferBytes);
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+// Every key of section, in the file's order and spelling, with its value as ReadString gives it (at
+// most bufferBytes - 1 bytes); a key that is there twice counts once, with the value ReadString finds.
+// Empty when the file or section is missing.
+Entries ReadSection(std::string_view path, std::string_view section, std::size_t bufferBytes);
 
 // Creates the file, section or key as needed; false when the file could not be written, with the
 // system's reason in *error when error is given.
@@ -43,7 +41,6 @@ bool WriteString(std::string_view path,
 // Sets every key of section to its value in one rewrite of the file: either all of them are written or
 // none is (and the old file stays whole). Lines of other keys keep every byte. False, with the reason in
 // *error, when nothing was written.
-using Entries = std::vector<std::pair<std::string, std::string>>;
 bool WriteStrings(std::string_view path,
                   std::string_view section,
                   const Entries& entries,

@@ -1,10 +1,9 @@
-// The settings dialog's layout, its filling from AppSettings, the Apply button's state, OK, Apply,
-// Cancel and the keys, and the close that brings the bar back.
+// The settings dialog's layout, the Apply button's state, OK, Apply, Cancel and the keys, and the
+// close that brings the bar back.
 #include "settings/frmSetting.h"
 
-#include <string_view>
-
 #include "core/AppSettings.h"
+#include "core/SettingKeys.h"
 
 using forms::ColorRef;
 
@@ -33,21 +32,6 @@ void FillNumbers(forms::ComboBox& c, int last) {
     c.SetListIndex(0);
 }
 
-// Adds each comma-separated piece of a stored list, padded; an empty list adds nothing, an empty
-// piece adds an empty entry.
-void FillHolidays(forms::ListBox& list, std::string_view stored, std::string (*pad)(std::string)) {
-    if (stored.empty())
-        return;
-    std::size_t start = 0;
-    for (;;) {
-        const std::size_t comma = stored.find(',', start);
-        list.AddItem(pad(std::string(stored.substr(start, comma - start))));
-        if (comma == std::string_view::npos)
-            break;
-        start = comma + 1;
-    }
-}
-
 }  // namespace
 
 frmSetting::frmSetting()
@@ -72,7 +56,14 @@ frmSetting::frmSetting()
       txtInterval(*this, "txtInterval", {2640, 1560, 855, 270}, 6, 5),
       chkActiveWindow(*this, "chkActiveWindow", {360, 2100, 3135, 375}, 21),
       Label1(*this, "Label1", {360, 2500, 1815, 255}),
-      sldTrans(*this, "sldTrans", {1950, 2505, 2295, 315}, 7, 100, 255, 1, 5),
+      sldTrans(*this,
+               "sldTrans",
+               {1950, 2505, 2295, 315},
+               7,
+               core::KeyOf(&core::Settings::Trans).minimum,
+               core::KeyOf(&core::Settings::Trans).maximum,
+               1,
+               5),
       cmbMonth(*this, "cmbMonth", {240, 2880, 615, 300}, 8),
       Label8(*this, "Label8", {840, 2925, 255, 255}),
       cmbDay(*this, "cmbDay", {1080, 2880, 615, 300}, 9),
@@ -147,22 +138,6 @@ void frmSetting::Form_Load() {
     for (const char* day : {"日", "月", "火", "水", "木", "金", "土"})
         cmbWeekday.AddItem(day);
     cmbWeekday.SetListIndex(1);
-}
-
-void frmSetting::FillFromSettings() {
-    const core::Settings& s = core::AppSettings;
-    txtCheckDrive.SetText(s.Drive);
-    txtInterval.SetText(std::to_string(s.Interval));
-    txtCPU.SetText(std::to_string(s.CPUInterval));
-    txtMemory.SetText(std::to_string(s.MemoryInterval));
-    txtDrive.SetText(std::to_string(s.DriveInterval));
-    txtBatt.SetText(std::to_string(s.BattInterval));
-    sldTrans.SetValue(s.Trans);
-    // Only 1 means "stay put"; every other stored value follows, so it shows unchecked.
-    chkActiveWindow.SetValue(s.ActiveWindow == 1 ? 1 : 0);
-    FillHolidays(lstHoliday1, s.CalendarHoliday1, &PadHoliday1);
-    FillHolidays(lstHoliday2, s.CalendarHoliday2, &PadHoliday2);
-    unchanged_ = SavedTexts();
 }
 
 void frmSetting::EnableApply() {

@@ -1,18 +1,22 @@
-// Checking and saving the settings dialog: every field is checked before anything is written, the
-// changed texts go to the file exactly as typed in one rewrite, and a refused save is shown with its
-// reason.
+// Filling the settings dialog from the record, and checking and saving it: every field is checked
+// before anything is written, the changed texts go to the file exactly as typed in one rewrite, and a
+// refused save is shown with its reason. Names and ranges of the keys come from the key table.
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/AppSettings.h"
 #include "core/Numbers.h"
+#include "core/SettingKeys.h"
 #include "core/basINIFile.h"
 #include "settings/InputRules.h"
 #include "settings/frmSetting.h"
 
 namespace {
+
+using core::Settings;
 
 void Warn(const std::string& text) {
     platform::Current().ShowMessageBox(text, "Vigilon", platform::MessageIcon::Exclamation);
@@ -29,29 +33,67 @@ std::string Joined(const forms::ListBox& list, std::string (*unpad)(std::string)
     return out;
 }
 
+// Adds each comma-separated piece of a stored list, padded; an empty list adds nothing, an empty
+// piece adds an empty entry.
+void FillHolidays(forms::ListBox& list, std::string_view stored, std::string (*pad)(std::string)) {
+    if (stored.empty())
+        return;
+    std::size_t start = 0;
+    for (;;) {
+        const std::size_t comma = stored.find(',', start);
+        list.AddItem(pad(std::string(stored.substr(start, comma - start))));
+        if (comma == std::string_view::npos)
+            break;
+        start = comma + 1;
+    }
+}
+
+// The interval boxes in the order they are checked and written, with the words of their messages.
+struct IntervalBox {
+    forms::EditBox frmSetting::*box;
+    std::string_view subject;
+    std::int32_t Settings::*field;
+};
+
+constexpr IntervalBox kIntervalBoxes[] = {
+    {&frmSetting::txtInterval, "アクティブウィンドウをチェックする間隔は", &Settings::Interval},
+    {&frmSetting::txtCPU, "ＣＰＵ使用率をチェックする間隔は", &Settings::CPUInterval},
+    {&frmSetting::txtMemory, "メモリ使用率をチェックする間隔は", &Settings::MemoryInterval},
+    {&frmSetting::txtDrive, "ドライブ使用率をチェックする間隔は", &Settings::DriveInterval},
+    {&frmSetting::txtBatt, "電源状態をチェックする間隔は", &Settings::BattInterval},
+};
+
+settings::IntervalRule RuleOf(const IntervalBox& i) {
+    const core::SettingKey& key = core::KeyOf(i.field);
+    return {i.subject, key.minimum, key.maximum};
+}
+
+std::pair<std::string, std::string> Saved(core::SettingField field, std::string text) {
+    return {std::string(core::KeyOf(field).name), std::move(text)};
+}
+
 }  // namespace
+
+void frmSetting::FillFromSettings() {
+    const Settings& s = core::AppSettings;
+    txtCheckDrive.SetText(s.Drive);
+    for (const IntervalBox& i : kIntervalBoxes)
+        (this->*i.box).SetText(std::to_string(s.*i.field));
+    sldTrans.SetValue(s.Trans);
+    // Only 1 means "stay put"; every other stored value follows, so it shows unchecked.
+    chkActiveWindow.SetValue(s.ActiveWindow == 1 ? 1 : 0);
+    FillHolidays(lstHoliday1, s.CalendarHoliday1, &PadHoliday1);
+    FillHolidays(lstHoliday2, s.CalendarHoliday2, &PadHoliday2);
+    unchanged_ = SavedTexts();
+}
 
 bool frmSetting::CommitSetting() {
     if (!settings::DriveListAccepted(txtCheckDrive.Text())) {
         Warn(std::string(settings::kDriveListMessage));
         return false;
     }
-    core::Settings& s = core::AppSettings;
-    struct Interval {
-        const forms::EditBox& box;
-        settings::IntervalRule rule;
-        const char* key;
-        std::int32_t& field;
-    };
-    const std::array<Interval, 5> intervals{{
-        {txtInterval, {"アクティブウィンドウをチェックする間隔は", 100, 60000}, "Interval", s.Interval},
-        {txtCPU, {"ＣＰＵ使用率をチェックする間隔は", 100, 60000}, "CPUInterval", s.CPUInterval},
-        {txtMemory, {"メモリ使用率をチェックする間隔は", 100, 60000}, "MemoryInterval", s.MemoryInterval},
-        {txtDrive, {"ドライブ使用率をチェックする間隔は", 100, 60000}, "DriveInterval", s.DriveInterval},
-        {txtBatt, {"電源状態をチェックする間隔は", 0, 60000}, "BattInterval", s.BattInterval},
-    }};
-    for (const Interval& i : intervals) {
-        if (const std::optional<std::string> refusal = settings::RefuseInterval(i.box.Text(), i.rule)) {
+    for (const IntervalBox& i : kIntervalBoxes) {
+        if (const std::optional<std::string> refusal = settings::RefuseInterval((this->*i.box).Text(), RuleOf(i))) {
             Warn(*refusal);
             return false;
         }
@@ -71,11 +113,12 @@ bool frmSetting::CommitSetting() {
         return false;
     }
     unchanged_ = texts;
+    Settings& s = core::AppSettings;
     s.CalendarHoliday1 = Joined(lstHoliday1, &UnpadHoliday1);
     s.CalendarHoliday2 = Joined(lstHoliday2, &UnpadHoliday2);
     s.Drive = txtCheckDrive.Text();
-    for (const Interval& i : intervals)
-        i.field = static_cast<std::int32_t>(core::RoundHalfEven(*settings::ReadNumber(i.box.Text())));
+    for (const IntervalBox& i : kIntervalBoxes)
+        s.*i.field = static_cast<std::int32_t>(core::RoundHalfEven(*settings::ReadNumber((this->*i.box).Text())));
     s.Trans = static_cast<std::int16_t>(sldTrans.Value());
     s.ActiveWindow = static_cast<std::int16_t>(chkActiveWindow.Value());
     return true;
@@ -83,16 +126,14 @@ bool frmSetting::CommitSetting() {
 
 // In the order the keys are written.
 platform::profile::Entries frmSetting::SavedTexts() const {
-    return {
-        {"CalendarHoliday1", Joined(lstHoliday1, &UnpadHoliday1)},
-        {"CalendarHoliday2", Joined(lstHoliday2, &UnpadHoliday2)},
-        {"Drive", txtCheckDrive.Text()},
-        {"Interval", txtInterval.Text()},
-        {"CPUInterval", txtCPU.Text()},
-        {"MemoryInterval", txtMemory.Text()},
-        {"DriveInterval", txtDrive.Text()},
-        {"BattInterval", txtBatt.Text()},
-        {"Trans", std::to_string(sldTrans.Value())},
-        {"ActiveWindow", std::to_string(chkActiveWindow.Value())},
+    platform::profile::Entries texts{
+        Saved(&Settings::CalendarHoliday1, Joined(lstHoliday1, &UnpadHoliday1)),
+        Saved(&Settings::CalendarHoliday2, Joined(lstHoliday2, &UnpadHoliday2)),
+        Saved(&Settings::Drive, txtCheckDrive.Text()),
     };
+    for (const IntervalBox& i : kIntervalBoxes)
+        texts.push_back(Saved(i.field, (this->*i.box).Text()));
+    texts.push_back(Saved(&Settings::Trans, std::to_string(sldTrans.Value())));
+    texts.push_back(Saved(&Settings::ActiveWindow, std::to_string(chkActiveWindow.Value())));
+    return texts;
 }

@@ -1,12 +1,20 @@
 // The settings store against the build's real private-profile functions (our own on Linux, the
-// system's under Wine): primitives, number conversion, and the record with its defaults.
+// system's under Wine): primitives, number conversion, and the record with its defaults, key by key
+// as the file spells them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
+#include <variant>
 
 #include "core/AppSettings.h"
+#include "core/SettingKeys.h"
 #include "core/basINIFile.h"
 #include "support/FakeFixture.h"
 
@@ -23,6 +31,38 @@ protected:
     }
 };
 
+std::string Shown(const std::string& text) {
+    return text;
+}
+std::string Shown(std::int32_t number) {
+    return std::to_string(number);
+}
+std::string Shown(bool flag) {
+    return flag ? "on" : "off";
+}
+std::string Shown(const platform::profile::Entries& entries) {
+    std::string out;
+    for (const auto& [key, value] : entries)
+        out += key + "=" + value + ";";
+    return out;
+}
+
+// The record's field for a key (or a whole section) of the file, named as the file spells it.
+std::string ShownKey(const core::Settings& s, std::string_view name) {
+    for (const core::SettingKey& key : core::SettingKeys()) {
+        if (key.name == name || (key.name.empty() && key.section == name))
+            return std::visit([&s](auto field) { return Shown(s.*field); }, key.field);
+    }
+    ADD_FAILURE() << "no key " << name;
+    return {};
+}
+
+struct KeyCase {
+    std::string file;  // after "[Setting]"
+    std::string key;
+    std::string shown;
+};
+
 TEST(ParseLong, WholeTextIsOneNumberRoundedHalfToEven) {
     const std::pair<const char*, std::int32_t> numbers[] = {{"750", 750}, {"  750\t", 750}, {"-42", -42},
                                                             {"+42", 42},  {"750.5", 750},   {"751.5", 752},
@@ -37,58 +77,86 @@ TEST(ParseLong, WholeTextIsOneNumberRoundedHalfToEven) {
 }
 
 TEST_F(SettingsStore, MissingFileGivesEveryDefault) {
+    const KeyCase defaults[] = {
+        {"", "CalendarHoliday1", "12/29,12/30,12/31"},
+        {"", "CalendarHoliday2", ""},
+        {"", "Drive", "C"},
+        {"", "Interval", "500"},
+        {"", "CPUInterval", "500"},
+        {"", "MemoryInterval", "1000"},
+        {"", "DriveInterval", "60000"},
+        {"", "BattInterval", "0"},
+        {"", "Trans", "255"},
+        {"", "ActiveWindow", "0"},
+        {"", "McAfee", "off"},
+        {"", "HideOnFullScreen", "on"},
+        {"", "DriveMap", ""},
+        {"", "TitleButtons", ""},
+    };
+    ASSERT_EQ(std::size(defaults), core::SettingKeys().size()) << "every key has its default here";
     core::LoadSettings();
-    const core::Settings& s = core::AppSettings;
-    EXPECT_EQ(s.Drive, "C");
-    EXPECT_EQ(s.Interval, 500);
-    EXPECT_EQ(s.CPUInterval, 500);
-    EXPECT_EQ(s.MemoryInterval, 1000);
-    EXPECT_EQ(s.DriveInterval, 60000);
-    EXPECT_EQ(s.BattInterval, 0);
-    EXPECT_EQ(s.Trans, 255);
-    EXPECT_EQ(s.CalendarHoliday1, "12/29,12/30,12/31");
-    EXPECT_EQ(s.CalendarHoliday2, "");
-    EXPECT_EQ(s.ActiveWindow, 0);
-    EXPECT_FALSE(s.McAfee);
-    EXPECT_TRUE(s.HideOnFullScreen);
+    for (const KeyCase& c : defaults)
+        EXPECT_EQ(ShownKey(core::AppSettings, c.key), c.shown) << c.key;
     // Defaults are never written back.
     EXPECT_FALSE(std::filesystem::exists(dir / "Vigilon.ini"));
 }
 
-TEST_F(SettingsStore, ReadsValuesByTheirOwnRules) {
-    const core::Settings& s = Load(
-        "[Setting]\r\n"
-        "Drive=C,D\r\n"
-        "Interval=0\r\n"
-        "CPUInterval= 750 \r\n"
-        "MemoryInterval=7a\r\n"
-        "DriveInterval=30000.5\r\n"
-        "BattInterval=0\r\n"
-        "Trans=12abc\r\n"
-        "ActiveWindow=1\r\n"
-        "HideOnFullScreen=0\r\n");
-    EXPECT_EQ(s.Drive, "C,D");
-    EXPECT_EQ(s.Interval, 500);         // 0 is the same as missing
-    EXPECT_EQ(s.CPUInterval, 750);      // blanks around the number
-    EXPECT_EQ(s.MemoryInterval, 1000);  // trailing letter: not a number, so the default
-    EXPECT_EQ(s.DriveInterval, 30000);  // half to even
-    EXPECT_EQ(s.BattInterval, 0);       // 0 stays 0
-    EXPECT_EQ(s.Trans, 12);             // the integer read takes the leading number
-    EXPECT_EQ(s.ActiveWindow, 1);
-    EXPECT_FALSE(s.HideOnFullScreen);  // unlike the others, 0 is not the same as missing
+TEST_F(SettingsStore, EachKeyReadsByTheRulesOfItsKind) {
+    const KeyCase cases[] = {
+        {"Drive=C,D", "Drive", "C,D"},
+        {"Drive=", "Drive", "C"},  // empty text is the default
+        {"CalendarHoliday1=", "CalendarHoliday1", core::kDefaultHolidays1},
+        {"CalendarHoliday2=1-1-2", "CalendarHoliday2", "1-1-2"},
+        {"Interval=0", "Interval", "500"},  // 0 is the same as missing
+        {"CPUInterval= 750 ", "CPUInterval", "750"},
+        {"MemoryInterval=7a", "MemoryInterval", "1000"},      // not a number: the default
+        {"DriveInterval=30000.5", "DriveInterval", "30000"},  // half to even
+        {"BattInterval=0", "BattInterval", "0"},
+        // Hand-edited intervals no timer can take: negative counts as missing, too long as the longest.
+        {"Interval=-1", "Interval", "500"},
+        {"CPUInterval=-500", "CPUInterval", "500"},
+        {"MemoryInterval=100000", "MemoryInterval", "65535"},
+        {"DriveInterval=2147483647", "DriveInterval", "65535"},
+        {"BattInterval=-60000", "BattInterval", "0"},  // no power check, shown as such
+        {"Trans=12abc", "Trans", "12"},                // the 16-bit read takes the leading number
+        {"Trans=70000", "Trans", "255"},               // beyond 16 bits: as 0, the default
+        {"Trans=-5", "Trans", "-5"},                   // kept: translucency ignores it and the window stays opaque
+        {"ActiveWindow=1", "ActiveWindow", "1"},
+        {"ActiveWindow=-40000", "ActiveWindow", "0"},
+        {"HideOnFullScreen=0", "HideOnFullScreen", "off"},  // unlike the others, 0 is not the same as missing
+        {"HideOnFullScreen=0.4", "HideOnFullScreen", "off"},
+        {"HideOnFullScreen=zero", "HideOnFullScreen", "on"},
+        // Whole sections: the first line of each name, in the file's order, values as a key read gives them.
+        {"[DriveMap]\nD = /srv\nM=\"/media/x\"\nd=/other", "DriveMap", "D=/srv;M=/media/x;"},
+        {"[TitleButtons]\nOpenbox=60,58\nIceWM=" + std::string(70, '1'), "TitleButtons",
+         "Openbox=60,58;IceWM=" + std::string(63, '1') + ";"},
+    };
+    for (const KeyCase& c : cases)
+        EXPECT_EQ(ShownKey(Load("[Setting]\n" + c.file + "\n"), c.key), c.shown) << c.file;
 }
 
-TEST_F(SettingsStore, SixteenBitReadsOutOfRangeBecomeZero) {
-    const core::Settings& s = Load("[Setting]\nTrans=70000\nActiveWindow=-40000\n");
-    EXPECT_EQ(s.Trans, 255);
-    EXPECT_EQ(s.ActiveWindow, 0);
-}
-
-TEST_F(SettingsStore, EmptyTextKeysFallBackToDefaults) {
-    const core::Settings& s = Load("[Setting]\nDrive=\nCalendarHoliday1=\nCalendarHoliday2=1-1-2\n");
-    EXPECT_EQ(s.Drive, "C");
-    EXPECT_EQ(s.CalendarHoliday1, core::kDefaultHolidays1);
-    EXPECT_EQ(s.CalendarHoliday2, "1-1-2");
+// The sample shipped with the Windows build names every key of [Setting] at its default: taking the
+// ";" away from all of them changes nothing.
+TEST_F(SettingsStore, TheShippedSampleHoldsEveryKeyAtItsDefault) {
+    std::ifstream in(VIGILON_TEST_DATA "/../../packaging/windows/Vigilon.ini", std::ios::binary);
+    const std::string sample{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_FALSE(sample.empty());
+    std::string uncommented;
+    for (std::size_t at = 0; at < sample.size();) {
+        const std::size_t end = std::min(sample.find('\n', at), sample.size() - 1) + 1;
+        const bool key = sample[at] == ';' && end - at > 1 && std::isalpha(static_cast<unsigned char>(sample[at + 1]));
+        uncommented += sample.substr(key ? at + 1 : at, end - (key ? at + 1 : at));
+        at = end;
+    }
+    core::LoadSettings();
+    const core::Settings defaults = core::AppSettings;
+    const core::Settings& s = Load(uncommented);
+    for (const core::SettingKey& key : core::SettingKeys()) {
+        if (key.section != basINIFile::kSection)
+            continue;
+        EXPECT_NE(uncommented.find("\n" + std::string(key.name) + "="), std::string::npos) << key.name;
+        EXPECT_EQ(ShownKey(s, key.name), ShownKey(defaults, key.name)) << key.name;
+    }
 }
 
 // The law's holidays are built in: lists that are exactly the former defaults load as today's, any
@@ -124,18 +192,6 @@ TEST_F(SettingsStore, WrittenValuesAreCutTo1023BytesAndNumbersReadBackByTheirRul
     basINIFile::WriteINIString("Setting", "Trans", "200");
     EXPECT_EQ(basINIFile::ReadINILong("setting", "battinterval"), 1500);
     EXPECT_EQ(basINIFile::ReadINIInteger("Setting", "Trans"), 200);
-}
-
-TEST_F(SettingsStore, HandEditedIntervalsOutsideTheTimerRangeAreBroughtIn) {
-    const core::Settings& s = Load(
-        "[Setting]\nInterval=-1\nCPUInterval=-500\nMemoryInterval=100000\n"
-        "DriveInterval=2147483647\nBattInterval=-60000\nTrans=-5\n");
-    EXPECT_EQ(s.Interval, 500);
-    EXPECT_EQ(s.CPUInterval, 500);
-    EXPECT_EQ(s.MemoryInterval, 65535);
-    EXPECT_EQ(s.DriveInterval, 65535);
-    EXPECT_EQ(s.BattInterval, 0);  // no power check, shown as such
-    EXPECT_EQ(s.Trans, -5);        // kept: translucency ignores it and the window stays opaque
 }
 
 }  // namespace

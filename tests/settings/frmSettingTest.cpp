@@ -319,7 +319,8 @@ TEST_F(Settings, EveryWayOfClosingBringsTheBarBackWithTheFileReadAgain) {
     for (std::size_t i = 0; i < closes.size(); ++i) {
         WriteSettings("[Setting]\nCPUInterval=500\n");
         frmSetting& f = Open();
-        WriteSettings("[Setting]\nCPUInterval=750\nTrans=200\n");  // edited by hand meanwhile
+        // Edited by hand meanwhile.
+        WriteSettings("[Setting]\nCPUInterval=750\nTrans=200\n[DriveMap]\nD=/srv\n[TitleButtons]\nOpenbox=60\n");
         closes[i](f);
         ASSERT_FALSE(frmSetting::IsLoaded()) << i;
         ASSERT_TRUE(frmMain::IsLoaded()) << i;
@@ -331,6 +332,9 @@ TEST_F(Settings, EveryWayOfClosingBringsTheBarBackWithTheFileReadAgain) {
         const std::optional<std::uint8_t> alpha(200);
         EXPECT_EQ(bar.alpha, alpha) << i;
         EXPECT_EQ(core::AppSettings.CPUInterval, 750) << i;
+        // The sections the backend looks names up in reach it with the rest.
+        EXPECT_EQ(fake.driveMap, (platform::profile::Entries{{"D", "/srv"}})) << i;
+        EXPECT_EQ(fake.titleButtonLayouts, (platform::profile::Entries{{"Openbox", "60"}})) << i;
         ASSERT_TRUE(frmCalendar::IsLoaded());
         EXPECT_FALSE(frmCalendar::Get().Visible());
         EXPECT_EQ(fake.Window(frmCalendar::Get().hWnd()).alpha, alpha) << i;

@@ -277,6 +277,10 @@ DriveSpace FakePlatform::QueryDriveSpace(std::string_view element) {
     return missing;
 }
 
+void FakePlatform::SetDriveMap(std::vector<std::pair<std::string, std::string>> folders) {
+    driveMap = std::move(folders);
+}
+
 PowerStatus FakePlatform::QueryPowerStatus() {
     calls.push_back("power");
     return power;
@@ -438,6 +442,10 @@ std::optional<PixelRect> FakePlatform::FullScreenMonitor(WindowHandle w) {
         return std::nullopt;
     const ForeignWindow& f = it->second;
     return FullScreenMonitorOf({f.rect, GetMonitorRect(w), f.fullScreen, f.framed, f.desktop});
+}
+
+void FakePlatform::SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>> layouts) {
+    titleButtonLayouts = std::move(layouts);
 }
 
 void FakePlatform::ReleaseCapture() {

@@ -154,6 +154,9 @@ public:
     std::vector<WindowHandle> activations;
     int captureReleases = 0;
     std::vector<std::string> driveQueries;
+    // What SetDriveMap and SetTitleButtonLayouts were given last.
+    std::vector<std::pair<std::string, std::string>> driveMap;
+    std::vector<std::pair<std::string, std::string>> titleButtonLayouts;
     // The readings asked for, in order: "cpu", "memory", "drive", "power", "cursor", "time".
     std::vector<std::string> calls;
     std::vector<std::string> startedPrograms;  // every StartProgram, whether it started or not
@@ -220,6 +223,7 @@ public:
     WindowPlacement GetWindowPlacement(WindowHandle w) override;
     int GetSystemMetric(Metric m, WindowHandle w) override;
     std::optional<PixelRect> FullScreenMonitor(WindowHandle w) override;
+    void SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>> layouts) override;
     void ReleaseCapture() override;
     void DragMove(WindowHandle w) override;
     int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) override;
@@ -237,6 +241,7 @@ public:
     MemoryStatus QueryMemoryStatus() override;
     DriveSpace QueryDriveSpace(std::string_view element) override;
     PowerStatus QueryPowerStatus() override;
+    void SetDriveMap(std::vector<std::pair<std::string, std::string>> folders) override;
     PixelPoint GetCursorPos() override;
     LocalTime Now() override;
     std::string FormatTime(const LocalTime& t) override;

@@ -12,18 +12,18 @@
 #include <filesystem>
 #include <vector>
 
-#include "platform/linux/draw/Fonts.h"
-#include "platform/linux/wm/ForeignMapping.h"
-#include "platform/linux/x11/FormWindow.h"
 #include "platform/linux/controls/MessageBox.h"
 #include "platform/linux/controls/NativeControls.h"
-#include "platform/linux/x11/Pointer.h"
+#include "platform/linux/draw/Fonts.h"
 #include "platform/linux/draw/ProgramIcon.h"
-#include "platform/linux/system/ProgramStart.h"
 #include "platform/linux/profile/SettingsPath.h"
-#include "platform/linux/system/SingleInstance.h"
 #include "platform/linux/readings/SystemReadings.h"
+#include "platform/linux/system/ProgramStart.h"
+#include "platform/linux/system/SingleInstance.h"
+#include "platform/linux/wm/ForeignMapping.h"
 #include "platform/linux/wm/WindowManager.h"
+#include "platform/linux/x11/FormWindow.h"
+#include "platform/linux/x11/Pointer.h"
 #include "platform/linux/x11/XProperties.h"
 #include "platform/linux/x11/XftDpi.h"
 
@@ -282,7 +282,11 @@ MemoryStatus LinuxPlatform::QueryMemoryStatus() {
     return posix::QueryMemoryStatus();
 }
 DriveSpace LinuxPlatform::QueryDriveSpace(std::string_view element) {
-    return posix::QueryDriveSpace(element);
+    return posix::QueryDriveSpace(element, driveMap_);
+}
+
+void LinuxPlatform::SetDriveMap(std::vector<std::pair<std::string, std::string>> folders) {
+    driveMap_ = std::move(folders);
 }
 PowerStatus LinuxPlatform::QueryPowerStatus() {
     return posix::QueryPowerStatus();

@@ -7,9 +7,9 @@
 #include <unordered_map>
 
 #include "platform/Platform.h"
-#include "platform/linux/x11/EventLoop.h"
 #include "platform/linux/wm/TitleButtons.h"
 #include "platform/linux/wm/WindowFacts.h"
+#include "platform/linux/x11/EventLoop.h"
 
 namespace platform::x11 {
 
@@ -56,6 +56,8 @@ public:
     WindowPlacement GetWindowPlacement(WindowHandle w) override;
     int GetSystemMetric(Metric m, WindowHandle w) override;
     std::optional<PixelRect> FullScreenMonitor(WindowHandle w) override;
+    // Looked up by the running manager's name before the table of TitleButtons.
+    void SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>> layouts) override;
     void ReleaseCapture() override;
     void DragMove(WindowHandle w) override;
     int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) override;
@@ -77,6 +79,7 @@ public:
     MemoryStatus QueryMemoryStatus() override;
     DriveSpace QueryDriveSpace(std::string_view element) override;
     PowerStatus QueryPowerStatus() override;
+    void SetDriveMap(std::vector<std::pair<std::string, std::string>> folders) override;
     PixelPoint GetCursorPos() override;
     LocalTime Now() override;
     std::string FormatTime(const LocalTime& t) override;
@@ -139,6 +142,9 @@ private:
     // Handles are counters, never pointers: a stale handle finds nothing instead of freed memory.
     std::unordered_map<WindowHandle, FormWindow*> windows_;
     WindowHandle lastHandle_ = 0;
+    // The [DriveMap] and [TitleButtons] sections as the settings store read them.
+    std::vector<std::pair<std::string, std::string>> driveMap_;
+    std::vector<std::pair<std::string, std::string>> titleButtonLayouts_;
     // The title-bar buttons of the manager last seen running (its name, and whether it was looked up).
     std::string managerName_;
     bool managerLooked_ = false;

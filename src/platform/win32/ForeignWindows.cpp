@@ -152,4 +152,7 @@ CaptionGeometry Win32Platform::GetCaptionGeometry(WindowHandle w) {
     return ReckonCaption(in, [&](Metric m) { return GetSystemMetric(m, w); });
 }
 
+// The caption buttons' reach comes from the desktop window manager or the system metrics.
+void Win32Platform::SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>>) {}
+
 }  // namespace platform::win32

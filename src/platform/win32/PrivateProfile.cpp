@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -103,12 +104,32 @@ std::int32_t ReadInt(std::string_view path, std::string_view section, std::strin
     return static_cast<std::int32_t>(value);
 }
 
-std::string ReadKeptString(std::string_view path,
-                           std::string_view section,
-                           std::string_view key,
-                           std::string_view defaultValue,
-                           std::size_t bufferBytes) {
-    return ReadString(path, section, key, defaultValue, bufferBytes);
+// The key names come from the profile read without a key, which lists them NUL-separated; each value
+// is then read by its name, so it follows ReadString's rules exactly.
+Entries ReadSection(std::string_view path, std::string_view section, std::size_t bufferBytes) {
+    const std::string ansiSection = AnsiFromUtf8(section);
+    const std::string ansiPath = AnsiPath(path);
+    std::vector<char> names(1024);
+    for (;;) {
+        const DWORD size = static_cast<DWORD>(names.size());
+        const DWORD n =
+            ::GetPrivateProfileStringA(ansiSection.c_str(), nullptr, "", names.data(), size, ansiPath.c_str());
+        // A list that did not fit comes back cut, with a length of size - 2.
+        if (n + 2 < size || names.size() >= (1u << 24))
+            break;
+        names.assign(names.size() * 2, '\0');
+    }
+    Entries entries;
+    const char* const end = names.data() + names.size();
+    for (const char* name = names.data(); name < end && *name != '\0'; name += std::strlen(name) + 1) {
+        const std::string key = Utf8FromAnsi(name);
+        const bool seen = std::any_of(entries.begin(), entries.end(), [&key](const auto& entry) {
+            return ::lstrcmpiA(AnsiFromUtf8(entry.first).c_str(), AnsiFromUtf8(key).c_str()) == 0;
+        });
+        if (!seen)
+            entries.emplace_back(key, ReadString(path, section, key, "", bufferBytes));
+    }
+    return entries;
 }
 
 bool WriteString(std::string_view path,

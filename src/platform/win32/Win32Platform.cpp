@@ -194,6 +194,9 @@ DriveSpace Win32Platform::QueryDriveSpace(std::string_view element) {
 PowerStatus Win32Platform::QueryPowerStatus() {
     return win32::QueryPowerStatus();
 }
+
+// Drive elements are the system's own drive letters.
+void Win32Platform::SetDriveMap(std::vector<std::pair<std::string, std::string>>) {}
 PixelPoint Win32Platform::GetCursorPos() {
     return QueryCursorPos();
 }

@@ -61,6 +61,7 @@ public:
     WindowPlacement GetWindowPlacement(WindowHandle w) override;
     int GetSystemMetric(Metric m, WindowHandle w) override;
     std::optional<PixelRect> FullScreenMonitor(WindowHandle w) override;
+    void SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>> layouts) override;
     void ReleaseCapture() override;
     void DragMove(WindowHandle w) override;
     int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) override;
@@ -84,6 +85,7 @@ public:
     MemoryStatus QueryMemoryStatus() override;
     DriveSpace QueryDriveSpace(std::string_view element) override;
     PowerStatus QueryPowerStatus() override;
+    void SetDriveMap(std::vector<std::pair<std::string, std::string>> folders) override;
     PixelPoint GetCursorPos() override;
     LocalTime Now() override;
     std::string FormatTime(const LocalTime& t) override;

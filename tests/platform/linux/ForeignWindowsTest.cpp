@@ -276,6 +276,29 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     XSync(x_, False);
 }
 
+// Layouts handed over by the settings go before the table, and new ones count at once.
+TEST_F(ForeignWindowsTest, TitleButtonLayoutsHandedOverGoBeforeTheTable) {
+    if (x11::WmRunning())
+        GTEST_SKIP() << "a window manager runs on this display";
+    const Window root = DefaultRootWindow(x_);
+    const Window check = CreateForeign(0, 0, 1, 1);
+    SetCardinals(check, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
+    const std::string_view name = "Openbox";
+    XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(name.data()), static_cast<int>(name.size()));
+    SetCardinals(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
+    const Window win = CreateForeign(100, 50, 300, 200);
+    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {2, 3, 24, 5});
+    const auto buttons = [&] { return P().GetCaptionGeometry(ForeignHandle(win)).buttons; };
+    EXPECT_EQ(buttons(), 49);
+    P().SetTitleButtonLayouts({{"openbox", "60,58"}});
+    EXPECT_EQ(buttons(), 60);
+    P().SetTitleButtonLayouts({});
+    EXPECT_EQ(buttons(), 49);
+    XDeleteProperty(x_, root, Intern("_NET_SUPPORTING_WM_CHECK"));
+    XSync(x_, False);
+}
+
 // Two monitors side by side (SetHalfMonitors), the left one primary.
 TEST_F(ForeignWindowsTest, AWindowsMonitorIsTheRandrMonitorHoldingMostOfIt) {
     if (!SetHalfMonitors(true))

@@ -70,12 +70,11 @@ TEST(SystemReadings, CpuAndMemoryOfThisMachine) {
 
 TEST(SystemReadings, DriveCIsTheRootAndOthersComeFromTheMap) {
     const TempFolder dir;
-    const std::string ini = (dir.path / "Vigilon.ini").string();
-    std::ofstream(ini) << "[DriveMap]\nD=" << dir.path.string() << "\nM=/nonexistent/vigilon\n";
+    const platform::profile::Entries map{{"D", dir.path.string()}, {"M", "/nonexistent/vigilon"}};
     const std::pair<platform::DriveSpace, std::string> drives[] = {
-        {QueryDriveSpace("C"), "/"},
-        {QueryDriveSpace("c", "/nonexistent/Vigilon.ini"), "/"},  // the system drive needs no settings file
-        {QueryDriveSpace("D", ini), dir.path.string()},
+        {QueryDriveSpace("C", map), "/"},
+        {QueryDriveSpace("c", {}), "/"},                 // the system drive needs no map
+        {QueryDriveSpace("d", map), dir.path.string()},  // names compare as the file's keys do
     };
     for (const auto& [d, folder] : drives) {
         struct statvfs s {};
@@ -97,7 +96,7 @@ TEST(SystemReadings, DriveCIsTheRootAndOthersComeFromTheMap) {
     };
     const std::pair<const char*, int> failures[] = {{"E", ENODEV}, {"", ENODEV}, {"CD", ENODEV}, {"M", ENOENT}};
     for (const auto& [element, errnum] : failures) {
-        const platform::DriveSpace d = QueryDriveSpace(element, ini);
+        const platform::DriveSpace d = QueryDriveSpace(element, map);
         EXPECT_FALSE(d.ok) << '"' << element << '"';
         EXPECT_TRUE(isErrorText(d.error, errnum)) << d.error;
     }

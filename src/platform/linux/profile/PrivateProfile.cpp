@@ -3,7 +3,7 @@
 // stops answering, so every look at it runs on a worker thread (TimedQueries) that the caller waits for
 // at most kDriveAnswerMs; a file that does not answer reads as unreadable, and fails at once until the
 // stalled look has come back. The parsed file is kept while it is unchanged, so the settings load parses
-// it once per change, and the look-ups of every tick use the kept parse without looking at the file.
+// it once per change.
 #include "platform/PrivateProfile.h"
 
 #include <sys/stat.h>
@@ -83,12 +83,9 @@ void LookAt(const ParsedFile& known, bool clean, Look& out) {
     out.file.index = std::make_shared<const posix::ProfileIndex>(posix::DecodeProfileText(*bytes).text);
 }
 
-// The parsed file at path; null when it cannot be read in time (which reads as a missing file). With
-// kept, a parse kept from an earlier read answers without a look at the file.
-std::shared_ptr<const posix::ProfileIndex> Parsed(const std::string& path, bool kept) {
+// The parsed file at path; null when it cannot be read in time (which reads as a missing file).
+std::shared_ptr<const posix::ProfileIndex> Parsed(const std::string& path) {
     const std::lock_guard lock(cacheMutex);
-    if (kept && cache.index && cache.path == path)
-        return cache.index;
     ParsedFile known = cache.path == path ? cache : ParsedFile{path, {}, nullptr};
     // The first look at a file also clears away what interrupted saves left beside it.
     const bool clean = cleanedFolderOf != path;
@@ -100,8 +97,8 @@ std::shared_ptr<const posix::ProfileIndex> Parsed(const std::string& path, bool 
     return cache.index;
 }
 
-std::optional<std::string> Lookup(std::string_view path, std::string_view section, std::string_view key, bool kept) {
-    const std::shared_ptr<const posix::ProfileIndex> index = Parsed(std::string(path), kept);
+std::optional<std::string> Lookup(std::string_view path, std::string_view section, std::string_view key) {
+    const std::shared_ptr<const posix::ProfileIndex> index = Parsed(std::string(path));
     if (!index)
         return std::nullopt;
     return index->Find(section, key);
@@ -160,20 +157,22 @@ std::string ReadString(std::string_view path,
                        std::string_view key,
                        std::string_view defaultValue,
                        std::size_t bufferBytes) {
-    return Cut(Lookup(path, section, key, false), defaultValue, bufferBytes);
+    return Cut(Lookup(path, section, key), defaultValue, bufferBytes);
 }
 
-std::string ReadKeptString(std::string_view path,
-                           std::string_view section,
-                           std::string_view key,
-                           std::string_view defaultValue,
-                           std::size_t bufferBytes) {
-    return Cut(Lookup(path, section, key, true), defaultValue, bufferBytes);
+Entries ReadSection(std::string_view path, std::string_view section, std::size_t bufferBytes) {
+    const std::shared_ptr<const posix::ProfileIndex> index = Parsed(std::string(path));
+    if (!index)
+        return {};
+    Entries entries = index->Keys(section);
+    for (auto& [key, value] : entries)
+        value = posix::CutToBuffer(value, bufferBytes);
+    return entries;
 }
 
 // As the Windows function does, an empty value reads as a missing one and gives the default.
 std::int32_t ReadInt(std::string_view path, std::string_view section, std::string_view key, std::int32_t defaultValue) {
-    const std::optional<std::string> value = Lookup(path, section, key, false);
+    const std::optional<std::string> value = Lookup(path, section, key);
     if (!value || value->empty())
         return defaultValue;
     return posix::LeadingInt(*value);

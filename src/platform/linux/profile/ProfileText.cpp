@@ -135,14 +135,15 @@ std::optional<std::string> FindProfileValue(std::string_view text, std::string_v
 }
 
 ProfileIndex::ProfileIndex(std::string_view text) {
-    std::unordered_map<std::string, std::string>* keys = nullptr;  // of the section being read, if it counts
+    Section* keys = nullptr;  // the section being read, if it counts
     for (const Line& line : SplitLines(text)) {
         const Parsed p = ParseLine(Content(text, line));
         if (p.kind == Kind::Section) {
             const auto [it, isNew] = sections_.try_emplace(Lower(p.name));
             keys = isNew ? &it->second : nullptr;
         } else if (p.kind == Kind::Key && keys) {
-            keys->try_emplace(Lower(p.name), Unquote(p.value));
+            if (keys->at.try_emplace(Lower(p.name), keys->keys.size()).second)
+                keys->keys.emplace_back(p.name, Unquote(p.value));
         }
     }
 }
@@ -151,10 +152,31 @@ std::optional<std::string> ProfileIndex::Find(std::string_view section, std::str
     const auto s = sections_.find(Lower(Trim(section)));
     if (s == sections_.end())
         return std::nullopt;
-    const auto k = s->second.find(Lower(Trim(key)));
-    if (k == s->second.end())
+    const auto k = s->second.at.find(Lower(Trim(key)));
+    if (k == s->second.at.end())
         return std::nullopt;
-    return k->second;
+    return s->second.keys[k->second].second;
+}
+
+profile::Entries ProfileIndex::Keys(std::string_view section) const {
+    const auto s = sections_.find(Lower(Trim(section)));
+    if (s == sections_.end())
+        return {};
+    profile::Entries keys;
+    for (const auto& entry : s->second.keys) {
+        if (!entry.first.empty())
+            keys.push_back(entry);
+    }
+    return keys;
+}
+
+std::optional<std::string> FindEntry(const profile::Entries& entries, std::string_view key) {
+    key = Trim(key);
+    for (const auto& [name, value] : entries) {
+        if (SameName(name, key))
+            return value;
+    }
+    return std::nullopt;
 }
 
 namespace {

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "platform/PrivateProfile.h"
+
 namespace platform::posix {
 
 // How the file's bytes encode its text. Windows reads a file that starts with a UTF-16 byte-order
@@ -32,11 +34,21 @@ class ProfileIndex {
 public:
     explicit ProfileIndex(std::string_view text);
     std::optional<std::string> Find(std::string_view section, std::string_view key) const;
+    // Every named key of the section as Find finds it, in the file's order and spelling.
+    profile::Entries Keys(std::string_view section) const;
 
 private:
+    struct Section {
+        std::unordered_map<std::string, std::size_t> at;  // by the name in ASCII lower case
+        profile::Entries keys;                            // the first line of each name
+    };
     // Names in ASCII lower case; the first section of a name and the first key in it win.
-    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> sections_;
+    std::unordered_map<std::string, Section> sections_;
 };
+
+// The value of key among entries read from one section, names compared as the file compares them
+// (ASCII case-insensitively, without surrounding blanks); nullopt when it is not there.
+std::optional<std::string> FindEntry(const profile::Entries& entries, std::string_view key);
 
 // The value of key in the first section named section (names compare ASCII case-insensitively and
 // without surrounding blanks); the first matching key line wins. Blanks around the value are trimmed

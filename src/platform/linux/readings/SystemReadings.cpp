@@ -15,18 +15,14 @@
 #include <cstring>
 #include <ctime>
 
-#include "platform/PrivateProfile.h"
 #include "platform/linux/profile/AtomicFile.h"
-#include "platform/linux/profile/SettingsPath.h"
+#include "platform/linux/profile/ProfileText.h"
 #include "platform/linux/readings/TimedQueries.h"
 
 namespace platform::posix {
 
 namespace {
 
-constexpr std::string_view kSettingsFileName = "Vigilon.ini";
-constexpr std::string_view kDriveMapSection = "DriveMap";
-constexpr std::size_t kPathBufferBytes = 4096;  // PATH_MAX
 constexpr std::uint64_t kUnitsPerSecond = 10'000'000;
 
 bool HasUtf8Text(locale_t loc) {
@@ -89,13 +85,6 @@ locale_t Utf8OrC(locale_t loc) {
 locale_t UserTimeLocale() {
     static const locale_t time = UserLocale(LC_TIME_MASK);
     return time;
-}
-
-std::optional<std::string> DriveMapEntry(std::string_view settingsPath, std::string_view element) {
-    std::string folder = profile::ReadKeptString(settingsPath, kDriveMapSection, element, "", kPathBufferBytes);
-    if (folder.empty())
-        return std::nullopt;
-    return folder;
 }
 
 // A counter file of /proc kept open and read again from its start: the kernel writes the text anew
@@ -180,16 +169,10 @@ MemoryStatus QueryMemoryStatus() {
     return ParseMeminfo(*text).value_or(MemoryStatus{});
 }
 
-DriveSpace QueryDriveSpace(std::string_view element) {
-    // The settings path is worked out only for an element that needs the map.
-    const std::optional<std::string> folder = DriveFolder(
-        element, [](std::string_view key) { return DriveMapEntry(SettingsPathForProcess(kSettingsFileName), key); });
-    return folder ? QueryFolderSpaceWithin(*folder) : NoSuchDrive();
-}
-
-DriveSpace QueryDriveSpace(std::string_view element, std::string_view settingsPath) {
+// The map is in memory: a look-up never waits for the settings file.
+DriveSpace QueryDriveSpace(std::string_view element, const profile::Entries& driveMap) {
     const std::optional<std::string> folder =
-        DriveFolder(element, [settingsPath](std::string_view key) { return DriveMapEntry(settingsPath, key); });
+        DriveFolder(element, [&driveMap](std::string_view key) { return FindEntry(driveMap, key); });
     return folder ? QueryFolderSpaceWithin(*folder) : NoSuchDrive();
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/PrivateProfile.h"
 #include "platform/linux/readings/ProcReadings.h"
 
 namespace platform::posix {
@@ -21,12 +22,10 @@ std::optional<CpuTimes> QueryCpuTimes();
 MemoryStatus QueryMemoryStatus();
 
 // The sizes of the file system that holds the folder a Drive-setting element stands for ("C" is "/",
-// others come from the [DriveMap] section of the settings file). An element without a folder fails
-// with the description of ENODEV ("No such device"), as Windows fails for a letter with no drive; a
-// folder whose file system does not answer within kDriveAnswerMs fails with that of ETIMEDOUT.
-DriveSpace QueryDriveSpace(std::string_view element);
-// The same with the drive map taken from the settings file at settingsPath.
-DriveSpace QueryDriveSpace(std::string_view element, std::string_view settingsPath);
+// others come from driveMap, the [DriveMap] section of the settings file). An element without a folder
+// fails with the description of ENODEV ("No such device"), as Windows fails for a letter with no drive;
+// a folder whose file system does not answer within kDriveAnswerMs fails with that of ETIMEDOUT.
+DriveSpace QueryDriveSpace(std::string_view element, const profile::Entries& driveMap);
 // statvfs(folder): the bytes available to this user and the total; the errno text when it fails.
 DriveSpace QueryFolderSpace(const std::string& folder);
 // The same on a thread of its own, waited for at most kDriveAnswerMs (see TimedQueries).

@@ -1,21 +1,15 @@
 // The desktop's active window and what the bar reads of it: styles, state, placement and the frame
 // metrics, from the EWMH properties the window manager keeps on it. Our own windows answer too.
 #include "platform/Monitors.h"
-#include "platform/PrivateProfile.h"
-#include "platform/linux/wm/ForeignMapping.h"
-#include "platform/linux/x11/FormWindow.h"
 #include "platform/linux/LinuxPlatform.h"
-#include "platform/linux/profile/SettingsPath.h"
+#include "platform/linux/profile/ProfileText.h"
+#include "platform/linux/wm/ForeignMapping.h"
 #include "platform/linux/wm/TitleButtons.h"
 #include "platform/linux/wm/WindowManager.h"
+#include "platform/linux/x11/FormWindow.h"
 #include "platform/linux/x11/XProperties.h"
 
 namespace platform::x11 {
-
-namespace {
-constexpr std::string_view kSettingsFile = "Vigilon.ini";
-constexpr std::string_view kTitleButtonsSection = "TitleButtons";
-}  // namespace
 
 XWindowId LinuxPlatform::XidFor(WindowHandle w) const {
     if (FormWindow* window = Find(w))
@@ -127,14 +121,17 @@ CaptionGeometry LinuxPlatform::GetCaptionGeometry(WindowHandle w) {
     return CaptionFromFrame(f);
 }
 
-// Looked up once for each manager that starts.
+void LinuxPlatform::SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>> layouts) {
+    titleButtonLayouts_ = std::move(layouts);
+    managerLooked_ = false;
+}
+
+// Looked up once for each manager that starts, and again after new layouts.
 std::optional<TitleButtons> LinuxPlatform::ManagerButtons() {
     std::string manager = facts_.ManagerName();
     if (manager != managerName_ || !managerLooked_) {
-        const std::string settings = posix::SettingsPathForProcess(kSettingsFile);
-        managerButtons_ = TitleButtonsFor(manager, [&](std::string_view key) {
-            return profile::ReadKeptString(settings, kTitleButtonsSection, key, "", 64);
-        });
+        managerButtons_ = TitleButtonsFor(
+            manager, [this](std::string_view key) { return posix::FindEntry(titleButtonLayouts_, key).value_or(""); });
         managerName_ = std::move(manager);
         managerLooked_ = true;
     }

@@ -64,7 +64,6 @@ TEST_F(Calendar, ColoursTheLawsHolidaysAndTheUsersDaysAndNamesThemInTooltips) {
         // clang-format off
         {2026, 5, 5, {{2, blue, ""}, {3, red, "憲法記念日"}, {4, red, "みどりの日"}, {5, red, "こどもの日"},
                       {6, red, "振替休日"}, {7, black, ""}}},
-        {2027, 7, 4, {{19, red, "海の日"}, {20, black, ""}}},
         {2026, 9, 2, {{21, red, "敬老の日"}, {22, red, "国民の休日"}, {23, red, "秋分の日"}, {24, black, ""}}},
         {2026, 12, 2, {{23, black, ""}, {29, red, "休日"}, {31, red, "休日"}}},  // the default list
     };

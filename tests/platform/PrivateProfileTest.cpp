@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <string>
 
 namespace {
@@ -16,7 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 using platform::profile::ReadInt;
 using platform::profile::ReadString;
-using platform::profile::WriteString;
 
 class PrivateProfileTest : public ::testing::Test {
 protected:
@@ -29,12 +27,6 @@ protected:
     void WriteFile(const std::string& text) const {
         std::ofstream out(path_, std::ios::binary | std::ios::trunc);
         out << text;
-    }
-    std::string ReadFile() const {
-        std::ifstream in(path_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
     }
     std::string Read(const std::string& section, const std::string& key, const std::string& def = "<default>") const {
         return ReadString(path_, section, key, def, 1024);
@@ -76,28 +68,8 @@ TEST_F(PrivateProfileTest, DefaultsAndTheLeadingNumber) {
         EXPECT_EQ(ReadInt(path_, "N", key, -1), number) << key;
 }
 
-TEST_F(PrivateProfileTest, WriteCreatesTheFileSectionAndKeyAndReadsBack) {
-    ASSERT_FALSE(fs::exists(path_));
-    EXPECT_TRUE(WriteString(path_, "Settings", "Trans", "200"));
-    EXPECT_TRUE(WriteString(path_, "Holiday", "Count", "3"));
-    EXPECT_TRUE(WriteString(path_, "Settings", "Drive", "D"));  // into the first of two sections
-    EXPECT_EQ(Read("Settings", "Trans"), "200");
-    EXPECT_EQ(Read("Settings", "Drive"), "D");
-    EXPECT_EQ(ReadInt(path_, "Holiday", "Count", -1), 3);
-}
-
-TEST_F(PrivateProfileTest, WriteReplacesTheValueAndKeepsEverythingElse) {
-    WriteFile("; Vigilon settings\n[Settings]\nTrans=200\nDrive=C\n\n[Holiday]\nCount=2\n");
-    EXPECT_TRUE(WriteString(path_, "settings", "TRANS", "150"));
-
-    EXPECT_EQ(Read("Settings", "Trans"), "150");
-    EXPECT_EQ(Read("Settings", "Drive"), "C");
-    EXPECT_EQ(Read("Holiday", "Count"), "2");
-    const std::string text = ReadFile();
-    EXPECT_NE(text.find("; Vigilon settings"), std::string::npos);
-    EXPECT_EQ(text.find("200"), std::string::npos);
-    // One key line only: replaced, not added.
-    EXPECT_EQ(text.find("150"), text.rfind("150"));
-}
+// Writing: on Linux ProfileText.SetKeepsEveryOtherByteAndTheFilesLineStyle and the profilewrite fuzz
+// target (every key set reads back, untouched lines stay in their order); under Wine
+// PrivateProfileWin32Test (a new file read back, a save byte for byte).
 
 }  // namespace

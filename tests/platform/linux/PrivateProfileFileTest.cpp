@@ -5,7 +5,6 @@
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -68,20 +67,7 @@ bool InChildWithSizeLimit(rlim_t bytes, const std::function<bool()>& body) {
     return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-TEST_F(ProfileFileTest, FailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
-    for (int i = 0; i < 3; ++i)
-        ASSERT_TRUE(WriteString(path_, "Settings", "K" + std::to_string(i), "v"));
-    EXPECT_EQ(Entries(), justTheFile_);
-    const std::string before = ReadWholeFile(path_).value();
-    // A file-size limit makes the temporary file's write fail even for root; the child reports.
-    EXPECT_TRUE(InChildWithSizeLimit(64, [&] {
-        return !WriteString(path_, "Settings", "Big", std::string(4096, 'x'));
-    })) << "the write should have failed";
-    EXPECT_EQ(ReadWholeFile(path_), before);
-    EXPECT_EQ(Entries(), justTheFile_);
-}
-
-TEST_F(ProfileFileTest, FoldersAreCreatedAndBadPathsOrEntriesRefused) {
+TEST_F(ProfileFileTest, FoldersAreCreatedAndBadPathsRefused) {
     const std::string nested = (dir_ / "config" / "vigilon" / "Vigilon.ini").string();
     ASSERT_TRUE(WriteString(nested, "Settings", "Trans", "200"));
     EXPECT_EQ(ReadInt(nested, "Settings", "Trans", 0), 200);
@@ -89,11 +75,6 @@ TEST_F(ProfileFileTest, FoldersAreCreatedAndBadPathsOrEntriesRefused) {
     Write((dir_ / "plain").string(), "not a folder");
     for (const fs::path& bad : {dir_ / "plain" / "Vigilon.ini", dir_, fs::path()})
         EXPECT_FALSE(WriteString(bad.string(), "S", "K", "v")) << bad;
-
-    Write(path_, "[S]\nK=1\n");
-    EXPECT_FALSE(WriteString(path_, "S", "K", "two\nlines"));
-    EXPECT_FALSE(WriteString(path_, "S", "", "v"));
-    EXPECT_EQ(ReadWholeFile(path_), "[S]\nK=1\n");
 }
 
 TEST_F(ProfileFileTest, LinkAndPermissionsOfTheFileAreKept) {
@@ -107,16 +88,11 @@ TEST_F(ProfileFileTest, LinkAndPermissionsOfTheFileAreKept) {
     EXPECT_EQ(fs::status(target).permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
 }
 
-TEST_F(ProfileFileTest, FolderAndFilePermissionsAreHonoured) {
+TEST_F(ProfileFileTest, AnUnreadableFileIsNotReplaced) {
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not stop root";
-    Write(path_, "[S]\nK=1\n");
-    fs::permissions(dir_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_TRUE(WriteString(path_, "S", "K", "2")) << "a read-only folder: the file is rewritten in place";
-    EXPECT_EQ(ReadInt(path_, "S", "K", 0), 2);
-    EXPECT_EQ(Entries(), justTheFile_);
-
-    fs::permissions(dir_, fs::perms::owner_all);
+    // (A read-only folder, where the file is rewritten in place: InPlaceRewriteNeverCutsTheOldFile.)
+    Write(path_, "[S]\nK=2\n");
     fs::permissions(path_, fs::perms::owner_write);
     EXPECT_FALSE(WriteString(path_, "S", "Other", "2")) << "an unreadable file is not replaced";
     fs::permissions(path_, fs::perms::owner_read | fs::perms::owner_write);
@@ -198,6 +174,7 @@ TEST_F(ProfileFileTest, ASaveWritesAllItsKeysOrNone) {
     EXPECT_EQ(Entries(), justTheFile_);
 
     ASSERT_TRUE(platform::profile::WriteStrings(path_, "Setting", entries));
+    EXPECT_EQ(Entries(), justTheFile_) << "no temporary file left beside it";
     EXPECT_EQ(ReadString(path_, "Setting", "Drive", "", 64), "C,D");
     EXPECT_EQ(ReadString(path_, "Setting", "ActiveWindow", "", 64), "0");
 }
@@ -264,7 +241,6 @@ TEST_F(ProfileFileTest, AFileThatDoesNotAnswerReadsAsUnreadable) {
 // The writer writes regular files only, and only those it may write; a link stays a link.
 TEST_F(ProfileFileTest, WritesGoIntoWritableRegularFilesOnly) {
     const fs::path other = dir_ / "other";
-    const bool root = ::geteuid() == 0;
     struct Case {
         const char* what;
         std::function<void()> plant;
@@ -272,16 +248,6 @@ TEST_F(ProfileFileTest, WritesGoIntoWritableRegularFilesOnly) {
     };
     const Case refused[] = {
         {"a link to a FIFO", [&] { ASSERT_EQ(::mkfifo(other.c_str(), 0600), 0); }, fs::file_type::fifo},
-        {"a link to a device node",
-         [&] {
-             // A node of our own (the null device's numbers) stands for any device; only root can make one.
-             if (root)
-                 ASSERT_EQ(::mknod(other.c_str(), S_IFCHR | 0666, ::makedev(1, 3)), 0);
-             else
-                 ASSERT_EQ(::mkfifo(other.c_str(), 0600), 0);
-         },
-         root ? fs::file_type::character : fs::file_type::fifo},
-        {"a link to a folder", [&] { fs::create_directory(other); }, fs::file_type::directory},
         {"a link to a read-only file",
          [&] {
              Write(other.string(), "[S]\nK=1\n");

@@ -18,10 +18,7 @@ TEST(SettingsFilePath, IsTheFileBesideTheExecutable) {
     // At a drive root the separator is doubled; the profile functions take such a path.
     EXPECT_EQ(FilePathBeside(L"C:\\Vigilon.exe", "Vigilon.ini"), "C:\\\\Vigilon.ini");
     EXPECT_EQ(FilePathBeside(L"\\\\server\\share\\Vigilon.exe", "Vigilon.ini"), "\\\\server\\share\\Vigilon.ini");
-    const std::string exe = Utf8FromWide(ExecutablePath());
-    ASSERT_NE(exe.find_last_of('\\'), std::string::npos);
-    EXPECT_EQ(platform::CreatePlatform()->SettingsFilePath("Vigilon.ini"),
-              exe.substr(0, exe.find_last_of('\\')) + "\\Vigilon.ini");
+    // This process's own path: wine_smoke.sh reads what the program saved from the file beside it.
 }
 
 TEST(OsVersion, IsTheNtFamilysRecord) {

@@ -68,7 +68,7 @@ int Main() {
     InstallWiring();
     frmMain::Get();
     if (forms::registry::LoadedCount() > 0)
-        platform::Current().RunLoop();
+        platform::Loop().RunLoop();
     // Whatever the loop left loaded goes while the platform and its windows still exist.
     forms::registry::UnloadAll();
     forms::registry::FreeUnloaded();

@@ -40,7 +40,7 @@ void frmHidden::menuSetting_Click() {
 // Modeless and without an owner: the bar keeps working while it is open. Shown active, so its keys
 // (Enter, Escape, Alt+S) work at once.
 void frmHidden::menuVersion_Click() {
-    platform::Current().Activate(frmAbout::Get().hWnd());
+    platform::Windows().Activate(frmAbout::Get().hWnd());
 }
 
 void frmHidden::menuQuit_Click() {

@@ -109,9 +109,8 @@ frmMain::frmMain()
 
 void frmMain::Form_Load() {
     if (basMain::AnotherInstanceRunning()) {
-        platform::Platform& p = platform::Current();
-        p.ShowMessageBox("Vigilonは既に起動しています", "Vigilon", platform::MessageIcon::None);
-        p.ExitProcess(0);
+        platform::Windows().ShowMessageBox("Vigilonは既に起動しています", "Vigilon", platform::MessageIcon::None);
+        platform::Loop().ExitProcess(0);
     }
     core::LoadSettings();
     core::DeterminePlatformFamily();
@@ -133,14 +132,13 @@ void frmMain::Form_CloseRequest() {
 }
 
 void frmMain::SetTopMost() {
-    platform::Current().SetTopMost(hWnd());
+    platform::Windows().SetTopMost(hWnd());
 }
 
 // The adapter step may report a failure in a message box; the steps after it run all the same.
 void frmMain::SetToolTipText() {
-    platform::Platform& p = platform::Current();
-    const std::string computerName = p.QueryComputerName();
-    const std::string userName = p.QueryUserName();
+    const std::string computerName = platform::System().QueryComputerName();
+    const std::string userName = platform::System().QueryUserName();
     basAdpterInfo::LoadAdapterInfo();
     SystemSnapshot::GetMcAfeeVersion();
     txtCN.SetText(computerName);

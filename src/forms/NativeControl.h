@@ -47,7 +47,7 @@ protected:
     virtual void UserChanged() {}
     virtual void UserClicked() {}
 
-    platform::Platform* Native() const;  // nullptr while there is no native control
+    platform::ControlPort* Native() const;  // nullptr while there is no native control
 
 private:
     void Attach(platform::WindowHandle form);

@@ -14,7 +14,7 @@
 namespace {
 
 void Warn(const std::string& text) {
-    platform::Current().ShowMessageBox(text, "Vigilon", platform::MessageIcon::Exclamation);
+    platform::Windows().ShowMessageBox(text, "Vigilon", platform::MessageIcon::Exclamation);
 }
 
 // The list's entries in the order shown, each in stored form, joined with commas.

@@ -13,9 +13,8 @@ constexpr const char* kEngineKey = "SOFTWARE\\Network Associates\\TVD\\Shared Co
 }  // namespace
 
 void GetMcAfeeVersion() {
-    platform::Platform& p = platform::Current();
-    strEngineVer = p.ReadRegistryString(kEngineKey, "szEngineVer").value_or("");
-    strDatVersion = p.ReadRegistryString(kEngineKey, "szDatVersion").value_or("");
+    strEngineVer = platform::System().ReadRegistryString(kEngineKey, "szEngineVer").value_or("");
+    strDatVersion = platform::System().ReadRegistryString(kEngineKey, "szDatVersion").value_or("");
 }
 
 }  // namespace SystemSnapshot

@@ -14,8 +14,8 @@ using platform::x11::EventLoop;
 
 // Ends the loop after ms however the test goes, so a broken timer cannot hang the run.
 void RunAtMost(EventLoop& loop, std::uint32_t ms) {
-    loop.StartTimer(ms, [&loop] { loop.Quit(); });
-    loop.Run();
+    loop.StartTimer(ms, [&loop] { loop.QuitLoop(); });
+    loop.RunLoop();
 }
 
 TEST(EventLoop, TimerStopsItselfAndAnotherFromItsTick) {
@@ -45,7 +45,7 @@ TEST(EventLoop, TickIsNotReenteredFromANestedLoop) {
             RunAtMost(loop, 20);  // as a message box runs one; the timer comes due again meanwhile
         } else {
             loop.StopTimer(id);
-            loop.Quit();
+            loop.QuitLoop();
         }
         --depth;
     });
@@ -62,7 +62,7 @@ TEST(EventLoop, PostedTasksRunInOrderAfterTheCurrentHandler) {
             order += "b";
             loop.Post([&] {
                 order += "d";
-                loop.Quit();
+                loop.QuitLoop();
             });
         });
         loop.Post([&] { order += "c"; });

@@ -38,22 +38,22 @@ TEST(MessageLoop, ATickMayStopItsOwnTimerAndStartAnother) {
 TEST(MessageLoop, PostedTasksRunLaterInOrderAndQuitEndsTheLoop) {
     const auto p = platform::CreatePlatform();
     std::vector<int> order;
-    p->Post([&] {
+    p->Loop().Post([&] {
         order.push_back(1);
-        p->Post([&] {
+        p->Loop().Post([&] {
             order.push_back(3);
-            p->QuitLoop();
+            p->Loop().QuitLoop();
         });
     });
-    p->Post([&] { order.push_back(2); });
+    p->Loop().Post([&] { order.push_back(2); });
     EXPECT_TRUE(order.empty());
     // Bounded: should QuitLoop not end the loop, this ends it after 5 s and leaves its mark.
-    const auto guard = p->StartTimer(5000, [&] {
+    const auto guard = p->Loop().StartTimer(5000, [&] {
         order.push_back(0);
         ::PostQuitMessage(0);
     });
-    p->RunLoop();
-    p->StopTimer(guard);
+    p->Loop().RunLoop();
+    p->Loop().StopTimer(guard);
     EXPECT_EQ(order, (std::vector<int>{1, 2, 3}));
 }
 

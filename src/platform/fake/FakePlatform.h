@@ -1,5 +1,6 @@
 // A scripted platform for tests: windows are records, timers run on a virtual clock that only
-// moves when a test advances it, and modal calls return at once after recording themselves.
+// moves when a test advances it, and modal calls return at once after recording themselves. One
+// object serves every port, so a test scripts and inspects the whole machine in one place.
 #pragma once
 
 #include <cstdint>

@@ -1,4 +1,5 @@
-// The Linux platform's root and CreatePlatform for Linux builds.
+// CreatePlatform for Linux builds: the display opened, the toolkit's fatal errors set to end the
+// process, the root made.
 #include "platform/linux/LinuxPlatform.h"
 
 #include <FL/Fl.H>
@@ -10,13 +11,6 @@
 #include "platform/linux/wm/WindowManager.h"
 
 namespace platform {
-
-std::unique_ptr<Platform> CreatePlatform() {
-    x11::OpenDisplay();
-    return std::make_unique<x11::LinuxPlatform>();
-}
-
-namespace x11 {
 
 namespace {
 
@@ -35,10 +29,11 @@ namespace {
 
 }  // namespace
 
-LinuxPlatform::LinuxPlatform() {
+// The fatal-error end is in place before any port touches the toolkit.
+std::unique_ptr<Platform> CreatePlatform() {
+    x11::OpenDisplay();
     Fl::fatal = &EndAtFatalError;
+    return std::make_unique<x11::LinuxPlatform>();
 }
-
-}  // namespace x11
 
 }  // namespace platform

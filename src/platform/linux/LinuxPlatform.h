@@ -16,7 +16,7 @@ namespace platform::x11 {
 
 class LinuxPlatform final : public Platform {
 public:
-    LinuxPlatform();
+    LinuxPlatform() = default;
     LinuxPlatform(const LinuxPlatform&) = delete;
     LinuxPlatform& operator=(const LinuxPlatform&) = delete;
 

@@ -1,7 +1,7 @@
 // Whether another program's window is full-screen: no title bar and its whole monitor covered
 // (borderless, or an exclusive mode's window), or the shell telling of a full-screen program or of
 // presentation mode. The desktop and the shell's own windows never count.
-// windows.h before the platform interface, so that both see the same DrawText.
+// windows.h before the platform ports, so that both see the same DrawText.
 #include "platform/win32/Win32Desktop.h"
 
 #include <array>

@@ -1,8 +1,8 @@
-// The Win32 desktop port: what the bar reads of other programs' windows: the foreground window, its styles, placement
-// and where its caption is.
+// The Win32 desktop port: what the bar reads of other programs' windows (the foreground window, its
+// styles, placement and where its caption is), the monitors and the pointer.
 #include <utility>
 
-// The Windows headers first: they rename DrawText, which Platform.h declares.
+// The Windows headers first: they rename DrawText, which Types.h declares.
 #include "platform/win32/Compositor.h"
 #include "platform/win32/DpiScaling.h"
 #include "platform/win32/FormWindow.h"

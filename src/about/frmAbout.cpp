@@ -60,11 +60,10 @@ frmAbout::frmAbout()
 }
 
 void frmAbout::Form_Load() {
-    platform::Platform& p = platform::Current();
     lblTitle.SetCaption(std::string(vigilon::kProductName) + "  Ver." + std::to_string(vigilon::kVersionMajor) + "." +
                         std::to_string(vigilon::kVersionMinor) + "." + std::to_string(vigilon::kVersionPatch));
     // The whole path is in the tooltip, for when the label is too narrow for it.
-    const std::string readme = p.ReadmePath();
+    const std::string readme = platform::System().ReadmePath();
     // Without a README there is nothing to open: no text, no hand, and a click does nothing.
     lblURL.SetCaption(readme);
     lblURL.SetToolTipText(readme);
@@ -92,13 +91,13 @@ void frmAbout::cmdSysInfo_Click() {
 
 void frmAbout::lblURL_Click() {
     if (!lblURL.Caption().empty())
-        platform::Current().OpenAddress(lblURL.Caption());
+        platform::System().OpenAddress(lblURL.Caption());
 }
 
 void frmAbout::StartSysInfo() {
-    platform::Platform& p = platform::Current();
-    const std::optional<std::string> tool = p.FindSystemInfoTool();
-    if (tool && p.StartProgram(*tool))
+    const std::optional<std::string> tool = platform::System().FindSystemInfoTool();
+    if (tool && platform::System().StartProgram(*tool))
         return;
-    p.ShowMessageBox("現時点ではｼｽﾃﾑ情報を使用できません", vigilon::kProductName, platform::MessageIcon::None);
+    platform::Windows().ShowMessageBox("現時点ではｼｽﾃﾑ情報を使用できません", vigilon::kProductName,
+                                       platform::MessageIcon::None);
 }

@@ -78,7 +78,7 @@ void OpenSettings() {
 // Modeless and without an owner: the bar keeps working while it is open. Shown active, so its keys
 // (Enter, Escape, Alt+S) work at once.
 void OpenAbout() {
-    platform::Current().Activate(frmAbout::Get().hWnd());
+    platform::Windows().Activate(frmAbout::Get().hWnd());
 }
 
 platform::WindowHandle CalendarWindow() {
@@ -145,7 +145,7 @@ int Main() {
     InstallWiring();
     frmMain::Get();
     if (forms::registry::LoadedCount() > 0)
-        platform::Current().RunLoop();
+        platform::Loop().RunLoop();
     // Whatever the loop left loaded goes while the platform and its windows still exist.
     forms::registry::UnloadAll();
     forms::registry::FreeUnloaded();

@@ -30,7 +30,7 @@ std::optional<std::int32_t> UsageBetween(const Sample& prev, const Sample& next,
 }
 
 std::int32_t GetCPUUsage() {
-    const std::optional<platform::CpuTimes> t = platform::Current().QueryCpuTimes();
+    const std::optional<platform::CpuTimes> t = platform::Readings().QueryCpuTimes();
     if (!t)
         return 0;
     const Sample next{t->idleTime, t->systemTime};

@@ -28,7 +28,7 @@ void AddKiB(double& total, std::uint64_t bytes) {
 std::optional<Totals> lastPass;
 
 void ReportFailure(const std::string& element, const std::string& description) {
-    platform::Current().ShowMessageBox(element + "ドライブの" + description, "Vigilon",
+    platform::Windows().ShowMessageBox(element + "ドライブの" + description, "Vigilon",
                                        platform::MessageIcon::Exclamation);
     basMain::DriveCheckEnabled = false;
 }
@@ -40,7 +40,7 @@ std::optional<Totals> Measure() {
         return std::nullopt;
     Totals t;
     for (const std::string& element : SplitDriveList(core::AppSettings.Drive)) {
-        const platform::DriveSpace d = platform::Current().QueryDriveSpace(element);
+        const platform::DriveSpace d = platform::Readings().QueryDriveSpace(element);
         if (!d.ok) {
             ReportFailure(element, d.error);
             return std::nullopt;

@@ -8,7 +8,7 @@ platform::MemoryStatus memoryReading;
 }
 
 void ReadMemoryStatus() {
-    memoryReading = platform::Current().QueryMemoryStatus();
+    memoryReading = platform::Readings().QueryMemoryStatus();
 }
 std::uint64_t GetTotalPhysMemory() {
     return memoryReading.totalPhys;
@@ -20,7 +20,7 @@ std::uint64_t GetAvailPhysMemory() {
 std::int32_t GetPlacementState(platform::WindowHandle w, platform::PixelRect& rect) {
     if (w == 0)
         return 0;
-    const platform::WindowPlacement placement = platform::Current().GetWindowPlacement(w);
+    const platform::WindowPlacement placement = platform::Desktop().GetWindowPlacement(w);
     if (placement.showCmd == platform::kShowNormal)
         rect = placement.normalPosition;
     return placement.showCmd;

@@ -108,14 +108,13 @@ frmMain::frmMain()
 
 void frmMain::Form_Load() {
     if (basMain::AnotherInstanceRunning()) {
-        platform::Platform& p = platform::Current();
-        p.ShowMessageBox("Vigilonは既に起動しています", "Vigilon", platform::MessageIcon::None);
-        p.ExitProcess(0);
+        platform::Windows().ShowMessageBox("Vigilonは既に起動しています", "Vigilon", platform::MessageIcon::None);
+        platform::Loop().ExitProcess(0);
     }
     core::LoadSettings();
     // The backend looks drive names and the window manager's name up in these, not in the file.
-    platform::Current().SetDriveMap(core::AppSettings.DriveMap);
-    platform::Current().SetTitleButtonLayouts(core::AppSettings.TitleButtons);
+    platform::Readings().SetDriveMap(core::AppSettings.DriveMap);
+    platform::Desktop().SetTitleButtonLayouts(core::AppSettings.TitleButtons);
     core::DeterminePlatformFamily();
     core::ApplyTransparency(hWnd());
     tmrCheck.SetInterval(core::AppSettings.Interval);
@@ -135,7 +134,7 @@ void frmMain::Form_CloseRequest() {
 }
 
 void frmMain::SetTopMost() {
-    platform::Current().SetTopMost(hWnd());
+    platform::Windows().SetTopMost(hWnd());
 }
 
 void frmMain::SetToolTipText() {

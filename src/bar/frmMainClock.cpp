@@ -5,16 +5,15 @@
 #include "core/SharedState.h"
 
 void frmMain::tmrTime_Timer() {
-    platform::Platform& p = platform::Current();
     // A bar hidden for a full-screen window has nothing to hover over.
     if (Visible())
         HoverStep();
     WindowRequests::CalendarWindow();  // keeps the calendar created, hidden until it is shown
     if (core::AppSettings.ActiveWindow == kFollowActiveWindow)
         tmrCheck.SetEnabled(true);
-    const platform::LocalTime now = p.Now();
-    lblTime.SetCaption(p.FormatTime(now));
-    lblTime.SetToolTipText(p.FormatShortDate(now));
+    const platform::LocalTime now = platform::Readings().Now();
+    lblTime.SetCaption(platform::Readings().FormatTime(now));
+    lblTime.SetToolTipText(platform::Readings().FormatShortDate(now));
 }
 
 // Inside and outside are strict: a cursor exactly on an edge of the bar is neither. The cursor is
@@ -24,10 +23,10 @@ void frmMain::tmrTime_Timer() {
 frmMain::PointerPlace frmMain::WherePointerIs() {
     if (!PointerOver() && bPointerAway_)
         return PointerPlace::Outside;
-    const platform::PixelPoint cursor = platform::Current().GetCursorPos();
+    const platform::PixelPoint cursor = platform::Desktop().GetCursorPos();
     const forms::Twips x = forms::ToTwips(cursor.x);
     const forms::Twips y = forms::ToTwips(cursor.y);
-    const platform::PixelRect r = platform::Current().GetWindowRect(hWnd());
+    const platform::PixelRect r = platform::Desktop().GetWindowRect(hWnd());
     const forms::Twips left = forms::ToTwips(r.left);
     const forms::Twips top = forms::ToTwips(r.top);
     const forms::Twips right = forms::ToTwips(r.right);

@@ -26,14 +26,13 @@ void frmMain::tmrCheck_Timer() {
         tmrCheck.SetEnabled(true);
     }
 
-    platform::Platform& p = platform::Current();
     // Each fact of the foreground window is read once this tick, and not at all when nothing changed
     // since the last one; with following off there is no next tick to keep them for.
     std::optional<platform::WindowFactsRound> round;
     if (core::AppSettings.ActiveWindow != kStayPut)
         round.emplace();
-    const platform::WindowHandle active = p.GetForegroundWindow();
-    const std::uint32_t style = p.GetWindowStyle(active);
+    const platform::WindowHandle active = platform::Desktop().GetForegroundWindow();
+    const std::uint32_t style = platform::Desktop().GetWindowStyle(active);
     const platform::WindowHandle calendar = WindowRequests::CalendarWindow();
     if (active != hWnd() && active != calendar)
         WindowRequests::DismissCalendar();
@@ -41,8 +40,9 @@ void frmMain::tmrCheck_Timer() {
     // leaves full-screen or the foreground; one on another monitor leaves the bar where it is. Only
     // while following: a bar placed once would have no tick to bring it back.
     const bool stepsAside = core::AppSettings.HideOnFullScreen && tmrCheck.Enabled();
-    const std::optional<platform::PixelRect> fullScreen = stepsAside ? p.FullScreenMonitor(active) : std::nullopt;
-    if (fullScreen && *fullScreen == p.GetMonitorRect(hWnd())) {
+    const std::optional<platform::PixelRect> fullScreen =
+        stepsAside ? platform::Desktop().FullScreenMonitor(active) : std::nullopt;
+    if (fullScreen && *fullScreen == platform::Desktop().GetMonitorRect(hWnd())) {
         StepAside();
         return;
     }
@@ -133,7 +133,7 @@ std::optional<Spot> SpotOn(const platform::CaptionGeometry& caption,
 // follow tick places it again, and the calendar with it. A bar that rides nothing (dropped by a
 // drag, or no window in the foreground) is kept inside its monitor's work area.
 void frmMain::Form_Resize() {
-    platform::Current().Post([] {
+    platform::Loop().Post([] {
         if (!IsLoaded())
             return;
         frmMain& bar = Get();
@@ -159,7 +159,7 @@ bool frmMain::RideOn(platform::WindowHandle window) {
     const std::int32_t state = basProcedure::GetPlacementState(window, normal);
     if (state != platform::kShowNormal && state != platform::kShowMaximized)
         return false;
-    const platform::CaptionGeometry caption = platform::Current().GetCaptionGeometry(window);
+    const platform::CaptionGeometry caption = platform::Desktop().GetCaptionGeometry(window);
     const std::optional<Spot> spot = SpotOn(caption, state == platform::kShowMaximized, Width(), Height());
     if (!spot)
         return false;

@@ -14,7 +14,7 @@ void frmMain::DragBar(int Button, int Shift, forms::Twips, forms::Twips) {
         return;
     DismissPopup();
     ReleaseCapture();
-    platform::Current().DragMove(hWnd());
+    platform::Windows().DragMove(hWnd());
     if (SharedState::bCalendar)
         ShowCalendar();
 }
@@ -23,10 +23,9 @@ void frmMain::DragBar(int Button, int Shift, forms::Twips, forms::Twips) {
 void frmMain::ShowBarMenu(int Button, int, forms::Twips, forms::Twips) {
     if (Button != platform::kRightButton)
         return;
-    platform::Platform& p = platform::Current();
-    p.Activate(hWnd());
+    platform::Windows().Activate(hWnd());
     DismissPopup();
-    const platform::PixelPoint cursor = p.GetCursorPos();
+    const platform::PixelPoint cursor = platform::Desktop().GetCursorPos();
     // The menu's loop takes the mouse, so the release of this press never reaches the bar.
     ReleaseCapture();
     frmHidden::Get().menuRightClick.Popup(cursor);

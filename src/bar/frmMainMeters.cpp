@@ -73,7 +73,7 @@ void frmMain::tmrDrive_Timer() {
 
 void frmMain::tmrBatt_Timer() {
     tmrBatt.SetInterval(core::AppSettings.BattInterval);
-    const platform::PowerStatus s = platform::Current().QueryPowerStatus();
+    const platform::PowerStatus s = platform::Readings().QueryPowerStatus();
     switch (s.acLineStatus) {
         case 0:
             lblBatt.SetCaption(core::PercentText(s.batteryLifePercent));

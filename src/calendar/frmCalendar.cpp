@@ -105,11 +105,11 @@ void frmCalendar::Form_Load() {
     core::ApplyTransparency(hWnd());
     // A calendar appearing over the bar takes the place of the information popup.
     WindowRequests::CancelPopup();
-    const platform::LocalTime today = platform::Current().Now();
+    const platform::LocalTime today = platform::Readings().Now();
     CalYear = static_cast<std::int16_t>(std::clamp(today.year, calendar::kFirstYear, calendar::kLastYear));
     CalMonth = static_cast<std::int16_t>(std::clamp(today.month, 1, 12));
     DrawCalendar();
-    platform::Current().SetTopMost(hWnd());
+    platform::Windows().SetTopMost(hWnd());
 }
 
 void frmCalendar::Open() {

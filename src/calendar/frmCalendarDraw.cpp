@@ -35,7 +35,7 @@ void frmCalendar::DrawCalendar() {
     std::int16_t days = MonthDays[static_cast<std::size_t>(CalMonth)];
     if (CalMonth == 2 && calendar::IsLeapYear(CalYear))
         days = 29;
-    const platform::LocalTime today = platform::Current().Now();
+    const platform::LocalTime today = platform::Readings().Now();
     const bool todaysMonth = today.year == CalYear && today.month == CalMonth;
 
     for (std::int16_t d = 1; d <= days; ++d) {

@@ -41,7 +41,7 @@ bool HasLayeredWindows(const platform::OsVersion& v) {
 }
 
 void DeterminePlatformFamily() {
-    const platform::OsVersion v = platform::Current().GetOsVersion();
+    const platform::OsVersion v = platform::System().GetOsVersion();
     PlatformFamily = FamilyOf(v);
     g_layeredWindows = HasLayeredWindows(v);
 }
@@ -51,7 +51,7 @@ void ApplyTransparency(platform::WindowHandle h) {
         return;
     if (AppSettings.Trans < 1 || AppSettings.Trans > 255)
         return;
-    platform::Current().SetTranslucency(h, static_cast<std::uint8_t>(AppSettings.Trans));
+    platform::Windows().SetTranslucency(h, static_cast<std::uint8_t>(AppSettings.Trans));
 }
 
 }  // namespace core

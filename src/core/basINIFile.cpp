@@ -29,7 +29,7 @@ std::string_view TrimBlanks(std::string_view s) {
 }  // namespace
 
 std::string SettingsFilePath() {
-    return platform::Current().SettingsFilePath(kFileName);
+    return platform::SettingsFile().SettingsFilePath(kFileName);
 }
 
 bool WriteINIString(std::string_view section, std::string_view key, std::string_view value) {

@@ -12,7 +12,7 @@ Wiring installed;
 }  // namespace
 
 bool AnotherInstanceRunning() {
-    return !platform::Current().AcquireSingleInstance("Vigilon");
+    return !platform::System().AcquireSingleInstance("Vigilon");
 }
 
 void Install(const Wiring& wiring) {

@@ -6,7 +6,7 @@
 namespace forms {
 
 platform::Color ColorRef::Resolve() const {
-    return isSystem_ ? platform::Current().SystemColorValue(system_) : rgb_;
+    return isSystem_ ? platform::Windows().SystemColorValue(system_) : rgb_;
 }
 
 Control::Control(Form& owner, std::string name, Bounds bounds)

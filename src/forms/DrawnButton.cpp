@@ -31,7 +31,7 @@ void Bevel(platform::Canvas& canvas,
 // The canvas draws a line of text from the top of its rectangle and reports no metrics; the font's
 // em at the display's resolution stands in for the line height to centre the caption vertically.
 int LineHeightEstimate(const platform::Font& font) {
-    return static_cast<int>(std::lround(font.points * platform::Current().ScreenDpi() / 72.0));
+    return static_cast<int>(std::lround(font.points * platform::Windows().ScreenDpi() / 72.0));
 }
 
 // The caption as shown: "&" marks the access key and is not drawn itself; "&&" shows one "&".
@@ -61,7 +61,7 @@ void DrawnButton::Paint(platform::Canvas& canvas) const {
     const platform::PixelRect r = PixelBounds();
     if (r.Width() <= 0 || r.Height() <= 0)
         return;
-    canvas.FillRect(r, platform::Current().SystemColorValue(platform::SystemColor::ButtonFace));
+    canvas.FillRect(r, platform::Windows().SystemColorValue(platform::SystemColor::ButtonFace));
     // The classic edges: raised with a white top-left and a grey and black bottom-right, or pushed in
     // with a black frame round a grey one. The inner top-left line has the face's colour.
     const bool pushed = Pushed();
@@ -70,7 +70,7 @@ void DrawnButton::Paint(platform::Canvas& canvas) const {
         canvas.FrameRect(Inset(r, 1), kShadow);
     } else {
         Bevel(canvas, r, kHighlight, kDarkShadow);
-        Bevel(canvas, Inset(r, 1), platform::Current().SystemColorValue(platform::SystemColor::ButtonFace), kShadow);
+        Bevel(canvas, Inset(r, 1), platform::Windows().SystemColorValue(platform::SystemColor::ButtonFace), kShadow);
     }
     if (caption_.empty())
         return;
@@ -79,7 +79,7 @@ void DrawnButton::Paint(platform::Canvas& canvas) const {
     const int top = r.top + std::max(2, (r.Height() - LineHeightEstimate(font_)) / 2);
     const platform::PixelRect text{r.left + 2 + shift, top + shift, r.right - 2 + shift, r.bottom - 2};
     canvas.DrawText(text, ShownCaption(caption_), font_,
-                    platform::Current().SystemColorValue(platform::SystemColor::WindowText),
+                    platform::Windows().SystemColorValue(platform::SystemColor::WindowText),
                     platform::TextAlign::Center);
 }
 

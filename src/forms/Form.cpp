@@ -23,7 +23,7 @@ void Form::Load(Unloader unloader) {
     ws.clientHeight = ToPixels(layout_.clientHeight);
     ws.frame = layout_.frame;
     ws.background = layout_.backColor.Resolve();
-    hwnd_ = platform::Current().CreateFormWindow(ws, *this);
+    hwnd_ = platform::Windows().CreateFormWindow(ws, *this);
     timersStarted_ = false;
     if (hwnd_ != 0)
         CreateNativeControls();
@@ -56,15 +56,14 @@ void Form::CreateNativeControls() {
         if (const auto* n = dynamic_cast<NativeControl*>(c); n && n->hWnd() != 0)
             handles.push_back(n->hWnd());
     }
-    platform::Current().SetTabOrder(hwnd_, handles);
+    platform::Controls().SetTabOrder(hwnd_, handles);
 }
 
 void Form::CenterOnScreen() {
-    platform::Platform& p = platform::Current();
     const platform::PixelRect outer = OuterRect();
-    const int screenW = p.GetSystemMetric(platform::Metric::ScreenWidth, hwnd_);
-    const int screenH = p.GetSystemMetric(platform::Metric::ScreenHeight, hwnd_);
-    p.MoveWindow(hwnd_, (screenW - outer.Width()) / 2, (screenH - outer.Height()) / 2);
+    const int screenW = platform::Desktop().GetSystemMetric(platform::Metric::ScreenWidth, hwnd_);
+    const int screenH = platform::Desktop().GetSystemMetric(platform::Metric::ScreenHeight, hwnd_);
+    platform::Windows().MoveWindow(hwnd_, (screenW - outer.Width()) / 2, (screenH - outer.Height()) / 2);
 }
 
 void Form::Destroy() {
@@ -76,13 +75,13 @@ void Form::Destroy() {
     Form_Unload();
     for (Control* c : controls_)
         c->WindowDestroying();
-    platform::Current().DestroyWindow(hwnd_);
+    platform::Windows().DestroyWindow(hwnd_);
     hwnd_ = 0;
     pressed_ = nullptr;
 }
 
 platform::PixelRect Form::OuterRect() const {
-    return platform::Current().GetWindowRect(hwnd_);
+    return platform::Desktop().GetWindowRect(hwnd_);
 }
 
 Twips Form::Left() const {
@@ -102,7 +101,7 @@ void Form::Resize(Twips width, Twips height) {
     const platform::PixelRect outer = OuterRect();
     const int widthPx = ToPixels(width);
     const int heightPx = ToPixels(height);
-    platform::Current().ResizeWindow(hwnd_, widthPx, heightPx);
+    platform::Windows().ResizeWindow(hwnd_, widthPx, heightPx);
     layout_.clientWidth += ToTwips(widthPx - outer.Width());
     layout_.clientHeight += ToTwips(heightPx - outer.Height());
 }
@@ -112,30 +111,30 @@ void Form::SetHeight(Twips height) {
 }
 
 void Form::SetLeft(Twips left) {
-    platform::Current().MoveWindow(hwnd_, ToPixels(left), OuterRect().top);
+    platform::Windows().MoveWindow(hwnd_, ToPixels(left), OuterRect().top);
 }
 void Form::SetTop(Twips top) {
-    platform::Current().MoveWindow(hwnd_, OuterRect().left, ToPixels(top));
+    platform::Windows().MoveWindow(hwnd_, OuterRect().left, ToPixels(top));
 }
 void Form::Move(Twips left, Twips top) {
-    platform::Current().MoveWindow(hwnd_, ToPixels(left), ToPixels(top));
+    platform::Windows().MoveWindow(hwnd_, ToPixels(left), ToPixels(top));
 }
 
 void Form::Show() {
-    platform::Current().SetVisible(hwnd_, true);
+    platform::Windows().SetVisible(hwnd_, true);
 }
 void Form::Hide() {
-    platform::Current().SetVisible(hwnd_, false);
+    platform::Windows().SetVisible(hwnd_, false);
     if (pointerOver_)
         OnMouseLeave();  // a hidden window has nothing under the pointer
 }
 bool Form::Visible() const {
-    return platform::Current().IsVisible(hwnd_);
+    return platform::Windows().IsVisible(hwnd_);
 }
 
 void Form::ReleaseCapture() {
     pressed_ = nullptr;
-    platform::Current().ReleaseCapture();
+    platform::Windows().ReleaseCapture();
 }
 
 void Form::AddControl(Control& c) {
@@ -147,7 +146,7 @@ void Form::AddTimer(Timer& t) {
 
 void Form::InvalidatePixels(const platform::PixelRect& r) {
     if (hwnd_ != 0 && r.right > r.left && r.bottom > r.top)
-        platform::Current().Invalidate(hwnd_, r);
+        platform::Windows().Invalidate(hwnd_, r);
 }
 
 int Form::ToolId(const Label& label) const {
@@ -159,14 +158,14 @@ void Form::UpdateToolTip(const Label& label) {
     if (hwnd_ == 0)
         return;
     const std::string_view text = label.Visible() ? std::string_view(label.ToolTipText()) : std::string_view();
-    platform::Current().SetToolTip(hwnd_, ToolId(label), label.PixelBounds(), text);
+    platform::Windows().SetToolTip(hwnd_, ToolId(label), label.PixelBounds(), text);
 }
 
 void Form::UpdateCursorArea(const Label& label) {
     if (hwnd_ == 0)
         return;
     const platform::PointerShape shape = label.Visible() ? label.MousePointer() : platform::PointerShape::Arrow;
-    platform::Current().SetCursorArea(hwnd_, ToolId(label), label.PixelBounds(), shape);
+    platform::Windows().SetCursorArea(hwnd_, ToolId(label), label.PixelBounds(), shape);
 }
 
 platform::PixelRect Form::ClientRect() const {
@@ -179,7 +178,7 @@ void Form::OnDpiChanged() {
     if (hwnd_ == 0)
         return;
     const platform::PixelRect client = ClientRect();
-    platform::Current().ResizeClient(hwnd_, client.right, client.bottom);
+    platform::Windows().ResizeClient(hwnd_, client.right, client.bottom);
     for (Control* c : controls_)
         c->Relayout();
     InvalidatePixels(client);

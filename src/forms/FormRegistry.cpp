@@ -20,13 +20,12 @@ void Loaded(void (*unload)()) {
 void Unloaded(void (*unload)(), std::unique_ptr<Form> form) {
     g_loaded.erase(std::remove(g_loaded.begin(), g_loaded.end(), unload), g_loaded.end());
     g_unloaded.push_back(std::move(form));
-    platform::Platform& p = platform::Current();
     if (!g_freePosted) {
         g_freePosted = true;
-        p.Post([] { FreeUnloaded(); });
+        platform::Loop().Post([] { FreeUnloaded(); });
     }
     if (g_loaded.empty())
-        p.QuitLoop();
+        platform::Loop().QuitLoop();
 }
 
 int LoadedCount() {

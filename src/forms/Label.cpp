@@ -89,7 +89,7 @@ void Label::Paint(platform::Canvas& canvas) const {
     }
     const platform::Font fitted = FittedFont(canvas, r.Width());
     // The smaller line sits in the middle of the one the full size would take.
-    const int dpi = platform::Current().ScreenDpi();
+    const int dpi = platform::Windows().ScreenDpi();
     r.top += (PixelHeight(font_.points, dpi) - PixelHeight(fitted.points, dpi)) / 2;
     canvas.DrawText(r, caption_, fitted, foreColor_.Resolve(), alignment_);
 }
@@ -100,7 +100,7 @@ platform::Font Label::FittedFont(platform::Canvas& canvas, int width) const {
     const int full = canvas.TextWidth(caption_, font_);
     if (full <= width || full <= 0)
         return font_;
-    const int dpi = platform::Current().ScreenDpi();
+    const int dpi = platform::Windows().ScreenDpi();
     constexpr int kSmallestPixels = 6;
     int pixels = PixelHeight(font_.points, dpi) * std::max(width, 0) / full;
     pixels = std::clamp(pixels, kSmallestPixels, std::max(PixelHeight(font_.points, dpi) - 1, kSmallestPixels));

@@ -18,7 +18,7 @@ void Menu::Popup(platform::PixelPoint at) const {
     captions.reserve(items_.size());
     for (const MenuItem* item : items_)
         captions.push_back(item->Caption());
-    const int chosen = platform::Current().TrackPopupMenu(owner_.hWnd(), captions, at);
+    const int chosen = platform::Windows().TrackPopupMenu(owner_.hWnd(), captions, at);
     if (chosen < 0 || static_cast<std::size_t>(chosen) >= items_.size())
         return;
     // Copied first: the handler may unload the form that owns this menu.

@@ -12,8 +12,8 @@ NativeControl::~NativeControl() {
     Detach();
 }
 
-platform::Platform* NativeControl::Native() const {
-    return handle_ != 0 ? &platform::Current() : nullptr;
+platform::ControlPort* NativeControl::Native() const {
+    return handle_ != 0 ? &platform::Controls() : nullptr;
 }
 
 platform::ControlSpec NativeControl::Layout() const {
@@ -28,21 +28,20 @@ platform::ControlSpec NativeControl::Layout() const {
 void NativeControl::Attach(platform::WindowHandle form) {
     if (handle_ != 0 || form == 0)
         return;
-    platform::Platform& p = platform::Current();
-    handle_ = p.CreateControl(form, Layout(), *this);
+    handle_ = platform::Controls().CreateControl(form, Layout(), *this);
     if (handle_ == 0)
         return;
     Populated();
     if (!enabled_)
-        p.EnableControl(handle_, false);
+        platform::Controls().EnableControl(handle_, false);
     if (!Visible())
-        p.ShowControl(handle_, false);
+        platform::Controls().ShowControl(handle_, false);
 }
 
 void NativeControl::Detach() {
     if (handle_ == 0)
         return;
-    platform::Current().DestroyControl(handle_);
+    platform::Controls().DestroyControl(handle_);
     handle_ = 0;
 }
 

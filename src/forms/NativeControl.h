@@ -74,7 +74,7 @@ protected:
         TakeUserChange(text_, Native()->GetControlText(handle_), changed);
     }
 
-    platform::Platform* Native() const;  // nullptr while there is no native control
+    platform::ControlPort* Native() const;  // nullptr while there is no native control
 
 private:
     void Attach(platform::WindowHandle form);

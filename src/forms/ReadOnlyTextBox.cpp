@@ -12,13 +12,12 @@ void ReadOnlyTextBox::Paint(platform::Canvas& canvas) const {
     const platform::PixelRect r = PixelBounds();
     if (r.right <= r.left || r.bottom <= r.top)
         return;
-    platform::Platform& p = platform::Current();
-    canvas.FillRect(r, p.SystemColorValue(platform::SystemColor::Window));
+    canvas.FillRect(r, platform::Windows().SystemColorValue(platform::SystemColor::Window));
     canvas.FrameRect(r, platform::Color{128, 128, 128});
     if (text_.empty())
         return;
     const platform::PixelRect inner{r.left + 2, r.top + 2, r.right - 2, r.bottom - 2};
-    canvas.DrawText(inner, text_, kDefaultFont, p.SystemColorValue(platform::SystemColor::WindowText),
+    canvas.DrawText(inner, text_, kDefaultFont, platform::Windows().SystemColorValue(platform::SystemColor::WindowText),
                     platform::TextAlign::Left);
 }
 

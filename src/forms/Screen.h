@@ -9,10 +9,10 @@
 namespace forms::Screen {
 
 inline Twips Width() {
-    return ToTwips(platform::Current().GetSystemMetric(platform::Metric::ScreenWidth, 0));
+    return ToTwips(platform::Desktop().GetSystemMetric(platform::Metric::ScreenWidth, 0));
 }
 inline Twips Height() {
-    return ToTwips(platform::Current().GetSystemMetric(platform::Metric::ScreenHeight, 0));
+    return ToTwips(platform::Desktop().GetSystemMetric(platform::Metric::ScreenHeight, 0));
 }
 
 // The edges of the monitor that holds window w (the whole screen where there is one monitor).
@@ -26,11 +26,11 @@ inline Area AreaOf(const platform::PixelRect& r) {
     return {ToTwips(r.left), ToTwips(r.top), ToTwips(r.right), ToTwips(r.bottom)};
 }
 inline Area MonitorOf(platform::WindowHandle w) {
-    return AreaOf(platform::Current().GetMonitorRect(w));
+    return AreaOf(platform::Desktop().GetMonitorRect(w));
 }
 // That monitor less the panels and taskbars docked on it.
 inline Area WorkAreaOf(platform::WindowHandle w) {
-    return AreaOf(platform::Current().GetCaptionGeometry(w).workArea);
+    return AreaOf(platform::Desktop().GetCaptionGeometry(w).workArea);
 }
 
 // Where an edge at `position` of something `size` long goes so that it lies between low and high;

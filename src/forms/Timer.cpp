@@ -49,11 +49,11 @@ void Timer::Stop() {
 
 void Timer::Reschedule() {
     if (id_ != 0) {
-        platform::Current().StopTimer(id_);
+        platform::Loop().StopTimer(id_);
         id_ = 0;
     }
     if (formLive_ && enabled_ && interval_ > 0) {
-        id_ = platform::Current().StartTimer(static_cast<std::uint32_t>(interval_), [this] {
+        id_ = platform::Loop().StartTimer(static_cast<std::uint32_t>(interval_), [this] {
             if (onTimer)
                 onTimer();
         });

@@ -16,10 +16,10 @@ inline constexpr double kTwipsPerInch = 1440.0;
 // Multiplying before dividing keeps the usual resolutions exact in double: at 96 dpi a layout
 // converts exactly as it would at a fixed 15 twips to the pixel.
 inline int ToPixels(double twips) {
-    return static_cast<int>(std::lround(twips * platform::Current().ScreenDpi() / kTwipsPerInch));
+    return static_cast<int>(std::lround(twips * platform::Windows().ScreenDpi() / kTwipsPerInch));
 }
 inline Twips ToTwips(int pixels) {
-    return static_cast<Twips>(pixels * kTwipsPerInch / platform::Current().ScreenDpi());
+    return static_cast<Twips>(pixels * kTwipsPerInch / platform::Windows().ScreenDpi());
 }
 
 }  // namespace forms

@@ -71,7 +71,6 @@ void frmSetting::SetBalloonTips() {
         {"btnAdd2", &btnAdd2},
         {"btnDel2", &btnDel2},
     };
-    platform::Platform& p = platform::Current();
     for (const basToolTips::HelpEntry& entry : basToolTips::kHelp) {
         const auto* it = std::find_if(std::begin(controls), std::end(controls),
                                       [&](const auto& c) { return c.first == entry.control; });
@@ -82,6 +81,6 @@ void frmSetting::SetBalloonTips() {
         tip.text = basToolTips::BalloonText(entry);
         tip.textColor = basToolTips::kDarkRed;
         tip.maxWidth = 1000;
-        p.AddBalloonTip(hWnd(), it->second->hWnd(), tip);
+        platform::Controls().AddBalloonTip(hWnd(), it->second->hWnd(), tip);
     }
 }

@@ -19,7 +19,7 @@ namespace {
 using core::Settings;
 
 void Warn(const std::string& text) {
-    platform::Current().ShowMessageBox(text, "Vigilon", platform::MessageIcon::Exclamation);
+    platform::Windows().ShowMessageBox(text, "Vigilon", platform::MessageIcon::Exclamation);
 }
 
 // The list's entries in the order shown, each in stored form, joined with commas.

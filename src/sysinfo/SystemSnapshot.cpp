@@ -18,9 +18,8 @@ constexpr const char* kEngineKey = "SOFTWARE\\Network Associates\\TVD\\Shared Co
 }  // namespace
 
 void Take() {
-    platform::Platform& p = platform::Current();
-    std::string computerName = p.QueryComputerName();
-    std::string userName = p.QueryUserName();
+    std::string computerName = platform::System().QueryComputerName();
+    std::string userName = platform::System().QueryUserName();
     basAdpterInfo::LoadAdapterInfo();
     GetMcAfeeVersion();
     SharedState::strOSVersion = basOSInfo::GetOSVersion();
@@ -29,9 +28,8 @@ void Take() {
 }
 
 void GetMcAfeeVersion() {
-    platform::Platform& p = platform::Current();
-    strEngineVer = p.ReadRegistryString(kEngineKey, "szEngineVer").value_or("");
-    strDatVersion = p.ReadRegistryString(kEngineKey, "szDatVersion").value_or("");
+    strEngineVer = platform::System().ReadRegistryString(kEngineKey, "szEngineVer").value_or("");
+    strDatVersion = platform::System().ReadRegistryString(kEngineKey, "szDatVersion").value_or("");
 }
 
 }  // namespace SystemSnapshot

@@ -25,8 +25,7 @@ constexpr QueryMessage kQueryMessages[] = {
 
 void LoadAdapterInfo() {
     AdapterList.assign(1, AdapterInfo{});
-    platform::Platform& p = platform::Current();
-    platform::AdapterQuery query = p.QueryAdapters();
+    platform::AdapterQuery query = platform::System().QueryAdapters();
     if (query.sizeQueryCode == platform::kAdapterBufferOverflow) {
         // A failing read of the list itself is not reported: the zero record stays.
         if (query.listed && !query.adapters.empty())
@@ -35,7 +34,7 @@ void LoadAdapterInfo() {
     }
     for (const QueryMessage& m : kQueryMessages) {
         if (m.code == query.sizeQueryCode) {
-            p.ShowMessageBox(m.text, "Vigilon", platform::MessageIcon::Critical);
+            platform::Windows().ShowMessageBox(m.text, "Vigilon", platform::MessageIcon::Critical);
             return;
         }
     }
@@ -56,7 +55,7 @@ std::string FormatMacAddress(std::span<const std::uint8_t> address, std::uint32_
 
 std::string FixedBytesToText(std::span<const char> field) {
     const std::string_view bytes(field.data(), field.size());
-    return platform::Current().Utf8FromSystemCodePage(bytes.substr(0, bytes.find('\0')));
+    return platform::System().Utf8FromSystemCodePage(bytes.substr(0, bytes.find('\0')));
 }
 
 }  // namespace basAdpterInfo

@@ -109,11 +109,10 @@ std::string OSVersionText(const platform::VersionRecord& v) {
 }
 
 std::string GetOSVersion() {
-    platform::Platform& p = platform::Current();
-    const platform::VersionRecord v = p.QueryVersionRecord();
+    const platform::VersionRecord v = platform::System().QueryVersionRecord();
     if (v.ok)
         return OSVersionText(v);
-    return p.QuerySystemDescription();
+    return platform::System().QuerySystemDescription();
 }
 
 }  // namespace basOSInfo

@@ -4,7 +4,7 @@
 namespace basRgn {
 
 void RoundCorners(platform::WindowHandle w, int widthPx, int heightPx) {
-    platform::Current().SetRoundedRegion(w, {0, 0, widthPx, heightPx}, kCornerEllipse, kCornerEllipse);
+    platform::Windows().SetRoundedRegion(w, {0, 0, widthPx, heightPx}, kCornerEllipse, kCornerEllipse);
 }
 
 }  // namespace basRgn

@@ -154,9 +154,8 @@ void frmPopup::Form_Load() {
     lblTitle.SetCaption("コンピュータの情報");
     PlaceBesideBar();
     basRgn::RoundCorners(hWnd(), forms::ToPixels(ScaleWidth()), forms::ToPixels(ScaleHeight()));
-    platform::Platform& p = platform::Current();
-    p.SetNoActivate(hWnd());
-    p.SetTopMost(hWnd());
+    platform::Windows().SetNoActivate(hWnd());
+    platform::Windows().SetTopMost(hWnd());
 }
 
 void frmPopup::FillAdapterBlock(std::size_t k) {

@@ -21,8 +21,8 @@ using platform::TimerId;
 // Runs the loop until Quit, or for ms at most however the test goes, so a broken timer cannot hang
 // the run.
 void RunAtMost(Loop& loop, std::uint32_t ms) {
-    const TimerId guard = loop.StartTimer(ms, [&loop] { loop.Quit(); });
-    loop.Run();
+    const TimerId guard = loop.StartTimer(ms, [&loop] { loop.QuitLoop(); });
+    loop.RunLoop();
     loop.StopTimer(guard);
 }
 
@@ -59,7 +59,7 @@ TEST(EventLoop, TickIsNotReenteredFromANestedLoop) {
             RunAtMost(loop, 50);  // as a message box runs one; the timer comes due again meanwhile
         } else {
             loop.StopTimer(id);
-            loop.Quit();
+            loop.QuitLoop();
         }
         --depth;
     });
@@ -76,7 +76,7 @@ TEST(EventLoop, PostedTasksRunInOrderAfterTheCurrentHandlerAndQuitEndsTheLoop) {
             order += "b";
             loop.Post([&] {
                 order += "d";
-                loop.Quit();
+                loop.QuitLoop();
             });
         });
         loop.Post([&] { order += "c"; });

@@ -1,5 +1,6 @@
 // A scripted platform for tests: windows are records, timers run on a virtual clock that only
-// moves when a test advances it, and modal calls return at once after recording themselves.
+// moves when a test advances it, and modal calls return at once after recording themselves. One
+// object serves every port, so a test scripts and inspects the whole machine in one place.
 #pragma once
 
 #include <cstdint>
@@ -88,7 +89,14 @@ struct DrawOp {
     TextAlign align = TextAlign::Left;
 };
 
-class FakePlatform : public Platform {
+class FakePlatform : public Platform,
+                     public WindowPort,
+                     public ControlPort,
+                     public DesktopPort,
+                     public LoopPort,
+                     public ReadingsPort,
+                     public SystemPort,
+                     public SettingsFilePort {
 public:
     FakePlatform();
     ~FakePlatform() override;
@@ -189,12 +197,20 @@ public:
     // The display's resolution changes under the program: every window hears of it.
     void ChangeDpi(int newDpi);
 
-    // --- Platform ---
+    // --- Platform: every port is this object ---
+    WindowPort& Windows() override { return *this; }
+    ControlPort& Controls() override { return *this; }
+    DesktopPort& Desktop() override { return *this; }
+    LoopPort& Loop() override { return *this; }
+    ReadingsPort& Readings() override { return *this; }
+    SystemPort& System() override { return *this; }
+    SettingsFilePort& SettingsFile() override { return *this; }
+
+    // --- WindowPort ---
     WindowHandle CreateFormWindow(const WindowSpec& layout, WindowListener& listener) override;
     void DestroyWindow(WindowHandle w) override;
     void SetVisible(WindowHandle w, bool visible) override;
     bool IsVisible(WindowHandle w) override;
-    PixelRect GetWindowRect(WindowHandle w) override;
     void MoveWindow(WindowHandle w, int left, int top) override;
     void Invalidate(WindowHandle w, const PixelRect& r) override;
     void SetTopMost(WindowHandle w) override;
@@ -202,6 +218,18 @@ public:
     void SetToolTip(WindowHandle w, int id, const PixelRect& r, std::string_view text) override;
     Color SystemColorValue(SystemColor c) override;
     void Activate(WindowHandle w) override;
+    void ReleaseCapture() override;
+    void DragMove(WindowHandle w) override;
+    int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) override;
+    void ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
+    void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) override;
+    void ResizeWindow(WindowHandle w, int width, int height) override;
+    void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
+    void SetNoActivate(WindowHandle w) override;
+    int ScreenDpi() override;
+    void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
+
+    // --- ControlPort ---
     ControlHandle CreateControl(WindowHandle form, const ControlSpec& layout, ControlListener& listener) override;
     void DestroyControl(ControlHandle c) override;
     void MoveControl(ControlHandle c, const PixelRect& bounds) override;
@@ -217,6 +245,9 @@ public:
     void SetTabOrder(WindowHandle form, const std::vector<ControlHandle>& order) override;
     void FocusControl(ControlHandle c) override;
     void AddBalloonTip(WindowHandle form, ControlHandle c, const BalloonTip& tip) override;
+
+    // --- DesktopPort ---
+    PixelRect GetWindowRect(WindowHandle w) override;
     WindowHandle GetForegroundWindow() override;
     std::uint32_t GetWindowStyle(WindowHandle w) override;
     std::uint32_t GetWindowExStyle(WindowHandle w) override;
@@ -224,35 +255,37 @@ public:
     int GetSystemMetric(Metric m, WindowHandle w) override;
     std::optional<PixelRect> FullScreenMonitor(WindowHandle w) override;
     void SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>> layouts) override;
-    void ReleaseCapture() override;
-    void DragMove(WindowHandle w) override;
-    int TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) override;
+    PixelPoint GetCursorPos() override;
+    PixelRect GetMonitorRect(WindowHandle w) override;
+    CaptionGeometry GetCaptionGeometry(WindowHandle w) override;
+    void BeginWindowFacts() override;
+    void EndWindowFacts() override;
+
+    // --- LoopPort ---
     TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick) override;
     void StopTimer(TimerId id) override;
     void Post(std::function<void()> task) override;
     void RunLoop() override;
     void QuitLoop() override;
     [[noreturn]] void ExitProcess(int code) override;
-    void ShowMessageBox(std::string_view text, std::string_view caption, MessageIcon icon) override;
-    bool AcquireSingleInstance(std::string_view name) override;
-    std::string SettingsFilePath(std::string_view fileName) override;
-    OsVersion GetOsVersion() override;
+
+    // --- ReadingsPort ---
     std::optional<CpuTimes> QueryCpuTimes() override;
     MemoryStatus QueryMemoryStatus() override;
     DriveSpace QueryDriveSpace(std::string_view element) override;
     PowerStatus QueryPowerStatus() override;
     void SetDriveMap(std::vector<std::pair<std::string, std::string>> folders) override;
-    PixelPoint GetCursorPos() override;
     LocalTime Now() override;
     std::string FormatTime(const LocalTime& t) override;
     std::string FormatShortDate(const LocalTime& t) override;
-    PixelRect GetMonitorRect(WindowHandle w) override;
-    CaptionGeometry GetCaptionGeometry(WindowHandle w) override;
+
+    // --- SystemPort ---
+    bool AcquireSingleInstance(std::string_view name) override;
+    OsVersion GetOsVersion() override;
     std::optional<std::string> FindSystemInfoTool() override;
     bool StartProgram(std::string_view path) override;
     std::string ReadmePath() override;
     void OpenAddress(std::string_view address) override;
-    void SetCursorArea(WindowHandle w, int id, const PixelRect& r, PointerShape shape) override;
     std::string QueryComputerName() override;
     std::string QueryUserName() override;
     VersionRecord QueryVersionRecord() override;
@@ -261,13 +294,9 @@ public:
     std::string Utf8FromSystemCodePage(std::string_view bytes) override;
     std::optional<std::string> ReadRegistryString(std::string_view key, std::string_view value) override;
     std::optional<std::uint32_t> ReadRegistryDword(std::string_view key, std::string_view value) override;
-    void ResizeWindow(WindowHandle w, int width, int height) override;
-    void SetRoundedRegion(WindowHandle w, const PixelRect& r, int ellipseWidth, int ellipseHeight) override;
-    void SetNoActivate(WindowHandle w) override;
-    int ScreenDpi() override;
-    void ResizeClient(WindowHandle w, int clientWidth, int clientHeight) override;
-    void BeginWindowFacts() override;
-    void EndWindowFacts() override;
+
+    // --- SettingsFilePort ---
+    std::string SettingsFilePath(std::string_view fileName) override;
 
 private:
     // Tells window w of the pointer's enter or leave when its being under the pointer changed.

@@ -1,8 +1,8 @@
 // Whether another program's window is full-screen: no title bar and its whole monitor covered
 // (borderless, or an exclusive mode's window), or the shell telling of a full-screen program or of
 // presentation mode. The desktop and the shell's own windows never count.
-// windows.h before the platform interface, so that both see the same DrawText.
-#include "platform/win32/Win32Platform.h"
+// windows.h before the platform ports, so that both see the same DrawText.
+#include "platform/win32/Win32Desktop.h"
 
 #include <array>
 #include <cwchar>
@@ -61,7 +61,7 @@ bool IsDesktopOrShell(HWND hwnd) {
 
 }  // namespace
 
-std::optional<PixelRect> Win32Platform::FullScreenMonitor(WindowHandle w) {
+std::optional<PixelRect> Win32Desktop::FullScreenMonitor(WindowHandle w) {
     HWND hwnd = reinterpret_cast<HWND>(w);
     if (!hwnd || FormWindow::FromHandle(hwnd) || !::IsWindow(hwnd) || IsDesktopOrShell(hwnd))
         return std::nullopt;

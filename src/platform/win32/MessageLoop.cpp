@@ -92,7 +92,7 @@ void MessageLoop::RunNextTask() {
     task();
 }
 
-void MessageLoop::Run() {
+void MessageLoop::RunLoop() {
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (preTranslate_ && preTranslate_(msg))
@@ -102,8 +102,12 @@ void MessageLoop::Run() {
     }
 }
 
-void MessageLoop::Quit() {
+void MessageLoop::QuitLoop() {
     ::PostQuitMessage(0);
+}
+
+void MessageLoop::ExitProcess(int code) {
+    ::ExitProcess(static_cast<UINT>(code));
 }
 
 LRESULT CALLBACK MessageLoop::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

@@ -1,4 +1,4 @@
-// The UI thread's timers, posted tasks and message loop, all carried by one hidden message-only
+// The Win32 loop port: the UI thread's timers, posted tasks and message loop, all carried by one hidden message-only
 // window so that any message pump (the main loop, a message box, a menu) runs them.
 #pragma once
 
@@ -9,26 +9,27 @@
 #include <memory>
 #include <unordered_map>
 
-#include "platform/Platform.h"
+#include "platform/LoopPort.h"
 
 namespace platform::win32 {
 
-class MessageLoop {
+class MessageLoop final : public LoopPort {
 public:
     MessageLoop();
-    ~MessageLoop();
+    ~MessageLoop() override;
     MessageLoop(const MessageLoop&) = delete;
     MessageLoop& operator=(const MessageLoop&) = delete;
 
     // 0 when the system refuses the timer. A tick never re-enters itself: while one is still
     // running (inside a message box it opened, say), that timer's further ticks are dropped.
-    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick);
+    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick) override;
     // Safe from inside the timer's own tick; unknown or already stopped ids are ignored.
-    void StopTimer(TimerId id);
+    void StopTimer(TimerId id) override;
     // Tasks run one per message, in the order posted, after the current handler has returned.
-    void Post(std::function<void()> task);
-    void Run();
-    void Quit();
+    void Post(std::function<void()> task) override;
+    void RunLoop() override;
+    void QuitLoop() override;
+    [[noreturn]] void ExitProcess(int code) override;
     // Offered every message before it is dispatched; a true answer means it was handled.
     void SetPreTranslate(bool (*filter)(MSG&)) { preTranslate_ = filter; }
 

@@ -1,11 +1,11 @@
 // The modal loops the user drives with the mouse: moving a window by its body, and popup menus.
 #include "platform/win32/FormWindow.h"
 #include "platform/win32/TextConversion.h"
-#include "platform/win32/Win32Platform.h"
+#include "platform/win32/Win32Windows.h"
 
 namespace platform::win32 {
 
-void Win32Platform::ReleaseCapture() {
+void Win32Windows::ReleaseCapture() {
     ::ReleaseCapture();
 }
 
@@ -14,7 +14,7 @@ void Win32Platform::ReleaseCapture() {
 // The system's loop moves the window from where the pointer is when it starts; the motion that
 // started the drag has already taken the pointer some way from the press, so the window goes that
 // way first.
-void Win32Platform::DragMove(WindowHandle w) {
+void Win32Windows::DragMove(WindowHandle w) {
     HWND hwnd = reinterpret_cast<HWND>(w);
     POINT now{};
     RECT r{};
@@ -29,7 +29,7 @@ void Win32Platform::DragMove(WindowHandle w) {
     ::SendMessageW(hwnd, WM_NCLBUTTONDOWN, HTCAPTION, 0);
 }
 
-int Win32Platform::TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) {
+int Win32Windows::TrackPopupMenu(WindowHandle owner, const std::vector<std::string>& captions, PixelPoint at) {
     HMENU menu = ::CreatePopupMenu();
     if (!menu)
         return -1;

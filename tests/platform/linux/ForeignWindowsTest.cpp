@@ -106,15 +106,15 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
              {"_NET_WM_ACTION_MOVE", "_NET_WM_ACTION_MINIMIZE", "_NET_WM_ACTION_MAXIMIZE_VERT", "_NET_WM_ACTION_RESIZE",
               "_NET_WM_ACTION_CLOSE"});
     SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {2, 3, 24, 5});
-    EXPECT_EQ(P().GetWindowStyle(h), kStyleMinimizeBox | kStyleMaximizeBox | kStyleThickFrame);
-    EXPECT_EQ(P().GetWindowExStyle(h), 0u);
-    EXPECT_EQ(P().GetWindowRect(h), (PixelRect{98, 26, 403, 255}));
+    EXPECT_EQ(P().Desktop().GetWindowStyle(h), kStyleMinimizeBox | kStyleMaximizeBox | kStyleThickFrame);
+    EXPECT_EQ(P().Desktop().GetWindowExStyle(h), 0u);
+    EXPECT_EQ(P().Desktop().GetWindowRect(h), (PixelRect{98, 26, 403, 255}));
     // The title bar inside the side borders, under a top border as thick as the left one.
-    const CaptionGeometry caption = P().GetCaptionGeometry(h);
+    const CaptionGeometry caption = P().Desktop().GetCaptionGeometry(h);
     EXPECT_EQ(caption.window, (PixelRect{98, 26, 403, 255}));
     EXPECT_EQ(caption.titleBar, (PixelRect{100, 28, 400, 50}));
     EXPECT_FALSE(caption.headerBar);
-    EXPECT_EQ(P().GetSystemMetric(Metric::ScreenWidth, h), DisplayWidth(x_, DefaultScreen(x_)));
+    EXPECT_EQ(P().Desktop().GetSystemMetric(Metric::ScreenWidth, h), DisplayWidth(x_, DefaultScreen(x_)));
 
     // The placement rectangle is the frame's; a window maximised one way only is a normal one.
     const std::pair<std::vector<const char*>, std::int32_t> states[] = {
@@ -124,7 +124,7 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
         {{"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ", "_NET_WM_STATE_HIDDEN"}, kShowMinimized}};
     for (const auto& [names, showCmd] : states) {
         SetAtoms(win, "_NET_WM_STATE", names);
-        const WindowPlacement placement = P().GetWindowPlacement(h);
+        const WindowPlacement placement = P().Desktop().GetWindowPlacement(h);
         EXPECT_EQ(placement.showCmd, showCmd) << names.size();
         EXPECT_EQ(placement.normalPosition, (PixelRect{98, 26, 403, 255}));
     }
@@ -132,10 +132,10 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     // An unmanaged window (no extents, an X border of its own): the border is part of the rectangle,
     // and no title bar is drawn on it but its own.
     const Window bare = CreateForeign(10, 20, 50, 40, 2);
-    EXPECT_EQ(P().GetWindowRect(ForeignHandle(bare)), (PixelRect{10, 20, 64, 64}));
-    EXPECT_EQ(P().GetWindowStyle(ForeignHandle(bare)), 0u);
-    EXPECT_TRUE(P().GetCaptionGeometry(ForeignHandle(bare)).headerBar);
-    EXPECT_EQ(P().GetCaptionGeometry(ForeignHandle(bare)).titleBar, (PixelRect{10, 20, 64, 20}));
+    EXPECT_EQ(P().Desktop().GetWindowRect(ForeignHandle(bare)), (PixelRect{10, 20, 64, 64}));
+    EXPECT_EQ(P().Desktop().GetWindowStyle(ForeignHandle(bare)), 0u);
+    EXPECT_TRUE(P().Desktop().GetCaptionGeometry(ForeignHandle(bare)).headerBar);
+    EXPECT_EQ(P().Desktop().GetCaptionGeometry(ForeignHandle(bare)).titleBar, (PixelRect{10, 20, 64, 20}));
 }
 
 // Any client may set a window's extents: values no frame can have make it an unframed window, and
@@ -148,13 +148,13 @@ TEST_F(ForeignWindowsTest, ExtremeFrameExtentsReadAsNoFrame) {
     for (const std::vector<long>& extents : hostile) {
         SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, extents);
         EXPECT_EQ(platform::x11::ReadExtents(win), std::nullopt) << extents[0];
-        EXPECT_EQ(P().GetWindowRect(h), (PixelRect{100, 50, 400, 250})) << extents[0];
-        EXPECT_TRUE(P().GetCaptionGeometry(h).headerBar) << extents[0];
-        EXPECT_EQ(P().GetWindowPlacement(h).normalPosition, (PixelRect{100, 50, 400, 250})) << extents[0];
+        EXPECT_EQ(P().Desktop().GetWindowRect(h), (PixelRect{100, 50, 400, 250})) << extents[0];
+        EXPECT_TRUE(P().Desktop().GetCaptionGeometry(h).headerBar) << extents[0];
+        EXPECT_EQ(P().Desktop().GetWindowPlacement(h).normalPosition, (PixelRect{100, 50, 400, 250})) << extents[0];
     }
-    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {32767, 0, 32767, 0});    // the largest that can be
-    EXPECT_EQ(P().GetCaptionGeometry(h).titleBar, (PixelRect{100, 50, 400, 50}));  // all border
-    EXPECT_EQ(P().GetWindowRect(h), (PixelRect{100 - 32767, 50 - 32767, 400, 250}));
+    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {32767, 0, 32767, 0});              // the largest that can be
+    EXPECT_EQ(P().Desktop().GetCaptionGeometry(h).titleBar, (PixelRect{100, 50, 400, 50}));  // all border
+    EXPECT_EQ(P().Desktop().GetWindowRect(h), (PixelRect{100 - 32767, 50 - 32767, 400, 250}));
 }
 
 TEST_F(ForeignWindowsTest, WindowTypesDecideInOrderOfPreference) {
@@ -172,16 +172,16 @@ TEST_F(ForeignWindowsTest, WindowTypesDecideInOrderOfPreference) {
     for (const auto& [types, exStyle, style] : cases) {
         SetAtoms(win, "_NET_WM_WINDOW_TYPE", types);
         const char* what = types.empty() ? "none" : types.back();
-        EXPECT_EQ(P().GetWindowExStyle(ForeignHandle(win)), exStyle) << what;
-        EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), style) << what;
+        EXPECT_EQ(P().Desktop().GetWindowExStyle(ForeignHandle(win)), exStyle) << what;
+        EXPECT_EQ(P().Desktop().GetWindowStyle(ForeignHandle(win)), style) << what;
     }
     // Without a type, a transient window is a dialog; with one, the type decides.
     XSetTransientForHint(x_, win, DefaultRootWindow(x_));
     XDeleteProperty(x_, win, Intern("_NET_WM_WINDOW_TYPE"));
     XSync(x_, False);
-    EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), 0u);
+    EXPECT_EQ(P().Desktop().GetWindowStyle(ForeignHandle(win)), 0u);
     SetAtoms(win, "_NET_WM_WINDOW_TYPE", {"_NET_WM_WINDOW_TYPE_NORMAL"});
-    EXPECT_EQ(P().GetWindowStyle(ForeignHandle(win)), boxes);
+    EXPECT_EQ(P().Desktop().GetWindowStyle(ForeignHandle(win)), boxes);
 }
 
 int g_earlierErrors = 0;
@@ -227,13 +227,13 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     const Window other = CreateForeign(0, 0, 10, 10);
     // A manager that died left its active window behind: nothing is in the foreground.
     SetWindow(root, "_NET_ACTIVE_WINDOW", other);
-    EXPECT_EQ(P().GetForegroundWindow(), 0u);
+    EXPECT_EQ(P().Desktop().GetForegroundWindow(), 0u);
 
     PlayManager();
     SetWindow(root, "_NET_ACTIVE_WINDOW", 0);
-    EXPECT_EQ(P().GetForegroundWindow(), 0u);
+    EXPECT_EQ(P().Desktop().GetForegroundWindow(), 0u);
     SetWindow(root, "_NET_ACTIVE_WINDOW", other);
-    const WindowHandle foreign = P().GetForegroundWindow();
+    const WindowHandle foreign = P().Desktop().GetForegroundWindow();
     EXPECT_EQ(foreign, ForeignHandle(other));
     EXPECT_NE(foreign & x11::kForeignTag, 0u);
 
@@ -243,11 +243,11 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     // No manager names our borderless window active; holding the keyboard focus makes it the foreground.
     XSetInputFocus(x_, XWindow(), RevertToPointerRoot, CurrentTime);
     XSync(x_, False);
-    EXPECT_EQ(P().GetForegroundWindow(), ours);
+    EXPECT_EQ(P().Desktop().GetForegroundWindow(), ours);
     // Ours has no boxes; its placement is its own rectangle.
-    EXPECT_EQ(P().GetWindowStyle(ours), 0u);
-    EXPECT_EQ(P().GetWindowPlacement(ours).normalPosition, (PixelRect{30, 40, 90, 60}));
-    EXPECT_EQ(P().GetSystemMetric(Metric::CaptionHeight, ours), 19);
+    EXPECT_EQ(P().Desktop().GetWindowStyle(ours), 0u);
+    EXPECT_EQ(P().Desktop().GetWindowPlacement(ours).normalPosition, (PixelRect{30, 40, 90, 60}));
+    EXPECT_EQ(P().Desktop().GetSystemMetric(Metric::CaptionHeight, ours), 19);
     XSetInputFocus(x_, PointerRoot, RevertToPointerRoot, CurrentTime);
     for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK"})
         XDeleteProperty(x_, root, Intern(name));
@@ -267,11 +267,11 @@ TEST_F(ForeignWindowsTest, TitleButtonLayoutsHandedOverGoBeforeTheTable) {
     SetCardinals(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
     const Window win = CreateForeign(100, 50, 300, 200);
     SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {2, 3, 24, 5});
-    const auto buttons = [&] { return P().GetCaptionGeometry(ForeignHandle(win)).buttons; };
+    const auto buttons = [&] { return P().Desktop().GetCaptionGeometry(ForeignHandle(win)).buttons; };
     EXPECT_EQ(buttons(), 49);
-    P().SetTitleButtonLayouts({{"openbox", "60,58"}});
+    P().Desktop().SetTitleButtonLayouts({{"openbox", "60,58"}});
     EXPECT_EQ(buttons(), 60);
-    P().SetTitleButtonLayouts({});
+    P().Desktop().SetTitleButtonLayouts({});
     EXPECT_EQ(buttons(), 49);
     XDeleteProperty(x_, root, Intern("_NET_SUPPORTING_WM_CHECK"));
     XSync(x_, False);
@@ -286,13 +286,13 @@ TEST_F(ForeignWindowsTest, AWindowsMonitorIsTheRandrMonitorHoldingMostOfIt) {
     const WindowHandle inRight = ForeignHandle(CreateForeign(width / 2 + 10, 40, 100, 100));
     const WindowHandle maximizedLeft = ForeignHandle(CreateForeign(0, 20, width / 2, height - 20));
     const WindowHandle mostlyRight = ForeignHandle(CreateForeign(width / 2 - 20, 40, 100, 100));
-    EXPECT_EQ(P().GetMonitorRect(inRight), right);
-    EXPECT_EQ(P().GetMonitorRect(maximizedLeft), left);
-    EXPECT_EQ(P().GetMonitorRect(mostlyRight), right);
-    EXPECT_EQ(P().GetMonitorRect(0), left);  // the primary
+    EXPECT_EQ(P().Desktop().GetMonitorRect(inRight), right);
+    EXPECT_EQ(P().Desktop().GetMonitorRect(maximizedLeft), left);
+    EXPECT_EQ(P().Desktop().GetMonitorRect(mostlyRight), right);
+    EXPECT_EQ(P().Desktop().GetMonitorRect(0), left);  // the primary
 
     SetHalfMonitors(false);
-    EXPECT_EQ(P().GetMonitorRect(inRight), (PixelRect{0, 0, width, height}));
+    EXPECT_EQ(P().Desktop().GetMonitorRect(inRight), (PixelRect{0, 0, width, height}));
 }
 
 // Full-screen: the manager's state, or no frame and the whole monitor covered; never the desktop, a
@@ -325,9 +325,10 @@ TEST_F(ForeignWindowsTest, FullScreenIsTheStateOrAnUnframedWindowOverItsMonitor)
             SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, r.extents);
         if (r.type)
             SetAtoms(win, "_NET_WM_WINDOW_TYPE", {r.type});
-        EXPECT_EQ(P().FullScreenMonitor(ForeignHandle(win)), r.fullScreen ? std::optional(screen) : std::nullopt);
+        EXPECT_EQ(P().Desktop().FullScreenMonitor(ForeignHandle(win)),
+                  r.fullScreen ? std::optional(screen) : std::nullopt);
     }
-    EXPECT_EQ(P().FullScreenMonitor(ForeignHandle(DefaultRootWindow(x_))), std::nullopt);
+    EXPECT_EQ(P().Desktop().FullScreenMonitor(ForeignHandle(DefaultRootWindow(x_))), std::nullopt);
 }
 
 // What the follow tick asks of the desktop, in its order.
@@ -373,14 +374,14 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
 
     const auto read = [&] {
         TickAnswers a;
-        a.active = P().GetForegroundWindow();
-        a.style = P().GetWindowStyle(a.active);
-        a.exStyle = P().GetWindowExStyle(a.active);
-        a.placement = P().GetWindowPlacement(a.active);
-        a.rect = P().GetWindowRect(a.active);
-        a.monitor = P().GetMonitorRect(a.active);
-        a.caption = P().GetCaptionGeometry(a.active);
-        a.fullScreen = P().FullScreenMonitor(a.active);
+        a.active = P().Desktop().GetForegroundWindow();
+        a.style = P().Desktop().GetWindowStyle(a.active);
+        a.exStyle = P().Desktop().GetWindowExStyle(a.active);
+        a.placement = P().Desktop().GetWindowPlacement(a.active);
+        a.rect = P().Desktop().GetWindowRect(a.active);
+        a.monitor = P().Desktop().GetMonitorRect(a.active);
+        a.caption = P().Desktop().GetCaptionGeometry(a.active);
+        a.fullScreen = P().Desktop().FullScreenMonitor(a.active);
         return a;
     };
     // The events of the test's changes reach the toolkit's connection before a round begins.
@@ -482,7 +483,8 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
     EXPECT_EQ(gone.caption.titleBar.Width(), 0);
     EXPECT_EQ(gone, read());
     EXPECT_EQ(requestsOfAQuietRound(), 0u);
-    EXPECT_EQ(std::pair(P().GetWindowPlacement(0).showCmd, P().GetWindowStyle(0)), std::pair(0, 0u));
+    EXPECT_EQ(std::pair(P().Desktop().GetWindowPlacement(0).showCmd, P().Desktop().GetWindowStyle(0)),
+              std::pair(0, 0u));
     XSync(fl_display, False);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
     for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK", "_NET_WORKAREA", "_NET_CURRENT_DESKTOP"})
@@ -507,7 +509,7 @@ TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {
     PixelRect menu;
     std::vector<KeySym> keys;
     int ticks = 0;
-    const TimerId timer = P().StartTimer(50, [&] {
+    const TimerId timer = P().Loop().StartTimer(50, [&] {
         ++ticks;
         Fl_Window* shown = Fl::grab();
         if (!shown || keys.empty())
@@ -525,7 +527,7 @@ TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {
     });
 
     keys = {XK_Escape};
-    EXPECT_EQ(P().TrackPopupMenu(owner, captions, {400, 300}), -1);
+    EXPECT_EQ(P().Windows().TrackPopupMenu(owner, captions, {400, 300}), -1);
     EXPECT_GT(ticks, 0);
     EXPECT_EQ(menu.top, 300);
     EXPECT_LE(std::abs((menu.left + menu.right) / 2 - 400), 1) << menu.left << ".." << menu.right;
@@ -533,9 +535,9 @@ TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {
 
     // Down, down: past the divider to the second line, which is caption 2.
     keys = {XK_Down, XK_Down, XK_Return};
-    EXPECT_EQ(P().TrackPopupMenu(owner, captions, {400, 300}), 2);
-    P().StopTimer(timer);
-    EXPECT_EQ(P().TrackPopupMenu(owner, {"-"}, {400, 300}), -1);  // nothing to show
+    EXPECT_EQ(P().Windows().TrackPopupMenu(owner, captions, {400, 300}), 2);
+    P().Loop().StopTimer(timer);
+    EXPECT_EQ(P().Windows().TrackPopupMenu(owner, {"-"}, {400, 300}), -1);  // nothing to show
 }
 
 }  // namespace

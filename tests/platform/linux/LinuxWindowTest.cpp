@@ -43,25 +43,25 @@ protected:
 TEST_F(LinuxWindowTest, BarIsATranslucentClientWhereAsked) {
     Recorder r;
     const WindowHandle w = Create(232, 20, 123, 45, r);
-    P().SetTopMost(w);
-    P().SetTranslucency(w, 200);
-    EXPECT_FALSE(P().IsVisible(w));
+    P().Windows().SetTopMost(w);
+    P().Windows().SetTranslucency(w, 200);
+    EXPECT_FALSE(P().Windows().IsVisible(w));
     ASSERT_TRUE(Show(w, r));
-    EXPECT_TRUE(P().IsVisible(w));
+    EXPECT_TRUE(P().Windows().IsVisible(w));
     const Window xw = XWindow();
     EXPECT_EQ(RootPosition(xw), std::make_pair(123, 45));
-    EXPECT_EQ(P().GetWindowRect(w), (PixelRect{123, 45, 355, 65}));
+    EXPECT_EQ(P().Desktop().GetWindowRect(w), (PixelRect{123, 45, 355, 65}));
     EXPECT_TRUE(HasState(xw, "_NET_WM_STATE_SKIP_PAGER"));
     EXPECT_EQ(Opacity(xw), std::vector<unsigned long>{200UL * 0x01010101UL});
 
     // Later changes: a new opacity on the mapped window, a move while hidden.
-    P().SetTranslucency(w, 128);
+    P().Windows().SetTranslucency(w, 128);
     EXPECT_TRUE(PumpUntil([&] { return Opacity(XWindow()) == std::vector<unsigned long>{128UL * 0x01010101UL}; }));
-    P().SetVisible(w, false);
-    EXPECT_FALSE(P().IsVisible(w));
+    P().Windows().SetVisible(w, false);
+    EXPECT_FALSE(P().Windows().IsVisible(w));
     ASSERT_TRUE(PumpUntil([&] { return !Viewable(XWindow()); }));
-    EXPECT_EQ(P().GetWindowRect(w), (PixelRect{123, 45, 355, 65}));
-    P().MoveWindow(w, 160, 130);
+    EXPECT_EQ(P().Desktop().GetWindowRect(w), (PixelRect{123, 45, 355, 65}));
+    P().Windows().MoveWindow(w, 160, 130);
     ASSERT_TRUE(Show(w, r));
     EXPECT_EQ(RootPosition(XWindow()), std::make_pair(160, 130));
 }
@@ -75,7 +75,7 @@ TEST_F(LinuxWindowTest, ADialogsTitleReadsRightAndItTakesTheFocusWithoutAManager
     Recorder r;
     const char* const titles[] = {"Vigilonの設定", "Vigilon Été", "Vigilon"};
     for (const char* title : titles) {
-        const WindowHandle w = P().CreateFormWindow({title, 296, 364, platform::WindowFrame::Dialog, {}}, r);
+        const WindowHandle w = P().Windows().CreateFormWindow({title, 296, 364, platform::WindowFrame::Dialog, {}}, r);
         r.paints = 0;
         ASSERT_TRUE(Show(w, r));
         const Window xw = XWindow();
@@ -100,7 +100,7 @@ TEST_F(LinuxWindowTest, ADialogsTitleReadsRightAndItTakesTheFocusWithoutAManager
                 return focus == xw;
             })) << title;
         }
-        P().DestroyWindow(w);
+        P().Windows().DestroyWindow(w);
     }
 }
 
@@ -109,8 +109,8 @@ TEST_F(LinuxWindowTest, WindowDestroyedByItsOwnHandlerIsSafe) {
     const WindowHandle w = Create(80, 20, 40, 300, r);
     ASSERT_TRUE(Show(w, r));
     r.onDown = [&] {
-        P().DestroyWindow(w);
-        P().Invalidate(w, {0, 0, 10, 10});  // a stale handle does nothing
+        P().Windows().DestroyWindow(w);
+        P().Windows().Invalidate(w, {0, 0, 10, 10});  // a stale handle does nothing
     };
     XEvent press{};
     press.xbutton.type = ButtonPress;
@@ -123,8 +123,8 @@ TEST_F(LinuxWindowTest, WindowDestroyedByItsOwnHandlerIsSafe) {
     XFlush(x_);
     ASSERT_TRUE(PumpUntil([&] { return r.downs == 1; }));
     EXPECT_TRUE(PumpUntil([&] { return XWindow() == 0; }));
-    EXPECT_FALSE(P().IsVisible(w));
-    EXPECT_EQ(P().GetWindowRect(w), PixelRect{});
+    EXPECT_FALSE(P().Windows().IsVisible(w));
+    EXPECT_EQ(P().Desktop().GetWindowRect(w), PixelRect{});
 }
 
 // The desktop's scale changes while the program runs (xrdb rewrites the root's resources): the
@@ -143,17 +143,17 @@ TEST_F(LinuxWindowTest, ANewXftDpiReachesEveryWindow) {
     Recorder a, b;
     Create(80, 20, 40, 300, a);
     Create(80, 20, 40, 340, b);
-    EXPECT_EQ(P().ScreenDpi(), 96);  // unset
+    EXPECT_EQ(P().Windows().ScreenDpi(), 96);  // unset
 
     setResources("Xft.antialias:\t0\n");
     setResources("Xft.dpi:\t144\nXft.antialias:\t0\n");
     EXPECT_TRUE(PumpUntil([&] { return a.dpiChanges > 0 && b.dpiChanges > 0; }));
-    EXPECT_EQ(P().ScreenDpi(), 144);
+    EXPECT_EQ(P().Windows().ScreenDpi(), 144);
     EXPECT_EQ(a.dpiChanges, 1);  // the first change was not one of resolution
 
     setResources("Xft.dpi:\tbig\n");  // unusable: back to the normal size
     EXPECT_TRUE(PumpUntil([&] { return a.dpiChanges == 2; }));
-    EXPECT_EQ(P().ScreenDpi(), 96);
+    EXPECT_EQ(P().Windows().ScreenDpi(), 96);
     if (saved.empty()) {
         XDeleteProperty(x_, root, resources);
         XFlush(x_);

@@ -33,30 +33,30 @@ TEST(BalloonLines, SplitAtLineBreaks) {
 TEST_F(NativeControlsTest, WidgetsHoldWhatIsSetAndTabFollowsTheGivenOrder) {
     Keys form;
     platform::Platform& p = P();
-    const auto w = p.CreateFormWindow({"Vigilon", 296, 364, platform::WindowFrame::Dialog}, form);
+    const auto w = p.Windows().CreateFormWindow({"Vigilon", 296, 364, platform::WindowFrame::Dialog}, form);
     Counting heard;
     platform::ControlSpec layout;
     layout.kind = platform::ControlKind::ListBox;
     layout.bounds = {8, 240, 81, 328};
-    const auto list = p.CreateControl(w, layout, heard);
+    const auto list = p.Controls().CreateControl(w, layout, heard);
     for (const auto& [at, text] :
          std::vector<std::pair<int, std::string>>{{0, "12/31"}, {0, " 1/ 1"}, {1, "@ 2/11"}, {0, ""}})
-        p.InsertControlItem(list, at, text);
+        p.Controls().InsertControlItem(list, at, text);
     layout.kind = platform::ControlKind::TextBox;
     layout.maxLength = 5;
     layout.bounds = {88, 56, 137, 74};
-    const auto first = p.CreateControl(w, layout, heard);
+    const auto first = p.Controls().CreateControl(w, layout, heard);
     layout.bounds = {192, 56, 241, 74};
-    const auto second = p.CreateControl(w, layout, heard);
-    p.SetControlText(second, "500");
-    p.SetControlValue(list, 3);
-    EXPECT_EQ(p.GetControlText(second), "500");
-    EXPECT_EQ(p.GetControlValue(list), 3);
+    const auto second = p.Controls().CreateControl(w, layout, heard);
+    p.Controls().SetControlText(second, "500");
+    p.Controls().SetControlValue(list, 3);
+    EXPECT_EQ(p.Controls().GetControlText(second), "500");
+    EXPECT_EQ(p.Controls().GetControlValue(list), 3);
     EXPECT_EQ(heard.changes, 0);
 
-    p.SetTabOrder(w, {first, second, list});
+    p.Controls().SetTabOrder(w, {first, second, list});
     ASSERT_TRUE(Show(w, form));
-    p.FocusControl(first);
+    p.Controls().FocusControl(first);
     Fl_Window* window = Fl::first_window();
     // Tab as FLTK receives it from the server: through the dispatch, to the focused control first.
     const auto tab = [window] {
@@ -75,7 +75,7 @@ TEST_F(NativeControlsTest, WidgetsHoldWhatIsSetAndTabFollowsTheGivenOrder) {
     EXPECT_STREQ(browser->text(3), "@ 2/11");  // plain text, in the order inserted
     EXPECT_STREQ(browser->text(1), "");        // measured and drawn as an empty line, nothing read past it
     EXPECT_EQ(std::vector<int>(form.downs.begin(), form.downs.end()), (std::vector<int>{9, 9}));  // key preview
-    p.DestroyWindow(w);
+    p.Windows().DestroyWindow(w);
 }
 
 // Windows' rule: a plain letter is an access key only where the focused control takes no letters
@@ -83,7 +83,7 @@ TEST_F(NativeControlsTest, WidgetsHoldWhatIsSetAndTabFollowsTheGivenOrder) {
 TEST_F(NativeControlsTest, AccessKeysNeedAltWhileAListOrPickerHasTheFocus) {
     Keys form;
     platform::Platform& p = P();
-    const auto w = p.CreateFormWindow({"Vigilon", 296, 364, platform::WindowFrame::Dialog}, form);
+    const auto w = p.Windows().CreateFormWindow({"Vigilon", 296, 364, platform::WindowFrame::Dialog}, form);
     struct Clicks : platform::ControlListener {
         int clicks = 0;
         void OnControlChanged() override {}
@@ -93,7 +93,7 @@ TEST_F(NativeControlsTest, AccessKeysNeedAltWhileAListOrPickerHasTheFocus) {
     layout.kind = platform::ControlKind::Button;
     layout.text = "適用(&A)";
     layout.bounds = {200, 336, 289, 359};
-    p.CreateControl(w, layout, apply);
+    p.Controls().CreateControl(w, layout, apply);
     layout.text.clear();
     const struct {
         platform::ControlKind kind;
@@ -108,9 +108,9 @@ TEST_F(NativeControlsTest, AccessKeysNeedAltWhileAListOrPickerHasTheFocus) {
         layout.bounds = f.bounds;
         layout.minimum = 100;
         layout.maximum = 255;
-        controls.push_back(p.CreateControl(w, layout, others));
+        controls.push_back(p.Controls().CreateControl(w, layout, others));
         if (f.kind != platform::ControlKind::CheckBox && f.kind != platform::ControlKind::Slider)
-            p.InsertControlItem(controls.back(), 0, "1");  // FLTK's choice takes no focus while empty
+            p.Controls().InsertControlItem(controls.back(), 0, "1");  // FLTK's choice takes no focus while empty
     }
     ASSERT_TRUE(Show(w, form));
     Fl_Window* window = Fl::first_window();
@@ -125,14 +125,14 @@ TEST_F(NativeControlsTest, AccessKeysNeedAltWhileAListOrPickerHasTheFocus) {
     };
     const bool takesLetters[] = {true, true, false, false};
     for (std::size_t i = 0; i < controls.size(); ++i) {
-        p.FocusControl(controls[i]);
+        p.Controls().FocusControl(controls[i]);
         apply.clicks = 0;
         press(0);
         EXPECT_EQ(apply.clicks, takesLetters[i] ? 0 : 1) << "plain a, control " << i;
         press(FL_ALT);
         EXPECT_EQ(apply.clicks, takesLetters[i] ? 1 : 2) << "Alt+a, control " << i;
     }
-    p.DestroyWindow(w);
+    p.Windows().DestroyWindow(w);
 }
 
 }  // namespace

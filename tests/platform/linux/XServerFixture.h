@@ -61,12 +61,13 @@ protected:
                                   int top,
                                   Recorder& r,
                                   platform::WindowFrame frame = platform::WindowFrame::None) {
-        const platform::WindowHandle handle = P().CreateFormWindow({"vigilon-test", w, h, frame, {0, 0, 0}}, r);
-        P().MoveWindow(handle, left, top);
+        const platform::WindowHandle handle =
+            P().Windows().CreateFormWindow({"vigilon-test", w, h, frame, {0, 0, 0}}, r);
+        P().Windows().MoveWindow(handle, left, top);
         return handle;
     }
     bool Show(platform::WindowHandle w, const Recorder& r) {
-        P().SetVisible(w, true);
+        P().Windows().SetVisible(w, true);
         return PumpUntil([&] { return Viewable(XWindow()) && r.paints > 0; });
     }
     // The X window of the test's one shown window (0 while none is shown), once the server has it.

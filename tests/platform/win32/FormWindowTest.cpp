@@ -43,17 +43,17 @@ TEST_F(FormWindowTest, FramesHaveTheirStylesAndShareOneHiddenOwner) {
 TEST_F(FormWindowTest, TranslucentThenTopMostBarKeepsItsSize) {
     const auto w = Open(WindowFrame::None, 232, 20, listener);
     HWND bar = Hwnd(w);
-    platform->SetTranslucency(w, 100);
+    platform->Windows().SetTranslucency(w, 100);
     EXPECT_EQ(::GetWindowLongW(bar, GWL_EXSTYLE), WS_EX_LAYERED);  // the whole extended style
     BYTE alpha = 0;
     DWORD flags = 0;
     ASSERT_TRUE(::GetLayeredWindowAttributes(bar, nullptr, &alpha, &flags));
     EXPECT_EQ(alpha, 100);
     EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
-    platform->SetTopMost(w);  // the start-up order: translucent first, then topmost
+    platform->Windows().SetTopMost(w);  // the start-up order: translucent first, then topmost
     EXPECT_EQ(::GetWindowLongW(bar, GWL_EXSTYLE), WS_EX_LAYERED | WS_EX_TOPMOST);
-    platform->MoveWindow(w, 300, -2);
-    EXPECT_EQ(platform->GetWindowRect(w), (platform::PixelRect{300, -2, 532, 18}));
+    platform->Windows().MoveWindow(w, 300, -2);
+    EXPECT_EQ(platform->Desktop().GetWindowRect(w), (platform::PixelRect{300, -2, 532, 18}));
 }
 
 TEST_F(FormWindowTest, MouseAndKeysReachTheListenerWithCapture) {
@@ -116,7 +116,7 @@ TEST_F(FormWindowTest, CloseIsOnlyARequestAndHandlersMayDestroyTheirWindow) {
     HWND doomed = dialog;
     listener.then = [&](char kind) {
         if (kind != 'K')
-            platform->DestroyWindow(reinterpret_cast<platform::WindowHandle>(doomed));
+            platform->Windows().DestroyWindow(reinterpret_cast<platform::WindowHandle>(doomed));
     };
     ::SendMessageW(dialog, WM_SYSKEYDOWN, VK_F4, 1 << 29);  // Alt+F4 goes through the default handling
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindow(dialog); }));
@@ -130,14 +130,14 @@ TEST_F(FormWindowTest, CloseIsOnlyARequestAndHandlersMayDestroyTheirWindow) {
 }
 
 TEST_F(FormWindowTest, PaintsThroughTheListenerWithTheBackgroundFirst) {
-    const auto w =
-        platform->CreateFormWindow(platform::WindowSpec{"", 40, 20, WindowFrame::None, {0, 0, 255}}, listener);
+    const auto w = platform->Windows().CreateFormWindow(
+        platform::WindowSpec{"", 40, 20, WindowFrame::None, {0, 0, 255}}, listener);
     listener.paint = [](platform::Canvas& c) { c.FillRect({10, 0, 20, 20}, {255, 0, 0}); };
-    platform->MoveWindow(w, 50, 50);
-    platform->SetVisible(w, true);
+    platform->Windows().MoveWindow(w, 50, 50);
+    platform->Windows().SetVisible(w, true);
     ::UpdateWindow(Hwnd(w));
     EXPECT_TRUE(PumpUntil([&] { return !listener.events.empty(); }));
-    platform->Invalidate(w, {0, 0, 5, 5});
+    platform->Windows().Invalidate(w, {0, 0, 5, 5});
     EXPECT_TRUE(PumpUntil([&] { return listener.events.size() > 1; }));
     HDC dc = ::GetDC(Hwnd(w));
     EXPECT_EQ(::GetPixel(dc, 2, 2), RGB(0, 0, 255));
@@ -151,16 +151,16 @@ TEST_F(FormWindowTest, ADpiChangeReachesEveryFormWindowWhichKeepsItsCorner) {
     vigilon_test::RecordingListener other;
     const auto bar = Open(WindowFrame::None, 232, 20, listener);
     const auto calendar = Open(WindowFrame::ThinBorder, 138, 136, other);
-    platform->MoveWindow(calendar, 40, 60);
-    const int before = platform->ScreenDpi();
+    platform->Windows().MoveWindow(calendar, 40, 60);
+    const int before = platform->Windows().ScreenDpi();
     EXPECT_EQ(before, platform::win32::SystemDpi());  // one monitor: its DPI is the system DPI
     const int after = before == 144 ? 192 : 144;
 
     RECT suggested{300, 200, 300 + 348, 200 + 30};
     ::SendMessageW(Hwnd(bar), platform::win32::kWmDpiChanged, MAKEWPARAM(after, after),
                    reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(platform->ScreenDpi(), after);
-    EXPECT_EQ(platform->GetWindowRect(bar), (platform::PixelRect{300, 200, 648, 230}));
+    EXPECT_EQ(platform->Windows().ScreenDpi(), after);
+    EXPECT_EQ(platform->Desktop().GetWindowRect(bar), (platform::PixelRect{300, 200, 648, 230}));
     EXPECT_EQ(listener.events, (std::vector<Event>{{'r'}}));
     EXPECT_EQ(other.events, (std::vector<Event>{{'r'}}));
     // The same resolution again is no change.
@@ -168,14 +168,14 @@ TEST_F(FormWindowTest, ADpiChangeReachesEveryFormWindowWhichKeepsItsCorner) {
                    reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(listener.events.size(), 1u);
 
-    platform->ResizeClient(calendar, 207, 204);
+    platform->Windows().ResizeClient(calendar, 207, 204);
     RECT client{};
     ::GetClientRect(Hwnd(calendar), &client);
     EXPECT_EQ(client.right, 207);
     EXPECT_EQ(client.bottom, 204);
-    EXPECT_EQ(platform->GetWindowRect(calendar).left, 40);
-    EXPECT_EQ(platform->GetWindowRect(calendar).top, 60);
-    platform->DestroyWindow(calendar);  // before its listener goes
+    EXPECT_EQ(platform->Desktop().GetWindowRect(calendar).left, 40);
+    EXPECT_EQ(platform->Desktop().GetWindowRect(calendar).top, 60);
+    platform->Windows().DestroyWindow(calendar);  // before its listener goes
     platform::win32::SetCurrentDpi(before);
 }
 

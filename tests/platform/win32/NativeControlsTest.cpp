@@ -28,28 +28,28 @@ TEST_F(NativeControlsTest, ControlsHoldWhatTheProgramSetsWithoutReportingIt) {
     layout.maximum = 255;
     layout.smallStep = 1;
     layout.largeStep = 5;
-    const auto slider = platform->CreateControl(form, layout, heard);
+    const auto slider = platform->Controls().CreateControl(form, layout, heard);
     HWND track = Hwnd(slider);
     EXPECT_EQ(::SendMessageW(track, TBM_GETRANGEMIN, 0, 0), 100);
     EXPECT_EQ(::SendMessageW(track, TBM_GETRANGEMAX, 0, 0), 255);
     EXPECT_EQ(::SendMessageW(track, TBM_GETPAGESIZE, 0, 0), 5);
-    platform->SetControlValue(slider, 180);
-    EXPECT_EQ(platform->GetControlValue(slider), 180);
+    platform->Controls().SetControlValue(slider, 180);
+    EXPECT_EQ(platform->Controls().GetControlValue(slider), 180);
 
     layout = {};
     layout.kind = platform::ControlKind::TextBox;
     layout.bounds = {88, 56, 137, 74};
     layout.maxLength = 5;
-    const auto edit = platform->CreateControl(form, layout, heard);
+    const auto edit = platform->Controls().CreateControl(form, layout, heard);
     EXPECT_EQ(::SendMessageW(Hwnd(edit), EM_GETLIMITTEXT, 0, 0), 5);
-    platform->SetControlText(edit, "60000");
-    EXPECT_EQ(platform->GetControlText(edit), "60000");
+    platform->Controls().SetControlText(edit, "60000");
+    EXPECT_EQ(platform->Controls().GetControlText(edit), "60000");
 
     layout.kind = platform::ControlKind::ListBox;
-    const auto list = platform->CreateControl(form, layout, heard);
+    const auto list = platform->Controls().CreateControl(form, layout, heard);
     for (const auto& [at, text] :
          std::vector<std::pair<int, std::string>>{{0, "12/31"}, {0, " 1/ 1"}, {1, " 2/11"}, {0, ""}})
-        platform->InsertControlItem(list, at, text);
+        platform->Controls().InsertControlItem(list, at, text);
     std::vector<std::wstring> shown;
     for (int i = 0; i < 4; ++i) {
         wchar_t item[16] = L"";
@@ -60,10 +60,10 @@ TEST_F(NativeControlsTest, ControlsHoldWhatTheProgramSetsWithoutReportingIt) {
     EXPECT_EQ(shown, (std::vector<std::wstring>{L"", L" 1/ 1", L" 2/11", L"12/31"}));
     EXPECT_EQ(::SendMessageW(Hwnd(list), LB_GETTEXTLEN, 0, 0), 0);
     EXPECT_EQ(::SendMessageW(Hwnd(list), LB_GETITEMHEIGHT, 0, 0), ::SendMessageW(Hwnd(list), LB_GETITEMHEIGHT, 1, 0));
-    platform->SetControlValue(list, 2);
-    EXPECT_EQ(platform->GetControlValue(list), 2);
+    platform->Controls().SetControlValue(list, 2);
+    EXPECT_EQ(platform->Controls().GetControlValue(list), 2);
     EXPECT_EQ(heard.changes, 0);  // only the user's changes are reported
-    platform->DestroyWindow(form);
+    platform->Windows().DestroyWindow(form);
 }
 
 // Stops at the first balloon tooltip window of the thread and stores it in *found.
@@ -83,8 +83,8 @@ TEST_F(NativeControlsTest, ABalloonTipIsMadeForTheControlWithItsTitle) {
     platform::ControlSpec layout;
     layout.kind = platform::ControlKind::TextBox;
     layout.bounds = {192, 56, 241, 74};
-    const auto edit = platform->CreateControl(form, layout, heard);
-    platform->AddBalloonTip(form, edit, {"ハードディスクの空き容量", "━━\r\n一行目", {94, 0, 0}, 1000});
+    const auto edit = platform->Controls().CreateControl(form, layout, heard);
+    platform->Controls().AddBalloonTip(form, edit, {"ハードディスクの空き容量", "━━\r\n一行目", {94, 0, 0}, 1000});
 
     HWND tip = nullptr;
     ::EnumThreadWindows(::GetCurrentThreadId(), &FindBalloon, reinterpret_cast<LPARAM>(&tip));
@@ -101,7 +101,7 @@ TEST_F(NativeControlsTest, ABalloonTipIsMadeForTheControlWithItsTitle) {
     ti.lpszText = text;
     ::SendMessageW(tip, TTM_GETTEXTW, 64, reinterpret_cast<LPARAM>(&ti));
     EXPECT_EQ(std::wstring(text), L"━━\r\n一行目");
-    platform->DestroyWindow(form);
+    platform->Windows().DestroyWindow(form);
     EXPECT_FALSE(::IsWindow(tip));  // went with its dialog
 }
 

@@ -22,7 +22,7 @@ TEST(SettingsFilePath, IsTheFileBesideTheExecutable) {
 }
 
 TEST(OsVersion, IsTheNtFamilysRecord) {
-    const platform::OsVersion v = platform::CreatePlatform()->GetOsVersion();
+    const platform::OsVersion v = platform::CreatePlatform()->System().GetOsVersion();
     OSVERSIONINFOA direct{};
     direct.dwOSVersionInfoSize = sizeof direct;
     ASSERT_TRUE(::GetVersionExA(&direct));
@@ -38,11 +38,11 @@ TEST(SingleInstance, RefusedWhileHeldElsewhereThenHeldForTheProcess) {
     // Another holder of the name: created behind the platform's back, as another process would.
     HANDLE other = ::CreateMutexW(nullptr, FALSE, WideFromUtf8(name).c_str());
     ASSERT_NE(other, nullptr);
-    EXPECT_FALSE(platform::CreatePlatform()->AcquireSingleInstance(name));
+    EXPECT_FALSE(platform::CreatePlatform()->System().AcquireSingleInstance(name));
     ::CloseHandle(other);
-    EXPECT_TRUE(platform::CreatePlatform()->AcquireSingleInstance(name));  // free again
+    EXPECT_TRUE(platform::CreatePlatform()->System().AcquireSingleInstance(name));  // free again
     // The bar's re-creation asks again; the name outlives the platform object, held as long as the process.
-    EXPECT_TRUE(platform::CreatePlatform()->AcquireSingleInstance(name));
+    EXPECT_TRUE(platform::CreatePlatform()->System().AcquireSingleInstance(name));
     HANDLE opened = ::OpenMutexW(SYNCHRONIZE, FALSE, WideFromUtf8(name).c_str());
     EXPECT_NE(opened, nullptr);
     ::CloseHandle(opened);
@@ -66,14 +66,14 @@ using OkMessageBox = vigilon_test::Win32WindowTest;
 TEST_F(OkMessageBox, OpenedFromATickTheOtherTimersKeepTicking) {
     int depth = 0, maxDepth = 0, openerTicks = 0, closerTicks = 0;
     bool closedByTick = false;
-    const platform::TimerId opener = platform->StartTimer(10, [&] {
+    const platform::TimerId opener = platform->Loop().StartTimer(10, [&] {
         maxDepth = std::max(maxDepth, ++depth);
         if (++openerTicks == 1)
-            platform->ShowMessageBox("タイマーは止まりません", Utf8FromWide(BoxCaption()),
-                                     platform::MessageIcon::Information);
+            platform->Windows().ShowMessageBox("タイマーは止まりません", Utf8FromWide(BoxCaption()),
+                                               platform::MessageIcon::Information);
         --depth;
     });
-    const platform::TimerId closer = platform->StartTimer(20, [&] {
+    const platform::TimerId closer = platform->Loop().StartTimer(20, [&] {
         // Dismiss the box as the OK button would.
         HWND box = ::FindWindowW(L"#32770", BoxCaption().c_str());
         if (++closerTicks >= 3 && box && !closedByTick)
@@ -82,8 +82,8 @@ TEST_F(OkMessageBox, OpenedFromATickTheOtherTimersKeepTicking) {
     HANDLE stop = ::CreateEventW(nullptr, TRUE, FALSE, nullptr);
     HANDLE watchdog = ::CreateThread(nullptr, 0, &CloseBoxUnlessStopped, stop, 0, nullptr);
     EXPECT_TRUE(vigilon_test::PumpUntil([&] { return openerTicks >= 2; }));  // after the box
-    platform->StopTimer(opener);
-    platform->StopTimer(closer);
+    platform->Loop().StopTimer(opener);
+    platform->Loop().StopTimer(closer);
     ::SetEvent(stop);
     ::WaitForSingleObject(watchdog, INFINITE);
     ::CloseHandle(watchdog);

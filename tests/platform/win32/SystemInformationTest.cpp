@@ -130,11 +130,11 @@ using PopupWindowTest = vigilon_test::Win32WindowTest;
 TEST_F(PopupWindowTest, SizedRoundedAndNeverActivated) {
     const platform::WindowHandle w = Open(platform::WindowFrame::None, 344, 410, listener);
     HWND hwnd = Hwnd(w);
-    platform->ResizeWindow(w, 344, 230);
-    platform->SetRoundedRegion(w, {0, 0, 344, 230}, 15, 15);
-    platform->SetNoActivate(w);
-    platform->SetTopMost(w);
-    platform->SetVisible(w, true);
+    platform->Windows().ResizeWindow(w, 344, 230);
+    platform->Windows().SetRoundedRegion(w, {0, 0, 344, 230}, 15, 15);
+    platform->Windows().SetNoActivate(w);
+    platform->Windows().SetTopMost(w);
+    platform->Windows().SetVisible(w, true);
     vigilon_test::PumpUntil([] { return false; }, 100);
 
     RECT outer{};

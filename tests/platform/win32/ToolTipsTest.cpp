@@ -35,7 +35,7 @@ TEST_F(ToolTipsTest, ToolsFollowTheirRectanglesAndTexts) {
     const auto* form = platform::win32::FormWindow::FromHandle(bar);
     ASSERT_NE(form, nullptr);
     EXPECT_EQ(form->ToolTipWindow(), nullptr);  // no tooltip window until the first tool
-    platform->SetToolTip(w, 1, PixelRect{0, 0, 40, 20}, "ＣＰＵ使用率：5%");
+    platform->Windows().SetToolTip(w, 1, PixelRect{0, 0, 40, 20}, "ＣＰＵ使用率：5%");
     HWND tip = form->ToolTipWindow();
     ASSERT_NE(tip, nullptr);
     EXPECT_TRUE(::GetWindowLongW(tip, GWL_STYLE) & TTS_ALWAYSTIP);
@@ -43,20 +43,20 @@ TEST_F(ToolTipsTest, ToolsFollowTheirRectanglesAndTexts) {
     EXPECT_EQ(count(), 1);
     EXPECT_EQ(ToolOf(tip, bar, 1).first, L"ＣＰＵ使用率：5%");
 
-    platform->SetToolTip(w, 2, PixelRect{40, 0, 80, 20}, "メモリ使用率：40%");
+    platform->Windows().SetToolTip(w, 2, PixelRect{40, 0, 80, 20}, "メモリ使用率：40%");
     EXPECT_EQ(count(), 2);
-    platform->SetToolTip(w, 1, PixelRect{0, 0, 40, 20}, "ＣＰＵ使用率：12%");
+    platform->Windows().SetToolTip(w, 1, PixelRect{0, 0, 40, 20}, "ＣＰＵ使用率：12%");
     EXPECT_EQ(ToolOf(tip, bar, 1).first, L"ＣＰＵ使用率：12%");
-    platform->SetToolTip(w, 2, PixelRect{45, 1, 90, 19}, "メモリ使用率：40%");
+    platform->Windows().SetToolTip(w, 2, PixelRect{45, 1, 90, 19}, "メモリ使用率：40%");
     const RECT moved = ToolOf(tip, bar, 2).second;
     EXPECT_EQ(std::tuple(moved.left, moved.top, moved.right, moved.bottom), std::tuple(45, 1, 90, 19));
 
-    platform->SetToolTip(w, 1, PixelRect{}, "");
+    platform->Windows().SetToolTip(w, 1, PixelRect{}, "");
     EXPECT_EQ(count(), 1);
-    platform->SetToolTip(w, 1, PixelRect{}, "");  // removing twice is harmless
-    platform->SetToolTip(w, 1, PixelRect{0, 0, 40, 20}, "ＣＰＵ使用率：1%");
+    platform->Windows().SetToolTip(w, 1, PixelRect{}, "");  // removing twice is harmless
+    platform->Windows().SetToolTip(w, 1, PixelRect{0, 0, 40, 20}, "ＣＰＵ使用率：1%");
     EXPECT_EQ(count(), 2);
-    platform->DestroyWindow(w);
+    platform->Windows().DestroyWindow(w);
     EXPECT_FALSE(::IsWindow(tip));  // went with its form
 }
 

@@ -72,12 +72,12 @@ protected:
     void SetUp() override {
         platform = platform::CreatePlatform();
         if (const platform::WindowHandle probe = Open(platform::WindowFrame::None, 10, 10, listener))
-            platform->DestroyWindow(probe);
+            platform->Windows().DestroyWindow(probe);
         else
             GTEST_SKIP() << "no display: Win32 windows cannot be created (is DISPLAY set?)";
     }
     platform::WindowHandle Open(platform::WindowFrame frame, int width, int height, RecordingListener& to) {
-        return platform->CreateFormWindow(platform::WindowSpec{"Vigilon", width, height, frame}, to);
+        return platform->Windows().CreateFormWindow(platform::WindowSpec{"Vigilon", width, height, frame}, to);
     }
     static HWND Hwnd(platform::WindowHandle w) { return reinterpret_cast<HWND>(w); }
 

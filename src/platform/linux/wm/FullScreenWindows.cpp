@@ -4,7 +4,7 @@
 #include "platform/FullScreen.h"
 #include "platform/Monitors.h"
 #include "platform/linux/wm/ForeignMapping.h"
-#include "platform/linux/LinuxPlatform.h"
+#include "platform/linux/wm/LinuxDesktop.h"
 #include "platform/linux/x11/XProperties.h"
 
 namespace platform::x11 {
@@ -15,21 +15,21 @@ bool Unframed(const std::optional<FrameExtents>& e) {
 }
 }  // namespace
 
-std::optional<PixelRect> LinuxPlatform::FullScreenMonitor(WindowHandle w) {
+std::optional<PixelRect> LinuxDesktop::FullScreenMonitor(WindowHandle w) {
     const XWindowId xid = ForeignXid(w);
     if (!xid)
         return std::nullopt;
-    const std::optional<WmState> state = facts_.State(xid);
-    const std::optional<PixelRect> rect = facts_.OuterRect(xid);
+    const std::optional<WmState> state = state_.Facts().State(xid);
+    const std::optional<PixelRect> rect = state_.Facts().OuterRect(xid);
     if (!state || !rect)
         return std::nullopt;  // gone
     const PixelPoint screen = ScreenSize();
     FullScreenFacts f;
     f.window = *rect;
-    f.monitor = MonitorHolding(facts_.Monitors(), *rect, {0, 0, screen.x, screen.y});
+    f.monitor = MonitorHolding(state_.Facts().Monitors(), *rect, {0, 0, screen.x, screen.y});
     f.declared = state->fullScreen;
-    f.framed = !Unframed(facts_.Extents(xid));
-    f.desktop = facts_.Kind(xid) == WindowKind::Desktop;
+    f.framed = !Unframed(state_.Facts().Extents(xid));
+    f.desktop = state_.Facts().Kind(xid) == WindowKind::Desktop;
     return FullScreenMonitorOf(f);
 }
 

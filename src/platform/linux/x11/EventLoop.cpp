@@ -3,9 +3,13 @@
 #include "platform/linux/x11/EventLoop.h"
 
 #include <FL/Fl.H>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
+
+#include "platform/linux/wm/WindowManager.h"
 
 namespace platform::x11 {
 
@@ -103,12 +107,18 @@ void EventLoop::OnPosted(void* data) {
     task();
 }
 
-void EventLoop::Run() {
+void EventLoop::RunLoop() {
     // Fl::wait() without a time returns at once, timeouts unrun, while no window is shown (as at
     // start-up, or with only hidden forms): the timed form waits for the next event or timeout.
     while (!quit_)
         Fl::wait(kForever);
     quit_ = false;
+}
+
+void EventLoop::ExitProcess(int code) {
+    std::fflush(nullptr);
+    FlushDisplay();
+    ::_exit(code);
 }
 
 }  // namespace platform::x11

@@ -1,4 +1,4 @@
-// Timers, posted tasks and the message loop over FLTK's timeouts and Fl::wait().
+// The Linux loop port: timers, posted tasks and the message loop over FLTK's timeouts and Fl::wait().
 #pragma once
 
 #include <chrono>
@@ -8,26 +8,28 @@
 #include <memory>
 #include <unordered_map>
 
-#include "platform/Platform.h"
+#include "platform/LoopPort.h"
 
 namespace platform::x11 {
 
-class EventLoop {
+class EventLoop final : public LoopPort {
 public:
     EventLoop();
-    ~EventLoop();
+    ~EventLoop() override;
     EventLoop(const EventLoop&) = delete;
     EventLoop& operator=(const EventLoop&) = delete;
 
     // A repeating timer. A tick may stop any timer (its own included) and destroy windows; a tick
     // still running (inside a message box, say) is not entered again by its own timer.
-    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick);
-    void StopTimer(TimerId id);
+    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> tick) override;
+    void StopTimer(TimerId id) override;
     // Runs the task once the current handler has returned, one task per turn of the loop.
-    void Post(std::function<void()> task);
+    void Post(std::function<void()> task) override;
     // Waits for events until Quit; hidden windows do not end it (unlike Fl::run()).
-    void Run();
-    void Quit() { quit_ = true; }
+    void RunLoop() override;
+    void QuitLoop() override { quit_ = true; }
+    // Output flushed, to the terminal and to the X server, and no destructors run.
+    [[noreturn]] void ExitProcess(int code) override;
 
 private:
     struct Timer {

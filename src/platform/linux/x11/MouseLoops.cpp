@@ -4,11 +4,11 @@
 
 #include <chrono>
 
-#include "platform/linux/x11/FormWindow.h"
-#include "platform/linux/LinuxPlatform.h"
-#include "platform/linux/x11/Pointer.h"
 #include "platform/linux/controls/PopupMenu.h"
 #include "platform/linux/wm/WindowManager.h"
+#include "platform/linux/x11/FormWindow.h"
+#include "platform/linux/x11/LinuxWindows.h"
+#include "platform/linux/x11/Pointer.h"
 #include "platform/linux/x11/XProperties.h"
 
 namespace platform::x11 {
@@ -24,12 +24,12 @@ constexpr auto kSettleLimit = std::chrono::milliseconds(300);
 
 }  // namespace
 
-void LinuxPlatform::ReleaseCapture() {
+void LinuxWindows::ReleaseCapture() {
     ReleasePointerGrab();
 }
 
-void LinuxPlatform::DragMove(WindowHandle w) {
-    FormWindow* window = Find(w);
+void LinuxWindows::DragMove(WindowHandle w) {
+    FormWindow* window = state_.Find(w);
     if (!window || !window->shown())
         return;
     const PointerState press = QueryPointer();
@@ -55,7 +55,7 @@ void LinuxPlatform::DragMove(WindowHandle w) {
         if (Fl::wait(kDragPollSeconds) < 0)
             break;
         // A tick may have unloaded the form meanwhile.
-        window = Find(w);
+        window = state_.Find(w);
         if (!window || !window->shown())
             break;
         const PointerState now = QueryPointer();
@@ -71,21 +71,21 @@ void LinuxPlatform::DragMove(WindowHandle w) {
     }
     if (grabbed)
         ReleasePointerGrab();
-    window = Find(w);
+    window = state_.Find(w);
     if (byManager && window && window->shown()) {
         // The button is up, but the manager may not have handled the release yet: once it lets go of
         // the pointer the move is over, and the window's rectangle is read from the server, so the
         // caller's next GetWindowRect sees where the window ended up.
         const auto settleEnd = std::chrono::steady_clock::now() + kSettleLimit;
         while (PointerGrabbedElsewhere(*window) && std::chrono::steady_clock::now() < settleEnd) {
-            if (Fl::wait(0.01) < 0 || !(window = Find(w)) || !window->shown())
+            if (Fl::wait(0.01) < 0 || !(window = state_.Find(w)) || !window->shown())
                 return;
         }
         window->AdoptServerPosition();
     }
 }
 
-int LinuxPlatform::TrackPopupMenu(WindowHandle, const std::vector<std::string>& captions, PixelPoint at) {
+int LinuxWindows::TrackPopupMenu(WindowHandle, const std::vector<std::string>& captions, PixelPoint at) {
     return RunPopupMenu(captions, at);
 }
 

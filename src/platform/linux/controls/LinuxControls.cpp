@@ -1,92 +1,99 @@
-// The Linux platform's native-control calls: handles of LinuxControl objects, the tab order as the
-// order of the window's children, balloon tips, and the key preview of form windows.
+// The Linux control port: handles of LinuxControl objects, the tab order as the order of the
+// window's children, balloon tips, and the key preview of form windows.
+#include "platform/linux/controls/LinuxControls.h"
+
 #include <FL/Fl.H>
 
-#include "platform/linux/x11/FormWindow.h"
-#include "platform/linux/LinuxPlatform.h"
 #include "platform/linux/controls/NativeControls.h"
+#include "platform/linux/x11/FormWindow.h"
 
 namespace platform::x11 {
 
-LinuxControl* LinuxPlatform::FindControl(ControlHandle c) const {
+LinuxControls::LinuxControls(BackendState& state) : state_(state) {
+    Fl::event_dispatch(&DispatchWithKeyPreview);
+}
+
+// Before the windows they sit in.
+LinuxControls::~LinuxControls() = default;
+
+LinuxControl* LinuxControls::FindControl(ControlHandle c) const {
     const auto it = controls_.find(c);
     return it == controls_.end() ? nullptr : it->second.control.get();
 }
 
-ControlHandle LinuxPlatform::CreateControl(WindowHandle form, const ControlSpec& layout, ControlListener& listener) {
-    FormWindow* window = Find(form);
+ControlHandle LinuxControls::CreateControl(WindowHandle form, const ControlSpec& layout, ControlListener& listener) {
+    FormWindow* window = state_.Find(form);
     if (!window)
         return 0;
-    const ControlHandle handle = ++lastHandle_;  // one counter with the windows: no handle means both
+    const ControlHandle handle = state_.NextHandle();  // one counter with the windows: no handle means both
     controls_.emplace(handle,
                       ControlEntry{form, std::make_unique<LinuxControl>(*window, window->Inset(), layout, listener)});
     return handle;
 }
 
-void LinuxPlatform::DestroyControl(ControlHandle c) {
+void LinuxControls::DestroyControl(ControlHandle c) {
     const auto it = controls_.find(c);
     if (it == controls_.end())
         return;
-    if (FormWindow* window = Find(it->second.form)) {
+    if (FormWindow* window = state_.Find(it->second.form)) {
         if (window->Detached() == false)
             window->BalloonTips().Remove(it->second.control->Widget());
     }
     controls_.erase(it);
 }
 
-void LinuxPlatform::MoveControl(ControlHandle c, const PixelRect& bounds) {
+void LinuxControls::MoveControl(ControlHandle c, const PixelRect& bounds) {
     if (LinuxControl* control = FindControl(c))
         control->Move(bounds);
 }
 
-void LinuxPlatform::ShowControl(ControlHandle c, bool visible) {
+void LinuxControls::ShowControl(ControlHandle c, bool visible) {
     if (LinuxControl* control = FindControl(c))
         visible ? control->Widget().show() : control->Widget().hide();
 }
 
-void LinuxPlatform::EnableControl(ControlHandle c, bool enabled) {
+void LinuxControls::EnableControl(ControlHandle c, bool enabled) {
     if (LinuxControl* control = FindControl(c))
         enabled ? control->Widget().activate() : control->Widget().deactivate();
 }
 
-void LinuxPlatform::SetControlFont(ControlHandle c, const Font& font) {
+void LinuxControls::SetControlFont(ControlHandle c, const Font& font) {
     if (LinuxControl* control = FindControl(c))
         control->SetFont(font);
 }
 
-void LinuxPlatform::SetControlText(ControlHandle c, std::string_view text) {
+void LinuxControls::SetControlText(ControlHandle c, std::string_view text) {
     if (LinuxControl* control = FindControl(c))
         control->SetText(text);
 }
 
-std::string LinuxPlatform::GetControlText(ControlHandle c) {
+std::string LinuxControls::GetControlText(ControlHandle c) {
     const LinuxControl* control = FindControl(c);
     return control ? control->Text() : std::string();
 }
 
-void LinuxPlatform::SetControlValue(ControlHandle c, int value) {
+void LinuxControls::SetControlValue(ControlHandle c, int value) {
     if (LinuxControl* control = FindControl(c))
         control->SetValue(value);
 }
 
-int LinuxPlatform::GetControlValue(ControlHandle c) {
+int LinuxControls::GetControlValue(ControlHandle c) {
     const LinuxControl* control = FindControl(c);
     return control ? control->Value() : 0;
 }
 
-void LinuxPlatform::InsertControlItem(ControlHandle c, int index, std::string_view text) {
+void LinuxControls::InsertControlItem(ControlHandle c, int index, std::string_view text) {
     if (LinuxControl* control = FindControl(c))
         control->InsertItem(index, text);
 }
 
-void LinuxPlatform::RemoveControlItem(ControlHandle c, int index) {
+void LinuxControls::RemoveControlItem(ControlHandle c, int index) {
     if (LinuxControl* control = FindControl(c))
         control->RemoveItem(index);
 }
 
-// FLTK's Tab moves through a group's children in their order, so the order is the tab order.
-void LinuxPlatform::SetTabOrder(WindowHandle form, const std::vector<ControlHandle>& order) {
-    FormWindow* window = Find(form);
+void LinuxControls::SetTabOrder(WindowHandle form, const std::vector<ControlHandle>& order) {
+    FormWindow* window = state_.Find(form);
     if (!window)
         return;
     int position = 0;
@@ -96,13 +103,13 @@ void LinuxPlatform::SetTabOrder(WindowHandle form, const std::vector<ControlHand
     }
 }
 
-void LinuxPlatform::FocusControl(ControlHandle c) {
+void LinuxControls::FocusControl(ControlHandle c) {
     if (LinuxControl* control = FindControl(c))
         control->Widget().take_focus();
 }
 
-void LinuxPlatform::AddBalloonTip(WindowHandle form, ControlHandle c, const BalloonTip& tip) {
-    FormWindow* window = Find(form);
+void LinuxControls::AddBalloonTip(WindowHandle form, ControlHandle c, const BalloonTip& tip) {
+    FormWindow* window = state_.Find(form);
     LinuxControl* control = FindControl(c);
     if (window && control)
         window->BalloonTips().Add(control->Widget(), tip);

@@ -1,12 +1,13 @@
-// What the bar reads of other programs' windows: the foreground window, its styles, placement and
-// where its caption is.
+// The Win32 desktop port: what the bar reads of other programs' windows (the foreground window, its
+// styles, placement and where its caption is), the monitors and the pointer.
 #include <utility>
 
-// The Windows headers first: they rename DrawText, which Platform.h declares.
+// The Windows headers first: they rename DrawText, which Types.h declares.
 #include "platform/win32/Compositor.h"
 #include "platform/win32/DpiScaling.h"
 #include "platform/win32/FormWindow.h"
-#include "platform/win32/Win32Platform.h"
+#include "platform/win32/SystemReadings.h"
+#include "platform/win32/Win32Desktop.h"
 
 #include "platform/CaptionReckoning.h"
 
@@ -18,28 +19,39 @@ HWND HwndOf(WindowHandle w) {
 }
 }  // namespace
 
-void Win32Platform::Activate(WindowHandle w) {
-    HWND hwnd = HwndOf(w);
-    ::ShowWindow(hwnd, SW_SHOW);
-    ::SetForegroundWindow(hwnd);
+WindowHandle Win32Desktop::GetForegroundWindow() {
+    return reinterpret_cast<WindowHandle>(::GetForegroundWindow());
 }
 
-WindowHandle Win32Platform::GetForegroundWindow() {
-    return reinterpret_cast<WindowHandle>(::GetForegroundWindow());
+PixelPoint Win32Desktop::GetCursorPos() {
+    return QueryCursorPos();
+}
+
+// Ours are read as they are; another program's window once a round.
+PixelRect Win32Desktop::GetWindowRect(WindowHandle w) {
+    RoundFacts* facts = FactsOf(w);
+    if (facts && facts->rect)
+        return *facts->rect;
+    RECT rc{};
+    ::GetWindowRect(HwndOf(w), &rc);
+    const PixelRect rect{rc.left, rc.top, rc.right, rc.bottom};
+    if (facts)
+        facts->rect = rect;
+    return rect;
 }
 
 // --- follow tick: window facts read once a tick ---
 
-void Win32Platform::BeginWindowFacts() {
+void Win32Desktop::BeginWindowFacts() {
     ++factRounds_;
 }
 
-void Win32Platform::EndWindowFacts() {
+void Win32Desktop::EndWindowFacts() {
     if (factRounds_ > 0 && --factRounds_ == 0)
         round_ = RoundFacts{};
 }
 
-Win32Platform::RoundFacts* Win32Platform::FactsOf(WindowHandle w) {
+Win32Desktop::RoundFacts* Win32Desktop::FactsOf(WindowHandle w) {
     HWND hwnd = HwndOf(w);
     if (factRounds_ == 0 || !hwnd || FormWindow::FromHandle(hwnd))
         return nullptr;
@@ -57,7 +69,7 @@ std::uint32_t StyleBits(WindowHandle w, int which) {
 }
 }  // namespace
 
-std::uint32_t Win32Platform::GetWindowStyle(WindowHandle w) {
+std::uint32_t Win32Desktop::GetWindowStyle(WindowHandle w) {
     RoundFacts* facts = FactsOf(w);
     if (!facts)
         return StyleBits(w, GWL_STYLE);
@@ -66,7 +78,7 @@ std::uint32_t Win32Platform::GetWindowStyle(WindowHandle w) {
     return *facts->style;
 }
 
-std::uint32_t Win32Platform::GetWindowExStyle(WindowHandle w) {
+std::uint32_t Win32Desktop::GetWindowExStyle(WindowHandle w) {
     RoundFacts* facts = FactsOf(w);
     if (!facts)
         return StyleBits(w, GWL_EXSTYLE);
@@ -75,7 +87,7 @@ std::uint32_t Win32Platform::GetWindowExStyle(WindowHandle w) {
     return *facts->exStyle;
 }
 
-WindowPlacement Win32Platform::GetWindowPlacement(WindowHandle w) {
+WindowPlacement Win32Desktop::GetWindowPlacement(WindowHandle w) {
     RoundFacts* facts = FactsOf(w);
     if (facts && facts->placement)
         return *facts->placement;
@@ -85,7 +97,7 @@ WindowPlacement Win32Platform::GetWindowPlacement(WindowHandle w) {
     return placement;
 }
 
-WindowPlacement Win32Platform::ReadPlacement(WindowHandle w) {
+WindowPlacement Win32Desktop::ReadPlacement(WindowHandle w) {
     WINDOWPLACEMENT wp{};
     wp.length = sizeof wp;  // 44 bytes on both pointer widths
     WindowPlacement result;
@@ -98,7 +110,7 @@ WindowPlacement Win32Platform::ReadPlacement(WindowHandle w) {
 }
 
 // A window on a monitor of another scale has its frame and caption at that monitor's DPI.
-int Win32Platform::GetSystemMetric(Metric m, WindowHandle w) {
+int Win32Desktop::GetSystemMetric(Metric m, WindowHandle w) {
     const int dpi = w != 0 ? DpiOfWindow(reinterpret_cast<HWND>(w)) : 0;
     return SystemMetricAt(static_cast<int>(m), dpi);
 }
@@ -123,14 +135,14 @@ std::pair<PixelRect, PixelRect> MonitorAndWorkArea(WindowHandle w) {
 }
 }  // namespace
 
-PixelRect Win32Platform::GetMonitorRect(WindowHandle w) {
+PixelRect Win32Desktop::GetMonitorRect(WindowHandle w) {
     return MonitorAndWorkArea(w).first;
 }
 
 // Where the desktop window manager draws the window (Vista and later with composition on), its
 // visible frame and caption buttons. Elsewhere, or where its answers cannot be used, the classic
 // metrics of the window's styles, with the caption buttons as wide as the caption is high.
-CaptionGeometry Win32Platform::GetCaptionGeometry(WindowHandle w) {
+CaptionGeometry Win32Desktop::GetCaptionGeometry(WindowHandle w) {
     const auto [monitor, workArea] = MonitorAndWorkArea(w);
     ReckoningInput in;
     in.monitor = monitor;
@@ -153,6 +165,6 @@ CaptionGeometry Win32Platform::GetCaptionGeometry(WindowHandle w) {
 }
 
 // The caption buttons' reach comes from the desktop window manager or the system metrics.
-void Win32Platform::SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>>) {}
+void Win32Desktop::SetTitleButtonLayouts(std::vector<std::pair<std::string, std::string>>) {}
 
 }  // namespace platform::win32

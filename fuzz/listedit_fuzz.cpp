@@ -22,8 +22,8 @@
 #include <vector>
 
 #include "FuzzInput.h"
+#include "platform/ProfileText.h"
 #include "platform/linux/controls/NativeControls.h"
-#include "platform/linux/profile/ProfileText.h"
 
 using namespace platform;
 
@@ -123,11 +123,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::Fields fields(data, size);
     const std::string_view removals = fields.Next();
     const std::string_view typed = fields.Next();
-    const posix::ProfileIndex file(posix::DecodeProfileText(fields.Rest()).text);
+    const profile::ProfileIndex file(profile::DecodeProfileText(fields.Rest()).text);
     std::vector<std::string> entries;
     for (const char* key : {"CalendarHoliday1", "CalendarHoliday2", "Drive"}) {
         const std::optional<std::string> value = file.Find("Setting", key);
-        const std::string cut = posix::CutToBuffer(value.value_or(""), 1024);
+        const std::string cut = profile::CutToBuffer(value.value_or(""), 1024);
         for (std::string& e : Split(cut))
             entries.push_back(std::move(e));
     }

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/ProfileText.h"
 #include "platform/linux/controls/NativeControls.h"
-#include "platform/linux/profile/ProfileText.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace platform::posix;
+    using namespace platform::profile;
     const ProfileText file = DecodeProfileText(std::string_view(reinterpret_cast<const char*>(data), size));
     const std::string value =
         CutToBuffer(FindProfileValue(file.text, "Setting", "CalendarHoliday1").value_or(file.text), 1024);

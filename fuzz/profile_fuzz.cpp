@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "FuzzInput.h"
-#include "platform/linux/profile/ProfileText.h"
+#include "platform/ProfileText.h"
 
-using namespace platform::posix;
+using namespace platform::profile;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     fuzz::Fields fields(data, size);

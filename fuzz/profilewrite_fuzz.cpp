@@ -14,8 +14,8 @@
 
 #include "FuzzInput.h"
 #include "platform/PrivateProfile.h"
+#include "platform/ProfileText.h"
 #include "platform/linux/profile/AtomicFile.h"
-#include "platform/linux/profile/ProfileText.h"
 
 using namespace platform;
 
@@ -100,7 +100,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out << original;
     }
-    const bool utf16 = posix::DecodeProfileText(original).encoding != posix::ProfileEncoding::Bytes;
+    const bool utf16 = profile::DecodeProfileText(original).encoding != profile::ProfileEncoding::Bytes;
 
     std::map<std::pair<std::string, std::string>, std::string> model;  // what each written key holds
     std::vector<std::string> touched;                                  // keys any save set, lower case
@@ -108,7 +108,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const Save& save : saves) {
         bool writable = true;  // no keys at all: the file is written as it was
         for (const auto& [key, value] : save.entries)
-            writable = writable && posix::IsWritableEntry(save.section, key, value);
+            writable = writable && profile::IsWritableEntry(save.section, key, value);
         std::string error;
         const bool written = profile::WriteStrings(path, save.section, save.entries, &error);
         const std::string after = posix::ReadWholeFile(path).value_or("<unreadable>");

@@ -3,7 +3,7 @@
 # src/, lowest first; a file may include its own folder and the layers below it, nothing else:
 #
 #   platform   Platform.h and the headers the backends share; the backends fake/, linux/, win32/,
-#              each including only platform/ itself and its own folder (one exception, listed below)
+#              each including only platform/ itself and its own folder
 #   forms      the form runtime: forms/, platform/ (not a backend)
 #   core       start-up state, settings, shared state, window requests: core/, forms/, platform/
 #   bar calendar sysinfo settings about
@@ -22,8 +22,6 @@ subsystems=" bar calendar sysinfo settings about "
 backends=" fake linux win32 "
 # "file: include" pairs allowed against the rules above, each with its reason.
 allowed=(
-    # ProfileText is the pure text of a settings file; the Windows copy-and-replace save uses it too.
-    "platform/win32/ProfileCopy.cpp: platform/linux/profile/ProfileText.h"
     # The Windows entry point and its resource script.
     "app/WinMain.cpp: <windows.h>"
     "app/Vigilon.rc: <winver.h>"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/linux/profile/ProfileText.h"
+#include "platform/ProfileText.h"
 #include "platform/win32/TextConversion.h"
 
 namespace platform::win32 {
@@ -119,13 +119,13 @@ bool ReadOld(const std::wstring& path, std::string& bytes, bool& exists, CopyOut
 
 // The file's new bytes: the entries set with the profile rules in the file's own encoding.
 std::string NewContents(const std::string& old, std::string_view section, const platform::profile::Entries& entries) {
-    posix::ProfileText text = posix::DecodeProfileText(old);
+    profile::ProfileText text = profile::DecodeProfileText(old);
     // UTF-16 files decode to UTF-8; others are ANSI bytes, so the names and values go in as ANSI.
-    const bool ansi = text.encoding == posix::ProfileEncoding::Bytes;
+    const bool ansi = text.encoding == profile::ProfileEncoding::Bytes;
     const auto in = [ansi](std::string_view utf8) { return ansi ? AnsiFromUtf8(utf8) : std::string(utf8); };
     for (const auto& [key, value] : entries)
-        text.text = posix::SetProfileValue(text.text, in(section), in(key), in(value));
-    return posix::EncodeProfileText(text.text, text.encoding);
+        text.text = profile::SetProfileValue(text.text, in(section), in(key), in(value));
+    return profile::EncodeProfileText(text.text, text.encoding);
 }
 
 bool IsCopyName(std::wstring_view name, std::wstring_view file) {
@@ -147,7 +147,7 @@ CopyOutcome WriteProfileCopy(std::string_view path,
                              std::string_view section,
                              const platform::profile::Entries& entries) {
     for (const auto& [key, value] : entries) {
-        if (!posix::IsWritableEntry(section, key, value))
+        if (!profile::IsWritableEntry(section, key, value))
             return Refused(ERROR_INVALID_PARAMETER);
     }
     const auto replaceFile = Kernel32<ReplaceFileFn>("ReplaceFileW");

@@ -16,8 +16,8 @@
 #include <optional>
 
 #include "platform/Platform.h"
+#include "platform/ProfileText.h"
 #include "platform/linux/profile/AtomicFile.h"
-#include "platform/linux/profile/ProfileText.h"
 #include "platform/linux/readings/TimedQueries.h"
 
 namespace platform::profile {
@@ -27,7 +27,7 @@ namespace {
 struct ParsedFile {
     std::string path;
     posix::FileIdentity identity;
-    std::shared_ptr<const posix::ProfileIndex> index;
+    std::shared_ptr<const profile::ProfileIndex> index;
 };
 
 // What a look at the file found, filled in on the worker thread.
@@ -80,11 +80,11 @@ void LookAt(const ParsedFile& known, bool clean, Look& out) {
     if (!bytes)
         return;
     out.file.identity = identity;
-    out.file.index = std::make_shared<const posix::ProfileIndex>(posix::DecodeProfileText(*bytes).text);
+    out.file.index = std::make_shared<const profile::ProfileIndex>(profile::DecodeProfileText(*bytes).text);
 }
 
 // The parsed file at path; null when it cannot be read in time (which reads as a missing file).
-std::shared_ptr<const posix::ProfileIndex> Parsed(const std::string& path) {
+std::shared_ptr<const profile::ProfileIndex> Parsed(const std::string& path) {
     const std::lock_guard lock(cacheMutex);
     ParsedFile known = cache.path == path ? cache : ParsedFile{path, {}, nullptr};
     // The first look at a file also clears away what interrupted saves left beside it.
@@ -98,14 +98,14 @@ std::shared_ptr<const posix::ProfileIndex> Parsed(const std::string& path) {
 }
 
 std::optional<std::string> Lookup(std::string_view path, std::string_view section, std::string_view key) {
-    const std::shared_ptr<const posix::ProfileIndex> index = Parsed(std::string(path));
+    const std::shared_ptr<const profile::ProfileIndex> index = Parsed(std::string(path));
     if (!index)
         return std::nullopt;
     return index->Find(section, key);
 }
 
 std::string Cut(const std::optional<std::string>& value, std::string_view defaultValue, std::size_t bufferBytes) {
-    return posix::CutToBuffer(value ? std::string_view(*value) : posix::TrimDefault(defaultValue), bufferBytes);
+    return profile::CutToBuffer(value ? std::string_view(*value) : profile::TrimDefault(defaultValue), bufferBytes);
 }
 
 // Worker side: the whole save, from the checks to the rename.
@@ -132,19 +132,19 @@ Saved SaveNow(const std::string& file, std::string_view section, const Entries& 
         if (static_cast<std::uint64_t>(st.st_size) > posix::kMaxReadBytes)
             return refuse(EFBIG);
     }
-    posix::ProfileText text;
+    profile::ProfileText text;
     if (exists) {
         // A file that exists but cannot be read must not be replaced.
         errno = 0;
         const std::optional<std::string> bytes = posix::ReadWholeFile(file);
         if (!bytes)
             return refuse(errno != 0 ? errno : EIO);
-        text = posix::DecodeProfileText(*bytes);
+        text = profile::DecodeProfileText(*bytes);
     }
     for (const auto& [key, value] : entries)
-        text.text = posix::SetProfileValue(text.text, section, key, value);
+        text.text = profile::SetProfileValue(text.text, section, key, value);
     errno = 0;
-    if (!posix::ReplaceFile(file, posix::EncodeProfileText(text.text, text.encoding)))
+    if (!posix::ReplaceFile(file, profile::EncodeProfileText(text.text, text.encoding)))
         return refuse(errno != 0 ? errno : EIO);
     out.ok = true;
     return out;
@@ -161,12 +161,12 @@ std::string ReadString(std::string_view path,
 }
 
 Entries ReadSection(std::string_view path, std::string_view section, std::size_t bufferBytes) {
-    const std::shared_ptr<const posix::ProfileIndex> index = Parsed(std::string(path));
+    const std::shared_ptr<const profile::ProfileIndex> index = Parsed(std::string(path));
     if (!index)
         return {};
     Entries entries = index->Keys(section);
     for (auto& [key, value] : entries)
-        value = posix::CutToBuffer(value, bufferBytes);
+        value = profile::CutToBuffer(value, bufferBytes);
     return entries;
 }
 
@@ -175,7 +175,7 @@ std::int32_t ReadInt(std::string_view path, std::string_view section, std::strin
     const std::optional<std::string> value = Lookup(path, section, key);
     if (!value || value->empty())
         return defaultValue;
-    return posix::LeadingInt(*value);
+    return profile::LeadingInt(*value);
 }
 
 bool WriteString(std::string_view path,
@@ -195,7 +195,7 @@ bool WriteStrings(std::string_view path, std::string_view section, const Entries
     if (path.empty())
         return fail(std::strerror(EINVAL));
     for (const auto& [key, value] : entries) {
-        if (!posix::IsWritableEntry(section, key, value))
+        if (!profile::IsWritableEntry(section, key, value))
             return fail(std::strerror(EINVAL));
     }
     const std::string file(path);

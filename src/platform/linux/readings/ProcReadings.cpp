@@ -1,7 +1,7 @@
 // Parsing of /proc/stat, /proc/meminfo and power-supply attribute texts, and the drive-letter map,
 // without touching any file.
 #include "platform/linux/readings/ProcReadings.h"
-#include "platform/linux/draw/TextTrim.h"
+#include "platform/TextTrim.h"
 
 #include <charconv>
 #include <limits>

@@ -15,8 +15,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "platform/ProfileText.h"
 #include "platform/linux/profile/AtomicFile.h"
-#include "platform/linux/profile/ProfileText.h"
 #include "platform/linux/readings/TimedQueries.h"
 
 namespace platform::posix {
@@ -172,7 +172,7 @@ MemoryStatus QueryMemoryStatus() {
 // The map is in memory: a look-up never waits for the settings file.
 DriveSpace QueryDriveSpace(std::string_view element, const profile::Entries& driveMap) {
     const std::optional<std::string> folder =
-        DriveFolder(element, [&driveMap](std::string_view key) { return FindEntry(driveMap, key); });
+        DriveFolder(element, [&driveMap](std::string_view key) { return profile::FindEntry(driveMap, key); });
     return folder ? QueryFolderSpaceWithin(*folder) : NoSuchDrive();
 }
 

@@ -5,7 +5,7 @@
 #include <FL/Fl.H>
 
 #include "platform/Monitors.h"
-#include "platform/linux/profile/ProfileText.h"
+#include "platform/ProfileText.h"
 #include "platform/linux/wm/ForeignMapping.h"
 #include "platform/linux/wm/TitleButtons.h"
 #include "platform/linux/wm/WindowManager.h"
@@ -124,8 +124,9 @@ void LinuxDesktop::SetTitleButtonLayouts(std::vector<std::pair<std::string, std:
 std::optional<TitleButtons> LinuxDesktop::ManagerButtons() {
     std::string manager = state_.Facts().ManagerName();
     if (manager != managerName_ || !managerLooked_) {
-        managerButtons_ = TitleButtonsFor(
-            manager, [this](std::string_view key) { return posix::FindEntry(titleButtonLayouts_, key).value_or(""); });
+        managerButtons_ = TitleButtonsFor(manager, [this](std::string_view key) {
+            return profile::FindEntry(titleButtonLayouts_, key).value_or("");
+        });
         managerName_ = std::move(manager);
         managerLooked_ = true;
     }

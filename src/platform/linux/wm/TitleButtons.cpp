@@ -7,7 +7,7 @@
 #include <cctype>
 #include <charconv>
 
-#include "platform/linux/draw/TextTrim.h"
+#include "platform/TextTrim.h"
 
 namespace platform::x11 {
 
@@ -40,7 +40,7 @@ bool SameKey(std::string_view a, std::string_view b) {
 }
 
 std::optional<int> Pixels(std::string_view text) {
-    text = posix::TrimAny(text, " \t");
+    text = TrimAny(text, " \t");
     int value = -1;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size() || value < 0 || value > 1000)
@@ -51,7 +51,7 @@ std::optional<int> Pixels(std::string_view text) {
 }  // namespace
 
 std::vector<std::string> ManagerKeys(std::string_view managerName) {
-    managerName = posix::TrimAny(managerName, " \t");
+    managerName = TrimAny(managerName, " \t");
     if (managerName.empty())
         return {};
     std::vector<std::string> keys{std::string(managerName)};

@@ -1,6 +1,6 @@
 // The pure private-profile functions of the Linux backend: parsing corners and the byte-exact
 // rewrite that keeps the rest of a hand-edited settings file as it was.
-#include "platform/linux/profile/ProfileText.h"
+#include "platform/ProfileText.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 
 namespace {
 
-using namespace platform::posix;
+using namespace platform::profile;
 
 TEST(ProfileText, FindThroughLineEndingsHeadersAndNonKeys) {
     const std::string text = "\xEF\xBB\xBF[Settings]\r\n\tTrans\t=\t200\t\r\nDrive=C\r\n";

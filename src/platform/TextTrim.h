@@ -1,9 +1,9 @@
-// Blank trimming shared by the Linux backend's text parsers.
+// Blank trimming shared by the text parsers (the settings file's, and the Linux backend's).
 #pragma once
 
 #include <string_view>
 
-namespace platform::posix {
+namespace platform {
 
 // s without its leading and trailing characters that appear in blanks.
 inline std::string_view TrimAny(std::string_view s, std::string_view blanks) {
@@ -13,4 +13,4 @@ inline std::string_view TrimAny(std::string_view s, std::string_view blanks) {
     return s.substr(first, s.find_last_not_of(blanks) - first + 1);
 }
 
-}  // namespace platform::posix
+}  // namespace platform

@@ -11,7 +11,7 @@
 
 #include "platform/PrivateProfile.h"
 
-namespace platform::posix {
+namespace platform::profile {
 
 // How the file's bytes encode its text. Windows reads a file that starts with a UTF-16 byte-order
 // mark as UTF-16 and keeps that encoding when it writes; anything else is taken as bytes (UTF-8 here).
@@ -79,4 +79,4 @@ std::string_view TrimDefault(std::string_view defaultValue);
 // applied to that, so "4294967297" gives 1 and "2147483648" gives -2147483648.
 std::int32_t LeadingInt(std::string_view value);
 
-}  // namespace platform::posix
+}  // namespace platform::profile

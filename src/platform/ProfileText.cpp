@@ -1,11 +1,11 @@
 // Parsing and rewriting of private-profile text, one line at a time, without touching any file.
-#include "platform/linux/profile/ProfileText.h"
-#include "platform/linux/draw/TextTrim.h"
+#include "platform/ProfileText.h"
+#include "platform/TextTrim.h"
 
 #include <utility>
 #include <vector>
 
-namespace platform::posix {
+namespace platform::profile {
 
 namespace {
 
@@ -391,4 +391,4 @@ std::int32_t LeadingInt(std::string_view value) {
     return static_cast<std::int32_t>(total);
 }
 
-}  // namespace platform::posix
+}  // namespace platform::profile

@@ -37,6 +37,13 @@ FakeFixture::~FakeFixture() {
     std::filesystem::remove_all(dir, ec);
 }
 
+std::vector<FakeFixture::Box> FakeFixture::Boxes() const {
+    std::vector<Box> boxes;
+    for (const auto& box : fake.messageBoxes)
+        boxes.emplace_back(box.text, box.caption, box.icon);
+    return boxes;
+}
+
 void FakeFixture::WriteSettings(const std::string& text) const {
     std::ofstream(dir / "Vigilon.ini", std::ios::binary) << text;
 }

@@ -6,6 +6,8 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "platform/fake/FakePlatform.h"
 
@@ -18,6 +20,9 @@ protected:
 
     // Writes the settings file of the program.
     void WriteSettings(const std::string& text) const;
+    // The message boxes shown so far, each as its text, caption and icon.
+    using Box = std::tuple<std::string, std::string, platform::MessageIcon>;
+    std::vector<Box> Boxes() const;
 
     std::filesystem::path dir;  // a fresh folder under the system's temporary folder, removed afterwards
     platform::fake::FakePlatform fake;

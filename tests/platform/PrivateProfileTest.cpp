@@ -7,8 +7,9 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
+
+#include "support/TempDir.h"
 
 namespace {
 
@@ -18,12 +19,6 @@ using platform::profile::ReadString;
 
 class PrivateProfileTest : public ::testing::Test {
 protected:
-    PrivateProfileTest() { fs::create_directories(dir_); }
-    ~PrivateProfileTest() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
     void WriteFile(const std::string& text) const {
         std::ofstream out(path_, std::ios::binary | std::ios::trunc);
         out << text;
@@ -32,7 +27,8 @@ protected:
         return ReadString(path_, section, key, def, 1024);
     }
 
-    const fs::path dir_ = fs::temp_directory_path() / ("vigilon-profile-" + std::to_string(std::random_device{}()));
+    const testsupport::TempDir temp_;
+    const fs::path& dir_ = temp_.path;
     const std::string path_ = (dir_ / "Vigilon.ini").string();
 };
 

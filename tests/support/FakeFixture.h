@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/fake/FakePlatform.h"
+#include "support/TempDir.h"
 
 namespace testsupport {
 
@@ -24,7 +25,8 @@ protected:
     using Box = std::tuple<std::string, std::string, platform::MessageIcon>;
     std::vector<Box> Boxes() const;
 
-    std::filesystem::path dir;  // a fresh folder under the system's temporary folder, removed afterwards
+    TempDir temp;
+    const std::filesystem::path& dir = temp.path;  // the settings folder
     platform::fake::FakePlatform fake;
 };
 

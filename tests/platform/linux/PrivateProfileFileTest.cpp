@@ -17,12 +17,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <thread>
 
 #include "platform/Platform.h"
 #include "platform/PrivateProfile.h"
 #include "platform/linux/profile/AtomicFile.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -34,12 +34,6 @@ using platform::profile::WriteString;
 
 class ProfileFileTest : public ::testing::Test {
 protected:
-    ProfileFileTest() { fs::create_directories(dir_); }
-    ~ProfileFileTest() override {
-        std::error_code ec;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir_, ec);
-    }
     static void Write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
     // What the folder holds: the settings file and nothing left over from writing it.
     std::vector<std::string> Entries() const {
@@ -49,7 +43,8 @@ protected:
         return names;
     }
 
-    const fs::path dir_ = fs::temp_directory_path() / ("vigilon-file-" + std::to_string(std::random_device{}()));
+    const testsupport::TempDir temp_;
+    const fs::path& dir_ = temp_.path;
     const std::string path_ = (dir_ / "Vigilon.ini").string();
     const std::vector<std::string> justTheFile_{"Vigilon.ini"};
 };

@@ -32,16 +32,13 @@ protected:
     }
 };
 
-TEST_F(Clock, ShowsTheTimeWithTheDateAsTooltip) {
+// The time with the date as tooltip. A time text wider than the clock's cell is drawn whole, at the
+// largest size that fits; one that fits keeps the clock's font.
+TEST_F(Clock, ShowsTheTimeAndDrawsItWholeAtTheLargestSizeThatFits) {
     fake.localTime = {2003, 10, 1, 9, 5, 7, 3};
     fake.Advance(500);
     EXPECT_EQ(std::pair(Bar().lblTime.Caption(), Bar().lblTime.ToolTipText()),
               std::pair(std::string("09:05:07"), std::string("2003/10/01")));
-}
-
-// A time text wider than the clock's cell is drawn whole, at the largest size that fits; one that
-// fits keeps the clock's font.
-TEST_F(Clock, ATimeTooWideForTheCellIsDrawnWholeAtTheLargestSizeThatFits) {
     const struct {
         int dpi;
         bool twelveHour;

@@ -361,7 +361,7 @@ TEST_F(Settings, AFailedWriteIsShownWithTheFileAndTheDialogStaysAsItWas) {
     EXPECT_FALSE(f.CommitSetting());
 }
 
-TEST_F(Settings, BalloonsExplainTheFieldsPickersAndHolidayButtons) {
+TEST_F(Settings, BalloonsExplainTheFieldsAndQuittingLeavesNoWindow) {
     frmSetting& f = Open();
     int balloons = 0;
     for (const auto& [handle, control] : fake.controls)
@@ -381,10 +381,8 @@ TEST_F(Settings, BalloonsExplainTheFieldsPickersAndHolidayButtons) {
     EXPECT_EQ(add1.title + add1.text, add2.title + add2.text);
     for (const platform::ControlHandle none : {f.lstHoliday1.hWnd(), f.btnOK.hWnd(), f.chkActiveWindow.hWnd()})
         EXPECT_FALSE(fake.controls.at(none).balloon);
-}
 
-TEST_F(Settings, QuitWithTheDialogOpenLeavesNoWindow) {
-    Open();
+    // Quitting with the dialog open leaves no window.
     basMain::Shutdown();
     EXPECT_EQ(std::vector<bool>({frmSetting::IsLoaded(), frmMain::IsLoaded(), frmCalendar::IsLoaded(),
                                  !fake.windows.empty(), !fake.controls.empty()}),

@@ -204,7 +204,7 @@ TEST_F(Popup, PlacedBesideTheBarAndNeverOverIt) {
     }
 }
 
-TEST_F(Popup, RoundedTopmostAndNeverActivated) {
+TEST_F(Popup, RoundedTopmostNeverActivatedAndHandsKeyReleasesToTheBar) {
     const platform::fake::FakeWindow& w = fake.Window(Open().hWnd());
     ASSERT_TRUE(w.region);
     EXPECT_EQ(std::tie(w.region->rect, w.region->ellipseWidth, w.region->ellipseHeight),
@@ -215,6 +215,9 @@ TEST_F(Popup, RoundedTopmostAndNeverActivated) {
     EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const platform::fake::DrawOp& op) {
         return op.kind == platform::fake::DrawOp::Icon && op.rect == platform::PixelRect{16, 6, 40, 30};
     })) << "the program's icon, 24 x 24";
+    // Key releases go to the bar: Enter there opens the calendar.
+    fake.Window(frmPopup::Get().hWnd()).listener->OnKeyUp(13, 0);
+    EXPECT_TRUE(SharedState::bCalendar);
 }
 
 // A click is a left press and release on the same place; only the background, title and icon close.
@@ -239,12 +242,6 @@ TEST_F(Popup, WhichClicksClose) {
         EXPECT_EQ(!frmPopup::IsLoaded(), c.closes) << c.what;
         frmPopup::Unload();
     }
-}
-
-TEST_F(Popup, KeyReleasesGoToTheBar) {
-    Open();
-    fake.Window(frmPopup::Get().hWnd()).listener->OnKeyUp(13, 0);  // Enter: the bar opens the calendar
-    EXPECT_TRUE(SharedState::bCalendar);
 }
 
 }  // namespace

@@ -39,8 +39,7 @@ TEST_F(BarInput, RightButtonAloneOpensTheMenuWhateverTheModifiers) {
               (std::vector<std::string>{"情報更新(&R)", "-", "設定(&S)", "バージョン情報(&A)", "終了(&Q)"}));
     EXPECT_EQ(menu.at, (platform::PixelPoint{400, 300}));
     ASSERT_TRUE(frmHidden::IsLoaded());
-    EXPECT_EQ(menu.owner, frmHidden::Get().hWnd());
-    EXPECT_FALSE(frmHidden::Get().Visible());
+    EXPECT_EQ(std::pair(menu.owner, frmHidden::Get().Visible()), std::pair(frmHidden::Get().hWnd(), false));
     EXPECT_EQ(fake.activations, (std::vector<platform::WindowHandle>{bar.hWnd()}));
 
     Press(kLeft | kRight, 0);

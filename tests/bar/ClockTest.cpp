@@ -3,6 +3,8 @@
 
 #include <algorithm>
 #include <functional>
+#include <string>
+#include <tuple>
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
@@ -30,16 +32,13 @@ protected:
     }
 };
 
-TEST_F(Clock, ShowsTheTimeWithTheDateAsTooltip) {
+// The time with the date as tooltip. A time text wider than the clock's cell is drawn whole, at the
+// largest size that fits; one that fits keeps the clock's font.
+TEST_F(Clock, ShowsTheTimeAndDrawsItWholeAtTheLargestSizeThatFits) {
     fake.localTime = {2003, 10, 1, 9, 5, 7, 3};
     fake.Advance(500);
-    EXPECT_EQ(Bar().lblTime.Caption(), "09:05:07");
-    EXPECT_EQ(Bar().lblTime.ToolTipText(), "2003/10/01");
-}
-
-// A time text wider than the clock's cell is drawn whole, at the largest size that fits; one that
-// fits keeps the clock's font.
-TEST_F(Clock, ATimeTooWideForTheCellIsDrawnWholeAtTheLargestSizeThatFits) {
+    EXPECT_EQ(std::pair(Bar().lblTime.Caption(), Bar().lblTime.ToolTipText()),
+              std::pair(std::string("09:05:07"), std::string("2003/10/01")));
     const struct {
         int dpi;
         bool twelveHour;
@@ -163,19 +162,16 @@ TEST_F(Clock, ThePopupNeedsThePointerOnTheBarAndNeverFollowsACalendarToggle) {
     }
 }
 
-TEST_F(Clock, APopupOverTheCalendarClosesWhenThePointerLeavesTheBar) {
-    fake.foreground = Bar().hWnd();
+// A popup over a calendar shown meanwhile closes when the pointer leaves the bar, and opens no more
+// while the calendar is open.
+TEST_F(Clock, APopupOverTheCalendarClosesWhenThePointerLeavesTheBarAndOpensNoMore) {
+    fake.foreground = Bar().hWnd();  // the follow tick keeps the calendar while the bar is active
     ASSERT_TRUE(RestOnBar());
     Bar().ShowCalendar();  // as the follow tick or a drag shows it, without the toggle
     fake.PointTo({600, 400});
     fake.Advance(500);
-    EXPECT_FALSE(frmPopup::IsLoaded());
-    EXPECT_FALSE(Bar().tmrToolTip.Running());
-}
-
-TEST_F(Clock, NoPopupWhileTheCalendarIsOpen) {
-    SharedState::bCalendar = true;
-    fake.foreground = Bar().hWnd();  // the follow tick keeps the calendar while the bar is active
+    EXPECT_EQ(std::pair(frmPopup::IsLoaded(), Bar().tmrToolTip.Running()), std::pair(false, false));
+    ASSERT_TRUE(SharedState::bCalendar);
     EXPECT_FALSE(RestOnBar(3000));
     EXPECT_FALSE(frmPopup::IsLoaded());
 }
@@ -185,9 +181,8 @@ TEST_F(Clock, RecreatesTheCalendarRestartsFollowingAndCancelsATriggerArmedMeanwh
     Bar().tmrCheck.SetEnabled(false);  // so the clock tick is the one that creates the calendar
     fake.PointTo({150, 60});
     fake.Advance(500);  // arms, then the calendar's creation cancels it
-    EXPECT_TRUE(frmCalendar::IsLoaded());
-    EXPECT_TRUE(Bar().tmrCheck.Enabled());
-    EXPECT_FALSE(Bar().tmrToolTip.Running());
+    EXPECT_EQ(std::tuple(frmCalendar::IsLoaded(), Bar().tmrCheck.Enabled(), Bar().tmrToolTip.Running()),
+              std::tuple(true, true, false));
     fake.Advance(3000);
     EXPECT_FALSE(frmPopup::IsLoaded());
 }

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <tuple>
 
 #include "bar/basCPUUsage.h"
 #include "bar/frmMain.h"
@@ -30,6 +32,11 @@ protected:
         fake.memory = {total, available};
         fake.Advance(1000);
     }
+    // A meter as shown: its caption, the caption's and the bar's tooltips, and the bar's width.
+    static std::tuple<std::string, std::string, std::string, forms::Twips> Shown(const forms::Label& text,
+                                                                                 const forms::Label& bar) {
+        return {text.Caption(), text.ToolTipText(), bar.ToolTipText(), bar.Width()};
+    }
     std::ptrdiff_t Calls(const std::string& reading) const {
         return std::count(fake.calls.begin(), fake.calls.end(), reading);
     }
@@ -37,14 +44,10 @@ protected:
 
 TEST_F(Meters, CpuFirstSampleShowsZeroThenTheLoadAndValuesOutsideTheCellKeepTheBarWidth) {
     frmMain& bar = Bar();  // start-up takes the first sample
-    EXPECT_EQ(bar.lblCPU.Caption(), "0%");
-    EXPECT_EQ(bar.lblBarCPU.Width(), 0);
+    EXPECT_EQ(std::pair(bar.lblCPU.Caption(), bar.lblBarCPU.Width()), std::pair(std::string("0%"), forms::Twips{0}));
 
     NextCpu(1000 + 2'500'000, 15'000'000);  // half idle
-    EXPECT_EQ(bar.lblCPU.Caption(), "50%");
-    EXPECT_EQ(bar.lblCPU.ToolTipText(), "ＣＰＵ使用率：50%");
-    EXPECT_EQ(bar.lblBarCPU.ToolTipText(), "ＣＰＵ使用率：50%");
-    EXPECT_EQ(bar.lblBarCPU.Width(), 500);
+    EXPECT_EQ(Shown(bar.lblCPU, bar.lblBarCPU), std::tuple("50%", "ＣＰＵ使用率：50%", "ＣＰＵ使用率：50%", 500));
 
     NextCpu(1000 + 2'500'000, 16'000'000);  // none idle: 100 %
     EXPECT_EQ(bar.lblBarCPU.Width(), 1000);
@@ -81,10 +84,8 @@ TEST_F(Meters, CpuFailedQueryShowsZeroAndKeepsTheStoredSample) {
 TEST_F(Meters, MemoryCaptionTooltipAndUnroundedBarWithFiguresBeyond4GiBAndHalfMegabytes) {
     fake.memory = {512 * kMiB, 128 * kMiB};
     frmMain& bar = Bar();
-    EXPECT_EQ(bar.lblMemory.Caption(), "75%");
-    EXPECT_EQ(bar.lblMemory.ToolTipText(), "メモリ使用率：75%(384MB/512MB)");
-    EXPECT_EQ(bar.lblBarMemory.ToolTipText(), bar.lblMemory.ToolTipText());
-    EXPECT_EQ(bar.lblBarMemory.Width(), 750);
+    const char* tip = "メモリ使用率：75%(384MB/512MB)";
+    EXPECT_EQ(Shown(bar.lblMemory, bar.lblBarMemory), std::tuple("75%", tip, tip, 750));
 
     fake.calls.clear();
     NextMemory(1000 * kMiB, 375 * kMiB);  // 62.5 %
@@ -130,15 +131,12 @@ TEST_F(Meters, DriveUsageOverAllListedDrivesAndTotalsBeyondTwoTebibytes) {
 TEST_F(Meters, AFailedDriveWarnsOnceThenShowsTheErrorUntilRestart) {
     WriteSettings("[Setting]\nDrive=C,E\n");
     frmMain& bar = Bar();
-    ASSERT_EQ(fake.messageBoxes.size(), 1u);
-    EXPECT_EQ(fake.messageBoxes[0].text, "Eドライブの" + fake.missingDriveError);
-    EXPECT_EQ(fake.messageBoxes[0].caption, "Vigilon");
-    EXPECT_EQ(fake.messageBoxes[0].icon, platform::MessageIcon::Exclamation);
-    EXPECT_EQ(bar.lblDrive.Caption(), "ERROR!!");
-    EXPECT_EQ(bar.lblDrive.ToolTipText(), "ドライブチェックエラー！");
-    EXPECT_EQ(bar.lblBarDrive.ToolTipText(), "ドライブチェックエラー！");
+    EXPECT_EQ(
+        Boxes(),
+        (std::vector<Box>{{"Eドライブの" + fake.missingDriveError, "Vigilon", platform::MessageIcon::Exclamation}}));
+    EXPECT_EQ(Shown(bar.lblDrive, bar.lblBarDrive),
+              std::tuple("ERROR!!", "ドライブチェックエラー！", "ドライブチェックエラー！", 0));
     EXPECT_EQ(bar.lblDrive.ForeColor(), forms::ColorRef::Rgb(255, 0, 0));
-    EXPECT_EQ(bar.lblBarDrive.Width(), 0);
 
     fake.drives["E"] = {true, kGiB, 2 * kGiB, {}};  // the drive comes back: no retry until restart
     const std::size_t queries = fake.driveQueries.size();
@@ -167,18 +165,15 @@ TEST_F(Meters, EmptyListOrSizelessDrivesShowTheErrorWithoutAWarning) {
 
 TEST_F(Meters, PowerCheckOffThenPowerStates) {
     fake.power = {0, 80};
-    EXPECT_EQ(Bar().lblBatt.Caption(), "No Check!!");  // BattInterval 0: no power check, no timer
-    EXPECT_EQ(Bar().lblBatt.ToolTipText(), "電源状態：チェックなし");
-    EXPECT_EQ(Bar().lblBarBatt.ToolTipText(), "電源状態：チェックなし");
-    EXPECT_EQ(Bar().lblBarBatt.Width(), 1000);
+    // BattInterval 0: no power check, no timer.
+    EXPECT_EQ(Shown(Bar().lblBatt, Bar().lblBarBatt),
+              std::tuple("No Check!!", "電源状態：チェックなし", "電源状態：チェックなし", 1000));
     EXPECT_FALSE(Bar().tmrBatt.Running());
 
     WriteSettings("[Setting]\nBattInterval=1000\n");
     frmMain::Unload();
     frmMain& bar = Bar();
-    EXPECT_EQ(bar.lblBatt.Caption(), "80%");
-    EXPECT_EQ(bar.lblBatt.ToolTipText(), "電源状態：80%");
-    EXPECT_EQ(bar.lblBarBatt.Width(), 800);
+    EXPECT_EQ(Shown(bar.lblBatt, bar.lblBarBatt), std::tuple("80%", "電源状態：80%", "電源状態：80%", 800));
 
     // Undetermined right after a battery reading: the bar keeps its width. A percentage undetermined
     // is shown as it comes, wider than the cell.

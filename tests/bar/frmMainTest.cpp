@@ -26,14 +26,10 @@ TEST_F(Bar, SecondInstanceShowsTheMessageAndEndsWithoutShowingAWindow) {
         FAIL() << "the process should have ended";
     } catch (const platform::fake::ProcessExited&) {
     }
-    ASSERT_EQ(fake.messageBoxes.size(), 1u);
-    EXPECT_EQ(fake.messageBoxes[0].text, "Vigilonは既に起動しています");
-    EXPECT_EQ(fake.messageBoxes[0].caption, "Vigilon");
-    EXPECT_EQ(fake.messageBoxes[0].icon, platform::MessageIcon::None);
-    EXPECT_EQ(fake.windows.size(), 1u);  // the bar's own window, never shown
-    EXPECT_FALSE(fake.windows.begin()->second.visible);
-    EXPECT_FALSE(frmCalendar::IsLoaded());
-    EXPECT_EQ(fake.RunningTimers(), 0u);
+    EXPECT_EQ(Boxes(), (std::vector<Box>{{"Vigilonは既に起動しています", "Vigilon", platform::MessageIcon::None}}));
+    ASSERT_EQ(fake.windows.size(), 1u);  // the bar's own window, never shown
+    EXPECT_EQ(std::tuple(fake.windows.begin()->second.visible, frmCalendar::IsLoaded(), fake.RunningTimers()),
+              std::tuple(false, false, 0u));
 }
 
 TEST_F(Bar, StartsAsABorderlessWhiteTopmostWindowTranslucentByTrans) {
@@ -41,12 +37,9 @@ TEST_F(Bar, StartsAsABorderlessWhiteTopmostWindowTranslucentByTrans) {
     fake.version = {2, 5, 1};
     frmMain::Get();
     const platform::fake::FakeWindow& w = BarWindow();
-    EXPECT_EQ(w.layout.frame, platform::WindowFrame::None);
-    EXPECT_EQ(w.layout.background, (platform::Color{255, 255, 255}));
-    EXPECT_TRUE(w.visible);
-    EXPECT_EQ(w.topMostCalls, 1);
+    EXPECT_EQ(std::tie(w.layout.frame, w.layout.background, w.visible, w.topMostCalls, basMain::DriveCheckEnabled),
+              std::tuple(platform::WindowFrame::None, platform::Color{255, 255, 255}, true, 1, true));
     EXPECT_EQ(w.alpha, 180);
-    EXPECT_TRUE(basMain::DriveCheckEnabled);
     // The follow tick created the calendar, hidden.
     ASSERT_TRUE(frmCalendar::IsLoaded());
     EXPECT_FALSE(frmCalendar::Get().Visible());
@@ -56,12 +49,11 @@ TEST_F(Bar, TimersRunWithTheirSettingsAfterStartUp) {
     WriteSettings(
         "[Setting]\nInterval=700\nCPUInterval=300\nMemoryInterval=2000\nDriveInterval=9000\nBattInterval=0\n");
     frmMain& bar = frmMain::Get();
-    EXPECT_EQ(bar.tmrCheck.Interval(), 700);
-    EXPECT_EQ(bar.tmrCPU.Interval(), 300);
-    EXPECT_EQ(bar.tmrMemory.Interval(), 2000);
-    EXPECT_EQ(bar.tmrDrive.Interval(), 9000);
-    EXPECT_FALSE(bar.tmrBatt.Running());  // BattInterval 0: no power check
-    EXPECT_FALSE(bar.tmrToolTip.Running());
+    EXPECT_EQ(std::vector<int>(
+                  {bar.tmrCheck.Interval(), bar.tmrCPU.Interval(), bar.tmrMemory.Interval(), bar.tmrDrive.Interval()}),
+              std::vector<int>({700, 300, 2000, 9000}));
+    // BattInterval 0: no power check.
+    EXPECT_EQ(std::pair(bar.tmrBatt.Running(), bar.tmrToolTip.Running()), std::pair(false, false));
     std::vector<std::uint32_t> running = fake.TimerIntervals();
     std::sort(running.begin(), running.end());
     EXPECT_EQ(running, (std::vector<std::uint32_t>{300, 500, 700, 2000, 9000}));

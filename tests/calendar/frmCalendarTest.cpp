@@ -137,10 +137,8 @@ TEST_F(Calendar, LoadingCancelsThePopupAndMakesTheWindowTranslucentAndTopmost) {
     frmPopup::Get().Show();
 
     EXPECT_EQ(Cell(17).GetBackStyle(), BackStyle::Opaque);  // 2003/10/15
-    EXPECT_FALSE(bar.tmrToolTip.Running());
-    EXPECT_FALSE(frmPopup::IsLoaded());
-    EXPECT_EQ(Win().alpha, std::optional<std::uint8_t>(200));
-    EXPECT_EQ(Win().topMostCalls, 1);
+    EXPECT_EQ(std::tuple(bar.tmrToolTip.Running(), frmPopup::IsLoaded(), Win().alpha, Win().topMostCalls),
+              std::tuple(false, false, std::optional<std::uint8_t>(200), 1));
 }
 
 TEST_F(Calendar, RedrawingTheSameMonthRepaintsNothing) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "bar/frmMain.h"
 #include "calendar/frmCalendar.h"
@@ -57,18 +58,16 @@ TEST_F(DisplayScaling, BarCalendarAndFollowingScaleTogether) {
         fake.dpi = s.dpi;
         ActivateEditor(platform::kShowNormal, {0, 50, 1000, 600});
         frmMain& bar = frmMain::Get();
-        EXPECT_EQ(Rect(bar), s.onWindow);
-        EXPECT_EQ(Rect(bar).Width(), s.barWidth);
-        EXPECT_EQ(Rect(bar).Height(), s.barHeight);
-        EXPECT_EQ(bar.lblTime.PixelBounds(), s.clock);
-        EXPECT_EQ(bar.lblBarBatt.PixelBounds().Width(), s.fullMeter);
+        EXPECT_EQ(std::tuple(Rect(bar), Rect(bar).Width(), Rect(bar).Height()),
+                  std::tuple(s.onWindow, s.barWidth, s.barHeight));
+        EXPECT_EQ(std::pair(bar.lblTime.PixelBounds(), bar.lblBarBatt.PixelBounds().Width()),
+                  std::pair(s.clock, s.fullMeter));
 
         bar.ShowCalendar();
         const forms::Form& calendar = frmCalendar::Get();
-        EXPECT_EQ(fake.Window(calendar.hWnd()).layout.clientWidth, s.calendarWidth);
-        EXPECT_EQ(fake.Window(calendar.hWnd()).layout.clientHeight, s.calendarHeight);
-        EXPECT_EQ(Rect(calendar).right, Rect(bar).right);
-        EXPECT_EQ(Rect(calendar).top, Rect(bar).bottom);
+        const platform::WindowSpec& layout = fake.Window(calendar.hWnd()).layout;
+        EXPECT_EQ(std::tuple(layout.clientWidth, layout.clientHeight, Rect(calendar).right, Rect(calendar).top),
+                  std::tuple(s.calendarWidth, s.calendarHeight, Rect(bar).right, Rect(bar).bottom));
         const auto ops = fake.Paint(calendar.hWnd());
         const auto caption = std::find_if(ops.begin(), ops.end(), [](const auto& op) { return op.text == "<"; });
         ASSERT_NE(caption, ops.end());
@@ -76,8 +75,8 @@ TEST_F(DisplayScaling, BarCalendarAndFollowingScaleTogether) {
 
         ActivateEditor(platform::kShowMaximized, {-4, -4, 1028, 740});
         bar.CallCheck_Timer();
-        EXPECT_EQ(Rect(bar).left, s.maximisedLeft);
-        EXPECT_EQ(Rect(bar).top, 0);  // the caption bar (18 pixels) is lower than the bar: on its top
+        // The caption bar (18 pixels) is lower than the bar: on its top.
+        EXPECT_EQ(std::pair(Rect(bar).left, Rect(bar).top), std::pair(s.maximisedLeft, 0));
         UnloadAll();
     }
 }

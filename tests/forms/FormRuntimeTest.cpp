@@ -63,6 +63,12 @@ protected:
         frmProbe::selfUnloadTicks = 0;
     }
     platform::fake::FakeWindow& Win() { return fake.Window(frmProbe::Get().hWnd()); }
+    static std::vector<std::pair<DrawOp::Kind, platform::PixelRect>> KindsAndRects(const std::vector<DrawOp>& ops) {
+        std::vector<std::pair<DrawOp::Kind, platform::PixelRect>> drawn;
+        for (const DrawOp& op : ops)
+            drawn.emplace_back(op.kind, op.rect);
+        return drawn;
+    }
 };
 
 TEST_F(FormRuntime, ReferenceCreatesOnFirstUseAndAgainAfterUnload) {
@@ -82,7 +88,7 @@ TEST_F(FormRuntime, ReferenceCreatesOnFirstUseAndAgainAfterUnload) {
     EXPECT_EQ(frmProbe::loads, 2);
 }
 
-TEST_F(FormRuntime, TimersStartAfterLoadTickAndStopWithTheForm) {
+TEST_F(FormRuntime, TimersStartAfterLoadTickStopWithTheFormKeepTheirRangeAndMayUnloadIt) {
     frmProbe& f = frmProbe::Get();
     EXPECT_EQ(f.ticksSeenBeforeLoadEnded, 0);
     fake.Advance(350);
@@ -103,24 +109,21 @@ TEST_F(FormRuntime, TimersStartAfterLoadTickAndStopWithTheForm) {
 
     frmProbe::Unload();
     EXPECT_EQ(fake.RunningTimers(), 0u);
-}
 
-TEST_F(FormRuntime, IntervalsOutsideTheRangeAreCutAndTheSameIntervalKeepsTheCountdown) {
-    frmProbe& f = frmProbe::Get();
+    // Intervals outside the range are cut, and setting the same interval keeps the countdown.
+    frmProbe& g = frmProbe::Get();
     fake.Advance(60);
-    f.tmrTick.SetInterval(100);  // what every sampler tick does
+    g.tmrTick.SetInterval(100);  // what every sampler tick does
     fake.Advance(40);
-    EXPECT_EQ(f.ticks, 1);
-
-    f.tmrTick.SetInterval(-5);
-    EXPECT_EQ(f.tmrTick.Interval(), 0);
-    EXPECT_FALSE(f.tmrTick.Running());
-    f.tmrTick.SetInterval(1000000);
-    EXPECT_EQ(f.tmrTick.Interval(), 65535);
+    EXPECT_EQ(g.ticks, 1);
+    g.tmrTick.SetInterval(-5);
+    EXPECT_EQ(std::pair(g.tmrTick.Interval(), g.tmrTick.Running()), std::pair(0, false));
+    g.tmrTick.SetInterval(1000000);
+    EXPECT_EQ(g.tmrTick.Interval(), 65535);
     EXPECT_EQ(fake.TimerIntervals(), std::vector<std::uint32_t>{65535});
-}
 
-TEST_F(FormRuntime, AFormCanUnloadItselfFromItsOwnTimer) {
+    // A form can unload itself from its own timer.
+    frmProbe::Unload();
     frmProbe::Get();
     frmProbe::unloadSelfOnTick = true;
     fake.Advance(100);
@@ -137,39 +140,24 @@ TEST_F(FormRuntime, PaintsBackgroundThenControlsBottomToTop) {
     f.lblTop.SetCaption("上");
     f.lblTop.SetBorderStyle(forms::BorderStyle::FixedSingle);
     const std::vector<DrawOp> ops = fake.Paint(f.hWnd());
-    ASSERT_EQ(ops.size(), 4u);
-    EXPECT_EQ(ops[0].kind, DrawOp::Fill);
-    EXPECT_EQ(ops[0].color, (platform::Color{1, 2, 3}));
-    EXPECT_EQ(ops[0].rect, (platform::PixelRect{0, 0, 200, 40}));
-    EXPECT_EQ(ops[1].kind, DrawOp::Fill);
-    EXPECT_EQ(ops[1].rect, (platform::PixelRect{0, 0, 100, 20}));
-    EXPECT_EQ(ops[2].kind, DrawOp::Frame);
-    EXPECT_EQ(ops[2].rect, (platform::PixelRect{50, 0, 150, 20}));
-    EXPECT_EQ(ops[3].kind, DrawOp::Text);
-    EXPECT_EQ(ops[3].text, "上");
-    EXPECT_EQ(ops[3].rect, (platform::PixelRect{51, 1, 149, 19}));  // inside the border
+    // The text inside the border.
+    EXPECT_EQ(KindsAndRects(ops),
+              (std::vector<std::pair<DrawOp::Kind, platform::PixelRect>>{{DrawOp::Fill, {0, 0, 200, 40}},
+                                                                         {DrawOp::Fill, {0, 0, 100, 20}},
+                                                                         {DrawOp::Frame, {50, 0, 150, 20}},
+                                                                         {DrawOp::Text, {51, 1, 149, 19}}}));
+    EXPECT_EQ(std::tie(ops[0].color, ops[3].text), std::tuple(platform::Color{1, 2, 3}, "上"));
 
     // A part repainted draws only what lies over it.
-    const std::vector<DrawOp> part = fake.Paint(f.hWnd(), platform::PixelRect{0, 0, 40, 30});
-    ASSERT_EQ(part.size(), 2u);
-    EXPECT_EQ(part[0].rect, (platform::PixelRect{0, 0, 40, 30}));
-    EXPECT_EQ(part[1].rect, (platform::PixelRect{0, 0, 100, 20}));
+    EXPECT_EQ(KindsAndRects(fake.Paint(f.hWnd(), platform::PixelRect{0, 0, 40, 30})),
+              (std::vector<std::pair<DrawOp::Kind, platform::PixelRect>>{{DrawOp::Fill, {0, 0, 40, 30}},
+                                                                         {DrawOp::Fill, {0, 0, 100, 20}}}));
     EXPECT_TRUE(fake.Paint(f.hWnd(), platform::PixelRect{300, 0, 400, 40}).empty());
 }
 
-TEST_F(FormRuntime, UnchangedPropertiesCauseNoRedraw) {
-    frmProbe& f = frmProbe::Get();
-    f.lblTop.SetCaption("37%");
-    const int after = Win().invalidations;
-    f.lblTop.SetCaption("37%");
-    f.lblTop.SetWidth(1500);
-    f.lblTop.SetWidth(1501);  // rounds to the same pixels
-    EXPECT_EQ(Win().invalidations, after);
-    f.lblTop.SetCaption("38%");
-    EXPECT_EQ(Win().invalidations, after + 1);
-}
-
-TEST_F(FormRuntime, MouseGoesToTheTopmostLabelAndStaysWithItWhileHeld) {
+// Mouse input goes to the topmost label and stays with it while held; unchanged properties cause no
+// redraw; tooltips follow their label.
+TEST_F(FormRuntime, LabelsRouteTheMouseRedrawOnlyOnChangeAndCarryTheirToolTips) {
     frmProbe& f = frmProbe::Get();
     platform::WindowListener& w = *Win().listener;
     w.OnMouseDown({2, 1, 10, 5});  // only the bottom label is there
@@ -181,10 +169,16 @@ TEST_F(FormRuntime, MouseGoesToTheTopmostLabelAndStaysWithItWhileHeld) {
     w.OnDoubleClick({1, 0, 20, 5});
     EXPECT_EQ(f.events,
               (std::vector<std::string>{"bottom down 2 1 150", "top down 150", "top move 1", "bottom dblclick"}));
-}
 
-TEST_F(FormRuntime, ToolTipsFollowTheirLabel) {
-    frmProbe& f = frmProbe::Get();
+    f.lblTop.SetCaption("37%");
+    const int after = Win().invalidations;
+    f.lblTop.SetCaption("37%");
+    f.lblTop.SetWidth(1500);
+    f.lblTop.SetWidth(1501);  // rounds to the same pixels
+    EXPECT_EQ(Win().invalidations, after);
+    f.lblTop.SetCaption("38%");
+    EXPECT_EQ(Win().invalidations, after + 1);
+
     f.lblTop.SetToolTipText("ＣＰＵ使用率：37%");
     ASSERT_EQ(Win().toolTips.size(), 1u);
     EXPECT_EQ(Win().toolTips.begin()->second.second, "ＣＰＵ使用率：37%");

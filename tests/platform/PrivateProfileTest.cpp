@@ -7,8 +7,10 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
+#include <vector>
+
+#include "support/TempDir.h"
 
 namespace {
 
@@ -18,12 +20,6 @@ using platform::profile::ReadString;
 
 class PrivateProfileTest : public ::testing::Test {
 protected:
-    PrivateProfileTest() { fs::create_directories(dir_); }
-    ~PrivateProfileTest() override {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-
     void WriteFile(const std::string& text) const {
         std::ofstream out(path_, std::ios::binary | std::ios::trunc);
         out << text;
@@ -32,7 +28,8 @@ protected:
         return ReadString(path_, section, key, def, 1024);
     }
 
-    const fs::path dir_ = fs::temp_directory_path() / ("vigilon-profile-" + std::to_string(std::random_device{}()));
+    const testsupport::TempDir temp_;
+    const fs::path& dir_ = temp_.path;
     const std::string path_ = (dir_ / "Vigilon.ini").string();
 };
 
@@ -46,12 +43,10 @@ const std::string kEdited =
 
 TEST_F(PrivateProfileTest, NamesIgnoreCaseBlanksAndQuotesGoFirstDuplicateWinsLongValueIsCut) {
     WriteFile(kEdited);
-    EXPECT_EQ(Read("SETTINGS", "trans"), "200");
-    EXPECT_EQ(Read("settings", "DRIVE"), "C,D");
+    EXPECT_EQ((std::vector<std::string>{Read("SETTINGS", "trans"), Read("settings", "DRIVE"), Read("Dup", "Trans"),
+                                        Read("Q", "A"), Read("Q", "B")}),
+              (std::vector<std::string>{"200", "C,D", "100", "quoted value", "single"}));
     EXPECT_EQ(ReadInt(path_, "Settings", "Blank", -1), 180);
-    EXPECT_EQ(Read("Dup", "Trans"), "100");
-    EXPECT_EQ(Read("Q", "A"), "quoted value");
-    EXPECT_EQ(Read("Q", "B"), "single");
     EXPECT_EQ(ReadString(path_, "Holiday", "List", "", 1024), std::string(1023, 'x'));  // the buffer less one
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "bar/frmMain.h"
@@ -60,38 +61,29 @@ TEST_F(Settings, OpeningClosesTheBarAndFillsTheFieldsFromTheFile) {
     EXPECT_FALSE(frmMain::IsLoaded());
     EXPECT_FALSE(frmCalendar::IsLoaded());
     EXPECT_FALSE(SharedState::bCalendar);
-    EXPECT_EQ(SharedState::BarLeft, 4500);
-    EXPECT_EQ(SharedState::BarTop, 3000);
+    EXPECT_EQ(std::pair(SharedState::BarLeft, SharedState::BarTop), std::pair(4500, 3000));
 
     const platform::fake::FakeWindow& w = fake.Window(f.hWnd());
-    EXPECT_EQ(w.layout.title, "Vigilonの設定");
-    EXPECT_EQ(w.layout.frame, platform::WindowFrame::Dialog);
-    EXPECT_EQ(w.layout.clientWidth, 296);
-    EXPECT_EQ(w.layout.clientHeight, 364);
-    EXPECT_TRUE(w.visible);
-    EXPECT_EQ(w.rect.left, (1024 - w.rect.Width()) / 2);  // centred on the screen
-    EXPECT_EQ(w.rect.top, (768 - w.rect.Height()) / 2);
+    const platform::WindowSpec& l = w.layout;
+    EXPECT_EQ(std::tie(l.title, l.frame, l.clientWidth, l.clientHeight, w.visible),
+              std::tuple("Vigilonの設定", platform::WindowFrame::Dialog, 296, 364, true));
+    // Centred on the screen.
+    EXPECT_EQ(std::pair(w.rect.left, w.rect.top), std::pair((1024 - w.rect.Width()) / 2, (768 - w.rect.Height()) / 2));
 
-    EXPECT_EQ(f.txtCheckDrive.Text(), "C,D");
-    EXPECT_EQ(f.txtCPU.Text(), "750");
-    EXPECT_EQ(f.txtInterval.Text(), "500");
-    EXPECT_EQ(f.txtMemory.Text(), "1000");
-    EXPECT_EQ(f.txtDrive.Text(), "60000");
-    EXPECT_EQ(f.txtBatt.Text(), "0");
-    EXPECT_EQ(fake.controls.at(f.txtCPU.hWnd()).text, "750");  // the native field too
-    EXPECT_EQ(f.sldTrans.Value(), 180);
-    EXPECT_EQ(f.chkActiveWindow.Value(), 1);
+    EXPECT_EQ((std::vector<std::string>{f.txtCheckDrive.Text(), f.txtCPU.Text(), f.txtInterval.Text(),
+                                        f.txtMemory.Text(), f.txtDrive.Text(), f.txtBatt.Text(),
+                                        fake.controls.at(f.txtCPU.hWnd()).text}),  // the native field too
+              (std::vector<std::string>{"C,D", "750", "500", "1000", "60000", "0", "750"}));
+    EXPECT_EQ(std::pair(f.sldTrans.Value(), f.chkActiveWindow.Value()), std::pair(180, 1));
     // An empty piece sorts first; "01/01" stays as stored; the default nth-weekday list is empty.
     EXPECT_EQ(Shown(f.lstHoliday1), (std::vector<std::string>{"", " 1/ 1", "01/01", "12/31"}));
     EXPECT_EQ(Shown(f.lstHoliday2), (std::vector<std::string>{}));
     EXPECT_FALSE(ApplyEnabled());
 
-    EXPECT_EQ(f.cmbMonth.ListCount(), 12);
-    EXPECT_EQ(f.cmbDay.ListCount(), 31);
-    EXPECT_EQ(f.cmbSyu.ListCount(), 4);
+    EXPECT_EQ(std::vector<int>({f.cmbMonth.ListCount(), f.cmbDay.ListCount(), f.cmbSyu.ListCount(),
+                                f.txtCPU.MaxLength(), fake.controls.at(f.txtCPU.hWnd()).layout.maxLength}),
+              std::vector<int>({12, 31, 4, 5, 5}));
     EXPECT_EQ(f.cmbWeekday.List(f.cmbWeekday.ListIndex()), "月");
-    EXPECT_EQ(f.txtCPU.MaxLength(), 5);
-    EXPECT_EQ(fake.controls.at(f.txtCPU.hWnd()).layout.maxLength, 5);
     const platform::ControlSpec& slider = fake.controls.at(f.sldTrans.hWnd()).layout;
     EXPECT_EQ(std::vector<int>({slider.minimum, slider.maximum, slider.smallStep, slider.largeStep}),
               std::vector<int>({100, 255, 1, 5}));
@@ -122,8 +114,7 @@ TEST_F(Settings, EditsEnableApplyButPickersDoNot) {
     frmSetting& f = Open();
     for (forms::ComboBox* picker : {&f.cmbMonth, &f.cmbDay, &f.cmbSyu, &f.cmbWeekday})
         fake.Pick(picker->hWnd(), 2);
-    EXPECT_FALSE(ApplyEnabled());
-    EXPECT_EQ(f.cmbDay.ListIndex(), 2);
+    EXPECT_EQ(std::pair(ApplyEnabled(), f.cmbDay.ListIndex()), std::pair(false, 2));
 
     const std::vector<std::function<void()>> edits = {
         [&] { Type(f.txtCPU, "500"); },  // typed back to the old value: still an edit
@@ -180,10 +171,8 @@ TEST_F(Settings, RefusesTheFirstBadFieldWithItsMessageAndWritesNothing) {
         EXPECT_EQ(saved, c.message.empty()) << c.drives << " " << c.interval << " " << c.cpu << " " << c.batt;
         EXPECT_EQ(Messages(), c.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.message});
         EXPECT_EQ(std::filesystem::exists(dir / "Vigilon.ini"), saved);
-        if (!saved) {
-            EXPECT_EQ(fake.messageBoxes[0].icon, platform::MessageIcon::Exclamation);
-            EXPECT_EQ(fake.messageBoxes[0].caption, "Vigilon");
-        }
+        for (const auto& box : fake.messageBoxes)
+            EXPECT_EQ(std::tie(box.icon, box.caption), std::tuple(platform::MessageIcon::Exclamation, "Vigilon"));
         frmSetting::Unload();
     }
 }
@@ -208,9 +197,8 @@ TEST_F(Settings, SavesTextsAsTypedNumbersRoundedHalfToEvenAndListsInShownOrder) 
     const core::Settings& s = core::AppSettings;
     EXPECT_EQ(std::vector<int>({s.Interval, s.CPUInterval, s.MemoryInterval, s.DriveInterval, s.Trans}),
               std::vector<int>({150, 100, 102, 60000, 200}));
-    EXPECT_EQ(s.CalendarHoliday1, "1/1,2/11,12/31");
-    EXPECT_EQ(s.CalendarHoliday2, "1-2-2,10-2-2");
-    EXPECT_EQ(s.ActiveWindow, 1);
+    EXPECT_EQ(std::tie(s.CalendarHoliday1, s.CalendarHoliday2, s.ActiveWindow),
+              std::tuple("1/1,2/11,12/31", "1-2-2,10-2-2", 1));
 
     // Both lists emptied: both keys are written empty. OK after Apply writes again and closes.
     for (forms::ListBox* list : {&f.lstHoliday1, &f.lstHoliday2})
@@ -252,8 +240,8 @@ TEST_F(Settings, FormerDefaultHolidayListsOpenAsTodaysDefaults) {
     EXPECT_EQ(Shown(f.lstHoliday1), (std::vector<std::string>{"12/29", "12/30", "12/31"}));
     EXPECT_EQ(Shown(f.lstHoliday2), (std::vector<std::string>{}));
     ASSERT_TRUE(f.CommitSetting());
-    EXPECT_EQ(core::AppSettings.CalendarHoliday1, core::kDefaultHolidays1);
-    EXPECT_EQ(core::AppSettings.CalendarHoliday2, core::kDefaultHolidays2);
+    EXPECT_EQ(std::tie(core::AppSettings.CalendarHoliday1, core::AppSettings.CalendarHoliday2),
+              std::tie(core::kDefaultHolidays1, core::kDefaultHolidays2));
     EXPECT_EQ(SettingsFile(), former);
 }
 
@@ -266,9 +254,9 @@ TEST_F(Settings, PadAndUnpadConvertBetweenStoredAndShownForms) {
         EXPECT_EQ(frmSetting::PadHoliday1(d.stored), d.shown) << d.stored;
         EXPECT_EQ(frmSetting::UnpadHoliday1(d.shown), d.stored) << d.shown;
     }
-    EXPECT_EQ(frmSetting::PadHoliday2("7-3-2"), " 7-3-2");
-    EXPECT_EQ(frmSetting::PadHoliday2("10-2-2"), "10-2-2");
-    EXPECT_EQ(frmSetting::UnpadHoliday2(" 1-5-2"), "1-5-2");
+    EXPECT_EQ(std::tuple(frmSetting::PadHoliday2("7-3-2"), frmSetting::PadHoliday2("10-2-2"),
+                         frmSetting::UnpadHoliday2(" 1-5-2")),
+              std::tuple(" 7-3-2", "10-2-2", "1-5-2"));
 }
 
 TEST_F(Settings, HolidayButtonsAddOnceDeleteTheSelectionAndKeepOrder) {
@@ -282,8 +270,7 @@ TEST_F(Settings, HolidayButtonsAddOnceDeleteTheSelectionAndKeepOrder) {
     f.cmbDay.SetListIndex(0);
     Click(f.btnAdd1);
     EXPECT_TRUE(ApplyEnabled());
-    EXPECT_EQ(f.lstHoliday1.List(2), "12/ 1");
-    EXPECT_EQ(f.lstHoliday1.List(1), "11/23");
+    EXPECT_EQ(Shown(f.lstHoliday1), (std::vector<std::string>{" 2/11", "11/23", "12/ 1", "12/29"}));
     f.cmbMonth.SetListIndex(6);  // 7, 3rd week, Monday: listed already
     f.cmbSyu.SetListIndex(2);
     Click(f.btnAdd2);
@@ -296,13 +283,12 @@ TEST_F(Settings, HolidayButtonsAddOnceDeleteTheSelectionAndKeepOrder) {
     f.btnApp.SetEnabled(false);
     Click(f.btnDel1);
     Click(f.btnDel1);  // nothing selected any more
-    EXPECT_EQ(f.lstHoliday1.ListCount(), 3);
-    EXPECT_EQ(f.lstHoliday1.List(0), "11/23");
+    EXPECT_EQ(Shown(f.lstHoliday1), (std::vector<std::string>{"11/23", "12/ 1", "12/29"}));
     EXPECT_EQ(f.lstHoliday1.ListIndex(), -1);
     EXPECT_TRUE(ApplyEnabled());
     ASSERT_TRUE(f.CommitSetting());
-    EXPECT_EQ(core::AppSettings.CalendarHoliday1, "11/23,12/1,12/29");
-    EXPECT_EQ(core::AppSettings.CalendarHoliday2, "1-2-2,7-3-2,7-3-7");
+    EXPECT_EQ(std::tie(core::AppSettings.CalendarHoliday1, core::AppSettings.CalendarHoliday2),
+              std::tuple("11/23,12/1,12/29", "1-2-2,7-3-2,7-3-7"));
 }
 
 TEST_F(Settings, EveryWayOfClosingBringsTheBarBackWithTheFileReadAgain) {
@@ -321,9 +307,7 @@ TEST_F(Settings, EveryWayOfClosingBringsTheBarBackWithTheFileReadAgain) {
         ASSERT_FALSE(frmSetting::IsLoaded()) << i;
         ASSERT_TRUE(frmMain::IsLoaded()) << i;
         const platform::fake::FakeWindow& bar = fake.Window(frmMain::Get().hWnd());
-        EXPECT_EQ(bar.rect.left, 300) << i;
-        EXPECT_EQ(bar.rect.top, 200) << i;
-        EXPECT_TRUE(bar.visible);
+        EXPECT_EQ(std::tie(bar.rect.left, bar.rect.top, bar.visible), std::tuple(300, 200, true)) << i;
         // OK with nothing changed in the dialog writes nothing: the hand edits stay in force too.
         const std::optional<std::uint8_t> alpha(200);
         EXPECT_EQ(bar.alpha, alpha) << i;
@@ -373,12 +357,11 @@ TEST_F(Settings, AFailedWriteIsShownWithTheFileAndTheDialogStaysAsItWas) {
 #endif
     EXPECT_EQ(text.rfind("設定を保存できませんでした。\r\n", 0), 0u) << text;
     EXPECT_EQ(fake.messageBoxes[0].icon, platform::MessageIcon::Exclamation);
-    EXPECT_EQ(f.txtCPU.Text(), "750");
-    EXPECT_TRUE(ApplyEnabled());
+    EXPECT_EQ(std::pair(f.txtCPU.Text(), ApplyEnabled()), std::pair(std::string("750"), true));
     EXPECT_FALSE(f.CommitSetting());
 }
 
-TEST_F(Settings, BalloonsExplainTheFieldsPickersAndHolidayButtons) {
+TEST_F(Settings, BalloonsExplainTheFieldsAndQuittingLeavesNoWindow) {
     frmSetting& f = Open();
     int balloons = 0;
     for (const auto& [handle, control] : fake.controls)
@@ -396,20 +379,14 @@ TEST_F(Settings, BalloonsExplainTheFieldsPickersAndHolidayButtons) {
     const platform::BalloonTip& add1 = *fake.controls.at(f.btnAdd1.hWnd()).balloon;
     const platform::BalloonTip& add2 = *fake.controls.at(f.btnAdd2.hWnd()).balloon;
     EXPECT_EQ(add1.title + add1.text, add2.title + add2.text);
-    for (const forms::NativeControl* none :
-         {static_cast<forms::NativeControl*>(&f.lstHoliday1), static_cast<forms::NativeControl*>(&f.btnOK),
-          static_cast<forms::NativeControl*>(&f.chkActiveWindow)})
-        EXPECT_FALSE(fake.controls.at(none->hWnd()).balloon);
-}
+    for (const platform::ControlHandle none : {f.lstHoliday1.hWnd(), f.btnOK.hWnd(), f.chkActiveWindow.hWnd()})
+        EXPECT_FALSE(fake.controls.at(none).balloon);
 
-TEST_F(Settings, QuitWithTheDialogOpenLeavesNoWindow) {
-    Open();
+    // Quitting with the dialog open leaves no window.
     basMain::Shutdown();
-    EXPECT_FALSE(frmSetting::IsLoaded());
-    EXPECT_FALSE(frmMain::IsLoaded());
-    EXPECT_FALSE(frmCalendar::IsLoaded());
-    EXPECT_TRUE(fake.windows.empty());
-    EXPECT_TRUE(fake.controls.empty());
+    EXPECT_EQ(std::vector<bool>({frmSetting::IsLoaded(), frmMain::IsLoaded(), frmCalendar::IsLoaded(),
+                                 !fake.windows.empty(), !fake.controls.empty()}),
+              std::vector<bool>(5, false));
 }
 
 }  // namespace

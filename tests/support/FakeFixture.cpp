@@ -2,8 +2,6 @@
 #include "support/FakeFixture.h"
 #include "core/SharedState.h"
 
-#include <atomic>
-#include <chrono>
 #include <fstream>
 
 #include "app/AppWiring.h"
@@ -15,11 +13,6 @@
 namespace testsupport {
 
 FakeFixture::FakeFixture() {
-    static std::atomic<int> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    dir = std::filesystem::temp_directory_path() /
-          ("vigilon-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(dir);
     fake.settingsDir = dir.string();
     platform::Install(&fake);
     core::AppSettings = {};
@@ -33,8 +26,13 @@ FakeFixture::~FakeFixture() {
     forms::registry::FreeUnloaded();
     fake.RunPosted();
     platform::Install(nullptr);
-    std::error_code ec;
-    std::filesystem::remove_all(dir, ec);
+}
+
+std::vector<FakeFixture::Box> FakeFixture::Boxes() const {
+    std::vector<Box> boxes;
+    for (const auto& box : fake.messageBoxes)
+        boxes.emplace_back(box.text, box.caption, box.icon);
+    return boxes;
 }
 
 void FakeFixture::WriteSettings(const std::string& text) const {

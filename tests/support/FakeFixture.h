@@ -6,8 +6,11 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "platform/fake/FakePlatform.h"
+#include "support/TempDir.h"
 
 namespace testsupport {
 
@@ -18,8 +21,12 @@ protected:
 
     // Writes the settings file of the program.
     void WriteSettings(const std::string& text) const;
+    // The message boxes shown so far, each as its text, caption and icon.
+    using Box = std::tuple<std::string, std::string, platform::MessageIcon>;
+    std::vector<Box> Boxes() const;
 
-    std::filesystem::path dir;  // a fresh folder under the system's temporary folder, removed afterwards
+    TempDir temp;
+    const std::filesystem::path& dir = temp.path;  // the settings folder
     platform::fake::FakePlatform fake;
 };
 

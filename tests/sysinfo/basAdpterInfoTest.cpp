@@ -39,14 +39,9 @@ TEST_F(AdapterQuery, EachAnswerOfTheSizeQuery) {
         ASSERT_EQ(AdapterList.size(), 1u) << c.code;
         EXPECT_EQ(basAdpterInfo::FixedBytesToText(AdapterList[0].description), "") << c.code;
         EXPECT_EQ(AdapterList[0].addressLength, 0u) << c.code;
-        if (c.message) {
-            ASSERT_EQ(fake.messageBoxes.size(), 1u) << c.code;
-            EXPECT_EQ(fake.messageBoxes[0].text, c.message);
-            EXPECT_EQ(fake.messageBoxes[0].caption, "Vigilon");
-            EXPECT_EQ(fake.messageBoxes[0].icon, platform::MessageIcon::Critical);
-        } else {
-            EXPECT_TRUE(fake.messageBoxes.empty()) << c.code;
-        }
+        EXPECT_EQ(Boxes(), (c.message ? std::vector<Box>{{c.message, "Vigilon", platform::MessageIcon::Critical}}
+                                      : std::vector<Box>{}))
+            << c.code;
     }
     std::array<char, 16> noNul;
     noNul.fill('9');

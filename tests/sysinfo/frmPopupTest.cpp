@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <tuple>
+#include <vector>
 
 #include "bar/frmMain.h"
 #include "core/AppSettings.h"
@@ -37,6 +40,12 @@ protected:
         return popup;
     }
     platform::PixelRect Rect() { return fake.GetWindowRect(frmPopup::Get().hWnd()); }
+    static std::vector<std::string> Captions(std::initializer_list<const forms::Label*> labels) {
+        std::vector<std::string> texts;
+        for (const forms::Label* l : labels)
+            texts.push_back(l->Caption());
+        return texts;
+    }
     // n adapters eth0, eth1, ... in the bar's snapshot.
     void UseAdapters(int n) {
         std::vector<platform::AdapterRecord> list;
@@ -50,15 +59,11 @@ protected:
 // The popup shows the snapshot of the bar's start, and a new one only at its next opening.
 TEST_F(Popup, ShowsTheLatestSnapshot) {
     frmPopup& p = Open();
-    EXPECT_EQ(p.lblTitle.Caption(), "コンピュータの情報");
-    EXPECT_EQ(p.lblOSVersion.Caption(), "Windows XP Professional Service Pack 2");
-    EXPECT_EQ(p.lblComName.Caption(), "BUILD-7");
-    EXPECT_EQ(p.lblUserName.Caption(), "hanako");
-    EXPECT_EQ(p.txtNetworkCard[0].Caption(), "Intel(R) PRO/1000 MT");
-    EXPECT_EQ(p.lblMACAddr[0].Caption(), "00-0C-29-AB-01-FF");
-    EXPECT_EQ(p.lblIPAddr[0].Caption(), "192.168.1.20");
-    EXPECT_EQ(p.lblNetmask[0].Caption(), "255.255.255.0");
-    EXPECT_EQ(p.lblGateway[0].Caption(), "192.168.1.1");
+    EXPECT_EQ(Captions({&p.lblTitle, &p.lblOSVersion, &p.lblComName, &p.lblUserName, &p.txtNetworkCard[0],
+                        &p.lblMACAddr[0], &p.lblIPAddr[0], &p.lblNetmask[0], &p.lblGateway[0]}),
+              (std::vector<std::string>{"コンピュータの情報", "Windows XP Professional Service Pack 2", "BUILD-7",
+                                        "hanako", "Intel(R) PRO/1000 MT", "00-0C-29-AB-01-FF", "192.168.1.20",
+                                        "255.255.255.0", "192.168.1.1"}));
 
     // A failed adapter query leaves one empty block (its message: AdapterQuery); the rest is taken.
     fake.computerName = "RENAMED";
@@ -67,9 +72,8 @@ TEST_F(Popup, ShowsTheLatestSnapshot) {
     EXPECT_EQ(p.lblComName.Caption(), "BUILD-7");
     frmPopup::Unload();
     frmPopup& again = Open();
-    EXPECT_EQ(again.lblComName.Caption(), "RENAMED");
-    EXPECT_EQ(again.lblOSVersion.Caption(), "Windows XP Professional Service Pack 2");
-    EXPECT_EQ(again.txtNetworkCard[0].Caption(), "");
+    EXPECT_EQ(Captions({&again.lblComName, &again.lblOSVersion, &again.txtNetworkCard[0]}),
+              (std::vector<std::string>{"RENAMED", "Windows XP Professional Service Pack 2", ""}));
 }
 
 TEST_F(Popup, TheAntivirusRowsOrTheNetworkTitle) {
@@ -81,8 +85,7 @@ TEST_F(Popup, TheAntivirusRowsOrTheNetworkTitle) {
         for (forms::Label* l : {&p.lblEngineTitle, &p.lblEngine, &p.lblDatFileTitle, &p.lblDatFile, &p.linMcAfee})
             EXPECT_EQ(l->Visible(), on) << l->Name();
         // Read whatever the setting.
-        EXPECT_EQ(p.lblEngine.Caption(), "4.4.00");
-        EXPECT_EQ(p.lblDatFile.Caption(), "4.0.4321");
+        EXPECT_EQ(Captions({&p.lblEngine, &p.lblDatFile}), (std::vector<std::string>{"4.4.00", "4.0.4321"}));
     }
 }
 
@@ -156,9 +159,8 @@ TEST_F(Popup, ATallPopupFitsInTheWorkArea) {
     for (const auto& [barTop, height] : {std::pair{32, 637}, std::pair{400, 460}, std::pair{760, 637}}) {
         frmPopup::Unload();
         Open(800, barTop);
-        EXPECT_EQ(Rect().Height(), height) << barTop;
-        EXPECT_GE(Rect().top, 32) << barTop;
-        EXPECT_LE(Rect().bottom, 800) << barTop;
+        EXPECT_EQ(std::tuple(Rect().Height(), Rect().top >= 32, Rect().bottom <= 800), std::tuple(height, true, true))
+            << barTop;
     }
 }
 
@@ -167,6 +169,7 @@ TEST_F(Popup, ATallPopupFitsInTheWorkArea) {
 TEST_F(Popup, PlacedBesideTheBarAndNeverOverIt) {
     using Rect_ = platform::PixelRect;
     const std::vector<Rect_> screen = {}, short400 = {{0, 0, 1024, 400}}, small = {{0, 0, 500, 500}};
+    const std::vector<Rect_> two = {{0, 0, 1024, 768}, {1024, 0, 2048, 600}};
     struct Case {
         const char* what;
         int adapters;
@@ -181,12 +184,7 @@ TEST_F(Popup, PlacedBesideTheBarAndNeverOverIt) {
         {"right-aligned once the bar is far enough", 1, screen, 112, 50, {0, 70, 344, 300}},
         {"both", 1, screen, 0, 700, {0, 470, 344, 700}},
         // On a second monitor right of the first, its own edges count.
-        {"second monitor: left-aligned near its left edge, above the bar near its bottom",
-         1,
-         {{0, 0, 1024, 768}, {1024, 0, 2048, 600}},
-         1074,
-         450,
-         {1074, 220, 1418, 450}},
+        {"second monitor: left-aligned near its left edge, above the bar", 1, two, 1074, 450, {1074, 220, 1418, 450}},
         {"fewer blocks, under the bar", 3, screen, 600, 370, {488, 390, 832, 709}},
         {"one block fits on neither side: left of the bar", 3, short400, 600, 190, {256, 170, 600, 400}},
         {"right of it near the left edge", 3, short400, 40, 190, {272, 170, 616, 400}},
@@ -206,20 +204,20 @@ TEST_F(Popup, PlacedBesideTheBarAndNeverOverIt) {
     }
 }
 
-TEST_F(Popup, RoundedTopmostAndNeverActivated) {
+TEST_F(Popup, RoundedTopmostNeverActivatedAndHandsKeyReleasesToTheBar) {
     const platform::fake::FakeWindow& w = fake.Window(Open().hWnd());
     ASSERT_TRUE(w.region);
-    EXPECT_EQ(w.region->rect, (platform::PixelRect{0, 0, 344, 230}));
-    EXPECT_EQ(w.region->ellipseWidth, 15);
-    EXPECT_EQ(w.region->ellipseHeight, 15);
-    EXPECT_TRUE(w.noActivate);
-    EXPECT_GT(w.topMostCalls, 0);
-    EXPECT_TRUE(w.visible);
-    EXPECT_TRUE(fake.activations.empty());
+    EXPECT_EQ(std::tie(w.region->rect, w.region->ellipseWidth, w.region->ellipseHeight),
+              std::tuple(platform::PixelRect{0, 0, 344, 230}, 15, 15));
+    EXPECT_EQ(std::tuple(w.noActivate, w.topMostCalls > 0, w.visible, fake.activations.empty()),
+              std::tuple(true, true, true, true));
     const auto ops = fake.Paint(frmPopup::Get().hWnd());
     EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [](const platform::fake::DrawOp& op) {
         return op.kind == platform::fake::DrawOp::Icon && op.rect == platform::PixelRect{16, 6, 40, 30};
     })) << "the program's icon, 24 x 24";
+    // Key releases go to the bar: Enter there opens the calendar.
+    fake.Window(frmPopup::Get().hWnd()).listener->OnKeyUp(13, 0);
+    EXPECT_TRUE(SharedState::bCalendar);
 }
 
 // A click is a left press and release on the same place; only the background, title and icon close.
@@ -244,12 +242,6 @@ TEST_F(Popup, WhichClicksClose) {
         EXPECT_EQ(!frmPopup::IsLoaded(), c.closes) << c.what;
         frmPopup::Unload();
     }
-}
-
-TEST_F(Popup, KeyReleasesGoToTheBar) {
-    Open();
-    fake.Window(frmPopup::Get().hWnd()).listener->OnKeyUp(13, 0);  // Enter: the bar opens the calendar
-    EXPECT_TRUE(SharedState::bCalendar);
 }
 
 }  // namespace

@@ -58,11 +58,9 @@ TEST(ForeignMapping, TheTitleBarIsTheFramesTopStripOrTheWindowsOwn) {
     for (const auto& c : cases) {
         const CaptionGeometry g =
             CaptionFromFrame({c.showCmd, c.outer, c.frame, std::nullopt, openboxButtons, c.monitor, c.monitor});
-        EXPECT_EQ(g.window, c.window) << c.what;
-        EXPECT_EQ(g.titleBar, c.titleBar) << c.what;
-        EXPECT_EQ(g.headerBar, c.headerBar) << c.what;
-        EXPECT_EQ(g.buttons, c.buttons) << c.what;
-        EXPECT_EQ(g.monitor, c.monitor) << c.what;
+        EXPECT_EQ(std::tie(g.window, g.titleBar, g.headerBar, g.buttons, g.monitor),
+                  std::tie(c.window, c.titleBar, c.headerBar, c.buttons, c.monitor))
+            << c.what;
     }
     // A header bar (no frame from the manager) shows where its shadow ends: gtk3-demo's client
     // 214,53 852x699 with _GTK_FRAME_EXTENTS 26,26,23,29; a shadow wider than the window leaves nothing.
@@ -70,19 +68,19 @@ TEST(ForeignMapping, TheTitleBarIsTheFramesTopStripOrTheWindowsOwn) {
         return CaptionFromFrame({kShowNormal, outer, std::nullopt, shadow, openboxButtons, monitor, monitor});
     };
     const CaptionGeometry gtk = headerBar({214, 53, 1066, 752}, {26, 26, 23, 29});
-    EXPECT_TRUE(gtk.headerBar);
-    EXPECT_EQ(gtk.window, (PixelRect{240, 76, 1040, 723}));
-    EXPECT_EQ(gtk.titleBar, (PixelRect{240, 76, 1040, 76}));
-    EXPECT_EQ(gtk.buttons, std::nullopt);
+    EXPECT_EQ(std::tie(gtk.headerBar, gtk.window, gtk.titleBar, gtk.buttons),
+              std::tuple(true, PixelRect{240, 76, 1040, 723}, PixelRect{240, 76, 1040, 76}, std::nullopt));
     EXPECT_EQ(headerBar({0, 0, 100, 100}, {32767, 32767, 32767, 32767}).titleBar.Width(), 0);
 
     // The work area is the monitor's part of _NET_WORKAREA (GNOME's top panel: 32 pixels).
-    EXPECT_EQ(WorkAreaOn(monitor, PixelRect{0, 32, 1280, 800}), (PixelRect{0, 32, 1280, 800}));
-    EXPECT_EQ(WorkAreaOn(lower, PixelRect{0, 32, 1280, 1600}), lower);
-    EXPECT_EQ(WorkAreaOn(lower, PixelRect{0, 32, 1280, 800}), lower);  // nothing of it: the whole
-    EXPECT_EQ(WorkAreaOn(monitor, std::nullopt), monitor);
-    EXPECT_EQ(ClassicMetric(Metric::ScreenHeight, {1280, 1024}), 1024);
-    EXPECT_EQ(ClassicMetric(Metric::CaptionHeight, {1280, 1024}), 19);
+    // The third: nothing of it in the area, so the whole.
+    EXPECT_EQ((std::vector<PixelRect>{
+                  WorkAreaOn(monitor, PixelRect{0, 32, 1280, 800}), WorkAreaOn(lower, PixelRect{0, 32, 1280, 1600}),
+                  WorkAreaOn(lower, PixelRect{0, 32, 1280, 800}), WorkAreaOn(monitor, std::nullopt)}),
+              (std::vector<PixelRect>{{0, 32, 1280, 800}, lower, lower, monitor}));
+    EXPECT_EQ(std::pair(ClassicMetric(Metric::ScreenHeight, {1280, 1024}),
+                        ClassicMetric(Metric::CaptionHeight, {1280, 1024})),
+              std::pair(1024, 19));
 }
 
 TEST(TitleButtons, TheUsersSettingThenTheTableByTheWholeNameThenItsFirstWord) {
@@ -123,11 +121,10 @@ TEST(PopupMenu, CaptionsBecomeLinesWithDividersAndTheirIndices) {
                                   {"@@mail", 5, false},
                                   {"", 6, false},
                                   {"終了(&X)", 7, true}};
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        EXPECT_EQ(entries[i].label, expected[i].label) << i;
-        EXPECT_EQ(entries[i].captionIndex, expected[i].captionIndex) << i;
-        EXPECT_EQ(entries[i].dividerAfter, expected[i].dividerAfter) << i;
-    }
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        EXPECT_EQ(std::tie(entries[i].label, entries[i].captionIndex, entries[i].dividerAfter),
+                  std::tie(expected[i].label, expected[i].captionIndex, expected[i].dividerAfter))
+            << i;
     EXPECT_TRUE(MenuEntriesFor({"-", "-"}).empty());
 }
 

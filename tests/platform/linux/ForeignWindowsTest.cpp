@@ -30,6 +30,10 @@ protected:
     void TearDown() override {
         for (const Window w : created_)
             XDestroyWindow(x_, w);
+        for (const char* name :
+             {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK", "_NET_WORKAREA", "_NET_CURRENT_DESKTOP"})
+            if (x_)
+                XDeleteProperty(x_, DefaultRootWindow(x_), Intern(name));
         XServerTest::TearDown();
     }
     ::Atom Intern(const char* name) { return XInternAtom(x_, name, False); }
@@ -87,19 +91,25 @@ protected:
     void SetWindow(Window on, const char* property, Window value) {
         SetCardinals(on, property, XA_WINDOW, {static_cast<long>(value)});
     }
-    // The test plays a window manager: its check window.
-    Window PlayManager() {
+    // The test plays a window manager: its check window, named.
+    Window PlayManager(std::string_view name = "Openbox") {
         const Window check = CreateForeign(0, 0, 1, 1);
         SetWindow(check, "_NET_SUPPORTING_WM_CHECK", check);
+        SetName(check, name);
         SetWindow(DefaultRootWindow(x_), "_NET_SUPPORTING_WM_CHECK", check);
         return check;
+    }
+    void SetName(Window w, std::string_view name) {
+        XChangeProperty(x_, w, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
+                        reinterpret_cast<const unsigned char*>(name.data()), static_cast<int>(name.size()));
+        XSync(x_, False);
     }
     int Width() { return DisplayWidth(x_, DefaultScreen(x_)); }
     int Height() { return DisplayHeight(x_, DefaultScreen(x_)); }
     std::vector<Window> created_;
 };
 
-TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
+TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindowOrOfExtremeExtents) {
     const Window win = CreateForeign(100, 50, 300, 200);
     const WindowHandle h = ForeignHandle(win);
     SetAtoms(win, "_NET_WM_ALLOWED_ACTIONS",
@@ -114,7 +124,7 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     EXPECT_EQ(caption.window, (PixelRect{98, 26, 403, 255}));
     EXPECT_EQ(caption.titleBar, (PixelRect{100, 28, 400, 50}));
     EXPECT_FALSE(caption.headerBar);
-    EXPECT_EQ(P().Desktop().GetSystemMetric(Metric::ScreenWidth, h), DisplayWidth(x_, DefaultScreen(x_)));
+    EXPECT_EQ(P().Desktop().GetSystemMetric(Metric::ScreenWidth, h), Width());
 
     // The placement rectangle is the frame's; a window maximised one way only is a normal one.
     const std::pair<std::vector<const char*>, std::int32_t> states[] = {
@@ -136,13 +146,10 @@ TEST_F(ForeignWindowsTest, StylesStateRectAndMetricsOfAFramedWindow) {
     EXPECT_EQ(P().Desktop().GetWindowStyle(ForeignHandle(bare)), 0u);
     EXPECT_TRUE(P().Desktop().GetCaptionGeometry(ForeignHandle(bare)).headerBar);
     EXPECT_EQ(P().Desktop().GetCaptionGeometry(ForeignHandle(bare)).titleBar, (PixelRect{10, 20, 64, 20}));
-}
 
-// Any client may set a window's extents: values no frame can have make it an unframed window, and
-// nothing overflows on the way (UBSan watches in the debug build).
-TEST_F(ForeignWindowsTest, ExtremeFrameExtentsReadAsNoFrame) {
-    const Window win = CreateForeign(100, 50, 300, 200);
-    const WindowHandle h = ForeignHandle(win);
+    // Any client may set a window's extents: values no frame can have make it an unframed window, and
+    // nothing overflows on the way (UBSan watches in the debug build).
+    SetAtoms(win, "_NET_WM_STATE", {});
     const std::vector<long> hostile[] = {
         {2147483647, 2147483647, 2147483647, 2147483647}, {0, 0, 2147483647, 0}, {-1, -1, -1, -1}, {40000, 0, 0, 0}};
     for (const std::vector<long>& extents : hostile) {
@@ -219,12 +226,12 @@ TEST_F(ForeignWindowsTest, ErrorTrapTakesOnlyErrorsOfItsOwnRequests) {
     XSetErrorHandler(fltk);
 }
 
-TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
-    // The test plays the manager: its check window and the root's active window.
+// Also: title button layouts handed over by the settings go before the table, and new ones count at once.
+TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOneAndButtonLayoutsAreHandedOver) {
     if (x11::WmRunning())
         GTEST_SKIP() << "a window manager runs on this display";
     const Window root = DefaultRootWindow(x_);
-    const Window other = CreateForeign(0, 0, 10, 10);
+    const Window other = CreateForeign(100, 50, 300, 200);
     // A manager that died left its active window behind: nothing is in the foreground.
     SetWindow(root, "_NET_ACTIVE_WINDOW", other);
     EXPECT_EQ(P().Desktop().GetForegroundWindow(), 0u);
@@ -237,9 +244,21 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     EXPECT_EQ(foreign, ForeignHandle(other));
     EXPECT_NE(foreign & x11::kForeignTag, 0u);
 
+    SetCardinals(other, "_NET_FRAME_EXTENTS", XA_CARDINAL, {2, 3, 24, 5});
+    const auto buttons = [&] { return P().Desktop().GetCaptionGeometry(foreign).buttons; };
+    EXPECT_EQ(buttons(), 49);
+    P().Desktop().SetTitleButtonLayouts({{"openbox", "60,58"}});
+    EXPECT_EQ(buttons(), 60);
+    P().Desktop().SetTitleButtonLayouts({});
+    EXPECT_EQ(buttons(), 49);
+
     Recorder painted;
     const WindowHandle ours = Create(60, 20, 30, 40, painted);
     ASSERT_TRUE(Show(ours, painted));
+    // The kept focus relies on our windows hearing focus changes.
+    XWindowAttributes a{};
+    ASSERT_TRUE(XGetWindowAttributes(fl_display, XWindow(), &a));
+    EXPECT_NE(a.your_event_mask & FocusChangeMask, 0);
     // No manager names our borderless window active; holding the keyboard focus makes it the foreground.
     XSetInputFocus(x_, XWindow(), RevertToPointerRoot, CurrentTime);
     XSync(x_, False);
@@ -249,32 +268,6 @@ TEST_F(ForeignWindowsTest, ForegroundWindowIsOursOrATaggedForeignOne) {
     EXPECT_EQ(P().Desktop().GetWindowPlacement(ours).normalPosition, (PixelRect{30, 40, 90, 60}));
     EXPECT_EQ(P().Desktop().GetSystemMetric(Metric::CaptionHeight, ours), 19);
     XSetInputFocus(x_, PointerRoot, RevertToPointerRoot, CurrentTime);
-    for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK"})
-        XDeleteProperty(x_, root, Intern(name));
-    XSync(x_, False);
-}
-
-// Layouts handed over by the settings go before the table, and new ones count at once.
-TEST_F(ForeignWindowsTest, TitleButtonLayoutsHandedOverGoBeforeTheTable) {
-    if (x11::WmRunning())
-        GTEST_SKIP() << "a window manager runs on this display";
-    const Window root = DefaultRootWindow(x_);
-    const Window check = CreateForeign(0, 0, 1, 1);
-    SetCardinals(check, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
-    const std::string_view name = "Openbox";
-    XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(name.data()), static_cast<int>(name.size()));
-    SetCardinals(root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW, {static_cast<long>(check)});
-    const Window win = CreateForeign(100, 50, 300, 200);
-    SetCardinals(win, "_NET_FRAME_EXTENTS", XA_CARDINAL, {2, 3, 24, 5});
-    const auto buttons = [&] { return P().Desktop().GetCaptionGeometry(ForeignHandle(win)).buttons; };
-    EXPECT_EQ(buttons(), 49);
-    P().Desktop().SetTitleButtonLayouts({{"openbox", "60,58"}});
-    EXPECT_EQ(buttons(), 60);
-    P().Desktop().SetTitleButtonLayouts({});
-    EXPECT_EQ(buttons(), 49);
-    XDeleteProperty(x_, root, Intern("_NET_SUPPORTING_WM_CHECK"));
-    XSync(x_, False);
 }
 
 // Two monitors side by side (SetHalfMonitors), the left one primary.
@@ -298,7 +291,7 @@ TEST_F(ForeignWindowsTest, AWindowsMonitorIsTheRandrMonitorHoldingMostOfIt) {
 // Full-screen: the manager's state, or no frame and the whole monitor covered; never the desktop, a
 // dock or the root. The display's one monitor is the whole screen.
 TEST_F(ForeignWindowsTest, FullScreenIsTheStateOrAnUnframedWindowOverItsMonitor) {
-    const int width = DisplayWidth(x_, DefaultScreen(x_)), height = DisplayHeight(x_, DefaultScreen(x_));
+    const int width = Width(), height = Height();
     const PixelRect screen{0, 0, width, height};
     struct Row {
         const char* what;
@@ -357,11 +350,6 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         GTEST_SKIP() << "a window manager runs on this display";
     const Window root = DefaultRootWindow(x_);
     const Window check = PlayManager();
-    const auto setName = [&](std::string_view name) {
-        XChangeProperty(x_, check, Intern("_NET_WM_NAME"), Intern("UTF8_STRING"), 8, PropModeReplace,
-                        reinterpret_cast<const unsigned char*>(name.data()), static_cast<int>(name.size()));
-    };
-    setName("Openbox");
     // A client in a frame, as a reparenting manager makes it: title bar 24, borders 5.
     Window frame = CreateForeign(100, 50, 410, 329);
     const Window client = CreateForeign(0, 0, 400, 300);
@@ -439,7 +427,7 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
         // Halves, the left one primary on the screen's output: the window moves to the left one.
         {"monitors defined", [&] { SetHalfMonitors(true); }},
         {"monitors removed", [&] { SetHalfMonitors(false); }},
-        {"manager renamed", [&] { setName("xfwm4"); }},
+        {"manager renamed", [&] { SetName(check, "xfwm4"); }},
         {"work area", [&] { SetCardinals(root, "_NET_WORKAREA", XA_CARDINAL, {0, 32, 640, 400, 0, 0, 800, 600}); }},
         {"another desktop", [&] { SetCardinals(root, "_NET_CURRENT_DESKTOP", XA_CARDINAL, {1}); }},
         {"a header bar: no title bar from the manager", [&] { setExtents("_NET_FRAME_EXTENTS", {0, 0, 0, 0}); }},
@@ -487,18 +475,6 @@ TEST_F(ForeignWindowsTest, FollowRoundsAnswerAsFreshReadsAndAskNothingWithoutNew
               std::pair(0, 0u));
     XSync(fl_display, False);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-    for (const char* name : {"_NET_ACTIVE_WINDOW", "_NET_SUPPORTING_WM_CHECK", "_NET_WORKAREA", "_NET_CURRENT_DESKTOP"})
-        XDeleteProperty(x_, root, Intern(name));
-    XSync(x_, False);
-}
-
-// The kept focus relies on our windows hearing focus changes.
-TEST_F(ForeignWindowsTest, OurWindowsHearFocusChanges) {
-    Recorder painted;
-    ASSERT_TRUE(Show(Create(60, 20, 30, 40, painted), painted));
-    XWindowAttributes a{};
-    ASSERT_TRUE(XGetWindowAttributes(fl_display, XWindow(), &a));
-    EXPECT_NE(a.your_event_mask & FocusChangeMask, 0);
 }
 
 TEST_F(ForeignWindowsTest, PopupMenuHangsFromThePointCentredAndAnswersKeys) {

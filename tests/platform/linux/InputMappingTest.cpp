@@ -4,6 +4,8 @@
 #include <FL/Enumerations.H>
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using platform::x11::ButtonBitsFromFltk;
@@ -23,14 +25,13 @@ TEST(InputMapping, KeysAsWindowsVirtualKeys) {
 }
 
 TEST(InputMapping, ModifierAndButtonBits) {
-    EXPECT_EQ(ShiftBitsFromFltk(0), 0);
-    EXPECT_EQ(ShiftBitsFromFltk(FL_SHIFT), 1);
-    EXPECT_EQ(ShiftBitsFromFltk(FL_CTRL | FL_ALT), 6);
-    EXPECT_EQ(ShiftBitsFromFltk(FL_SHIFT | FL_CTRL | FL_ALT | FL_NUM_LOCK | FL_CAPS_LOCK), 7);
-    EXPECT_EQ(ButtonBitsFromFltk(FL_BUTTON1), 1);
-    EXPECT_EQ(ButtonBitsFromFltk(FL_BUTTON3), 2);  // FLTK's third button is the right one
-    EXPECT_EQ(ButtonBitsFromFltk(FL_BUTTON2), 4);
-    EXPECT_EQ(ButtonBitsFromFltk(FL_BUTTON1 | FL_BUTTON3 | FL_SHIFT), 3);
+    EXPECT_EQ(std::tuple(ShiftBitsFromFltk(0), ShiftBitsFromFltk(FL_SHIFT), ShiftBitsFromFltk(FL_CTRL | FL_ALT),
+                         ShiftBitsFromFltk(FL_SHIFT | FL_CTRL | FL_ALT | FL_NUM_LOCK | FL_CAPS_LOCK)),
+              std::tuple(0, 1, 6, 7));
+    // FLTK's third button is the right one.
+    EXPECT_EQ(std::tuple(ButtonBitsFromFltk(FL_BUTTON1), ButtonBitsFromFltk(FL_BUTTON3), ButtonBitsFromFltk(FL_BUTTON2),
+                         ButtonBitsFromFltk(FL_BUTTON1 | FL_BUTTON3 | FL_SHIFT)),
+              std::tuple(1, 2, 4, 3));
 }
 
 }  // namespace

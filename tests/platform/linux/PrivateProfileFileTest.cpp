@@ -17,12 +17,12 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <random>
 #include <thread>
 
 #include "platform/Platform.h"
 #include "platform/PrivateProfile.h"
 #include "platform/linux/profile/AtomicFile.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -34,12 +34,6 @@ using platform::profile::WriteString;
 
 class ProfileFileTest : public ::testing::Test {
 protected:
-    ProfileFileTest() { fs::create_directories(dir_); }
-    ~ProfileFileTest() override {
-        std::error_code ec;
-        fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
-        fs::remove_all(dir_, ec);
-    }
     static void Write(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
     // What the folder holds: the settings file and nothing left over from writing it.
     std::vector<std::string> Entries() const {
@@ -49,7 +43,8 @@ protected:
         return names;
     }
 
-    const fs::path dir_ = fs::temp_directory_path() / ("vigilon-file-" + std::to_string(std::random_device{}()));
+    const testsupport::TempDir temp_;
+    const fs::path& dir_ = temp_.path;
     const std::string path_ = (dir_ / "Vigilon.ini").string();
     const std::vector<std::string> justTheFile_{"Vigilon.ini"};
 };
@@ -156,16 +151,9 @@ TEST_F(ProfileFileTest, OnlyRegularFilesOfASaneSizeAreRead) {
 TEST_F(ProfileFileTest, ASaveWritesAllItsKeysOrNone) {
     const std::string old = "[Setting]\nDrive=C\n";  // 18 bytes
     Write(path_, old);
-    const platform::profile::Entries entries = {{"CalendarHoliday1", "1/1,2/11"},
-                                                {"CalendarHoliday2", "1-2-2"},
-                                                {"Drive", "C,D"},
-                                                {"Interval", "500"},
-                                                {"CPUInterval", "500"},
-                                                {"MemoryInterval", "1000"},
-                                                {"DriveInterval", "60000"},
-                                                {"BattInterval", "0"},
-                                                {"Trans", "255"},
-                                                {"ActiveWindow", "0"}};
+    platform::profile::Entries entries;  // the first fits under the limit, the whole does not
+    for (int i = 0; i < 10; ++i)
+        entries.emplace_back("Key" + std::to_string(i), "1/1,2/11");
     EXPECT_TRUE(InChildWithSizeLimit(100, [&] {
         std::string reason;
         return !platform::profile::WriteStrings(path_, "Setting", entries, &reason) && reason == std::strerror(EFBIG);
@@ -175,8 +163,8 @@ TEST_F(ProfileFileTest, ASaveWritesAllItsKeysOrNone) {
 
     ASSERT_TRUE(platform::profile::WriteStrings(path_, "Setting", entries));
     EXPECT_EQ(Entries(), justTheFile_) << "no temporary file left beside it";
-    EXPECT_EQ(ReadString(path_, "Setting", "Drive", "", 64), "C,D");
-    EXPECT_EQ(ReadString(path_, "Setting", "ActiveWindow", "", 64), "0");
+    entries.insert(entries.begin(), {"Drive", "C"});
+    EXPECT_EQ(platform::profile::ReadSection(path_, "Setting", 64), entries);
 }
 
 // Saves killed halfway leave their temporary files; the next start's first read removes ours, but not

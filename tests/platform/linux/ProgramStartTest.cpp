@@ -11,6 +11,8 @@
 #include <fstream>
 #include <thread>
 
+#include "support/TempDir.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -18,12 +20,6 @@ using platform::posix::FindOnPath;
 
 class ProgramStartTest : public ::testing::Test {
 protected:
-    ProgramStartTest() {
-        root = fs::temp_directory_path() / ("vigilon-start-" + std::to_string(::getpid()));
-        fs::remove_all(root);
-        fs::create_directories(root);
-    }
-    ~ProgramStartTest() override { fs::remove_all(root); }
     // A shell script at root/rel with this body; executable unless told otherwise.
     std::string Script(const std::string& rel, const std::string& body, bool executable = true) {
         const fs::path p = root / rel;
@@ -34,7 +30,8 @@ protected:
     }
     std::string Dir(const std::string& rel) const { return (root / rel).string(); }
 
-    fs::path root;
+    const testsupport::TempDir temp;
+    const fs::path& root = temp.path;
 };
 
 TEST_F(ProgramStartTest, HardinfoTwoFirstThenHardinfoOnlyExecutableFilesInAbsoluteFolders) {

@@ -11,7 +11,8 @@
 #include <fstream>
 #include <functional>
 #include <optional>
-#include <random>
+
+#include "support/TempDir.h"
 
 namespace {
 
@@ -33,20 +34,16 @@ bool ChildAcquires(const std::string& name) {
 
 // Points XDG_RUNTIME_DIR at a fresh private folder while it lives.
 struct RuntimeFolder {
-    const fs::path path = fs::temp_directory_path() / ("vigilon-run-" + std::to_string(std::random_device{}()));
+    const testsupport::TempDir temp;
+    const fs::path& path = temp.path;
     std::optional<std::string> saved;
     RuntimeFolder() {
         if (const char* old = std::getenv("XDG_RUNTIME_DIR"))
             saved = old;
-        fs::create_directories(path);
         fs::permissions(path, fs::perms::owner_all);  // a runtime folder is its user's alone
         ::setenv("XDG_RUNTIME_DIR", path.c_str(), 1);
     }
-    ~RuntimeFolder() {
-        saved ? ::setenv("XDG_RUNTIME_DIR", saved->c_str(), 1) : ::unsetenv("XDG_RUNTIME_DIR");
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
+    ~RuntimeFolder() { saved ? ::setenv("XDG_RUNTIME_DIR", saved->c_str(), 1) : ::unsetenv("XDG_RUNTIME_DIR"); }
 };
 
 TEST(SingleInstance, LockFileNamesOfOddNames) {

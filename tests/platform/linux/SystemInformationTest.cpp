@@ -22,6 +22,10 @@ std::string Fixture(const std::string& name) {
 std::string Text(const auto& field) {
     return std::string(field.data());
 }
+// A record's texts: description, address, mask and gateway.
+std::vector<std::string> Texts(const platform::AdapterRecord& r) {
+    return {Text(r.description), Text(r.ipAddress), Text(r.ipMask), Text(r.gateway)};
+}
 
 TEST(SystemIdentity, NamesFromTheirSources) {
     EXPECT_EQ(PrettyNameFromOsRelease(Fixture("os-release/debian-12")), "Debian GNU/Linux 12 (bookworm)");
@@ -40,23 +44,18 @@ TEST(SystemIdentity, NamesFromTheirSources) {
 }
 
 TEST(NetworkAdapters, DefaultGatewaysFromTheRouteTable) {
-    const auto one = ParseDefaultGateways(Fixture("net/route-one-default"));
-    ASSERT_EQ(one.size(), 1u);
-    EXPECT_EQ(one.at("eth0"), (Address{192, 0, 2, 1}));
+    using Gateways = std::map<std::string, Address>;
+    EXPECT_EQ(ParseDefaultGateways(Fixture("net/route-one-default")), (Gateways{{"eth0", {192, 0, 2, 1}}}));
 
     // The lowest metric per interface; device routes, routes not up and masked routes are no defaults.
-    const auto laptop = ParseDefaultGateways(Fixture("net/route-laptop"));
-    EXPECT_EQ(laptop.size(), 2u);
-    EXPECT_EQ(laptop.at("eth0"), (Address{192, 168, 1, 254}));
-    EXPECT_EQ(laptop.at("wlan0"), (Address{192, 168, 1, 1}));
+    EXPECT_EQ(ParseDefaultGateways(Fixture("net/route-laptop")),
+              (Gateways{{"eth0", {192, 168, 1, 254}}, {"wlan0", {192, 168, 1, 1}}}));
     EXPECT_TRUE(ParseDefaultGateways("").empty());
     // Fields part at any blanks; a short line is skipped; the last line needs no line end.
-    const auto loose = ParseDefaultGateways(
-        "Iface\tDestination\n"
-        "eth1 00000000\n"
-        "eth1\t00000000 \t0102A8C0\t0003\t0\t0\t0\t00000000");
-    ASSERT_EQ(loose.size(), 1u);
-    EXPECT_EQ(loose.at("eth1"), (Address{192, 168, 2, 1}));
+    EXPECT_EQ(ParseDefaultGateways("Iface\tDestination\n"
+                                   "eth1 00000000\n"
+                                   "eth1\t00000000 \t0102A8C0\t0003\t0\t0\t0\t00000000"),
+              (Gateways{{"eth1", {192, 168, 2, 1}}}));
 }
 
 InterfaceEntry Link(const char* name, unsigned index, std::vector<std::uint8_t> mac, bool loopback = false) {
@@ -94,30 +93,21 @@ TEST(NetworkAdapters, RecordsInTheKernelsOrderWithoutLoopback) {
     const auto driver = [](const std::string& name) { return name == "eth0" ? std::string("e1000e") : ""; };
     const platform::AdapterQuery q = BuildAdapterQuery(entries, gateways, driver);
 
-    EXPECT_EQ(q.sizeQueryCode, platform::kAdapterBufferOverflow);
-    EXPECT_TRUE(q.listed);
+    EXPECT_EQ(std::pair(q.sizeQueryCode, q.listed), std::pair(platform::kAdapterBufferOverflow, true));
     ASSERT_EQ(q.adapters.size(), 4u);
-    const platform::AdapterRecord& eth0 = q.adapters[0];
-    EXPECT_EQ(Text(eth0.description), "eth0 (e1000e)");
-    EXPECT_EQ(eth0.addressLength, 6u);
-    EXPECT_EQ(eth0.address[5], 0xFF);
-    EXPECT_EQ(Text(eth0.ipAddress), "192.168.1.20");
-    EXPECT_EQ(Text(eth0.ipMask), "255.255.255.0");
-    EXPECT_EQ(Text(eth0.gateway), "192.168.1.1");
-
-    EXPECT_EQ(Text(q.adapters[1].description), "wlan0");
-    EXPECT_EQ(Text(q.adapters[1].ipAddress), "0.0.0.0");
-    EXPECT_EQ(Text(q.adapters[1].ipMask), "0.0.0.0");
-    EXPECT_EQ(Text(q.adapters[1].gateway), "0.0.0.0");
-    EXPECT_EQ(q.adapters[2].addressLength, 8u);  // a longer hardware address keeps the field's 8 bytes
-    EXPECT_EQ(q.adapters[3].addressLength, 0u);
+    EXPECT_EQ(Texts(q.adapters[0]),
+              (std::vector<std::string>{"eth0 (e1000e)", "192.168.1.20", "255.255.255.0", "192.168.1.1"}));
+    EXPECT_EQ(Texts(q.adapters[1]), (std::vector<std::string>{"wlan0", "0.0.0.0", "0.0.0.0", "0.0.0.0"}));
     EXPECT_EQ(Text(q.adapters[3].ipAddress), "10.8.0.2");
+    // A longer hardware address keeps the field's 8 bytes.
+    EXPECT_EQ(std::tuple(q.adapters[0].addressLength, q.adapters[0].address[5], q.adapters[2].addressLength,
+                         q.adapters[3].addressLength),
+              std::tuple(6u, 0xFF, 8u, 0u));
 
     // Only loopback: no adapters, as Windows says it; failed queries by their causes.
     EXPECT_EQ(BuildAdapterQuery({entries[0], entries[5]}, gateways, driver).sizeQueryCode, 232u);
-    EXPECT_EQ(AdapterErrorCode(EOPNOTSUPP), 50u);
-    EXPECT_EQ(AdapterErrorCode(EACCES), 87u);
-    EXPECT_EQ(AdapterErrorCode(ENOMEM), 31u);
+    EXPECT_EQ(std::tuple(AdapterErrorCode(EOPNOTSUPP), AdapterErrorCode(EACCES), AdapterErrorCode(ENOMEM)),
+              std::tuple(50u, 87u, 31u));
 }
 
 TEST(NetworkAdapters, TheLiveMachineAgreesWithTheKernel) {

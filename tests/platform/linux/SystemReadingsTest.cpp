@@ -11,24 +11,17 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <tuple>
 
 #include "platform/linux/profile/AtomicFile.h"
+#include "support/TempDir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using namespace platform::posix;
 
-struct TempFolder {
-    fs::path path = fs::temp_directory_path() / ("vigilon-readings-" + std::to_string(std::random_device{}()));
-    TempFolder() { fs::create_directories(path); }
-    ~TempFolder() {
-        std::error_code ec;
-        fs::remove_all(path, ec);
-    }
-};
+using TempFolder = testsupport::TempDir;
 
 // The monotonic clock in 100 ns units.
 std::uint64_t MonotonicNow() {

@@ -55,12 +55,8 @@ protected:
         return true;
     }
     // A window of ours at (left, top), borderless unless told; Show() maps it and waits until it is painted.
-    platform::WindowHandle Create(int w,
-                                  int h,
-                                  int left,
-                                  int top,
-                                  Recorder& r,
-                                  platform::WindowFrame frame = platform::WindowFrame::None) {
+    using Frame = platform::WindowFrame;
+    platform::WindowHandle Create(int w, int h, int left, int top, Recorder& r, Frame frame = Frame::None) {
         const platform::WindowHandle handle =
             P().Windows().CreateFormWindow({"vigilon-test", w, h, frame, {0, 0, 0}}, r);
         P().Windows().MoveWindow(handle, left, top);

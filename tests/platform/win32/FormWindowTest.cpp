@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "Win32TestSupport.h"
 #include "platform/win32/DpiScaling.h"
@@ -31,13 +32,11 @@ TEST_F(FormWindowTest, FramesHaveTheirStylesAndShareOneHiddenOwner) {
     // No taskbar button: owned by one hidden window, and neither a tool window nor an app window.
     HWND owner = ::GetWindow(bar, GW_OWNER);
     ASSERT_NE(owner, nullptr);
-    EXPECT_FALSE(::IsWindowVisible(owner));
-    EXPECT_EQ(::GetParent(owner), nullptr);
-    for (HWND h : {bar, calendar, dialog}) {
-        EXPECT_FALSE(::IsWindowVisible(h));  // created hidden
-        EXPECT_EQ(::GetWindow(h, GW_OWNER), owner);
-        EXPECT_FALSE(::GetWindowLongW(h, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW));
-    }
+    EXPECT_EQ(std::pair(::IsWindowVisible(owner), ::GetParent(owner)), std::pair(FALSE, HWND{}));
+    for (HWND h : {bar, calendar, dialog})  // created hidden
+        EXPECT_EQ(std::tuple(::IsWindowVisible(h), ::GetWindow(h, GW_OWNER),
+                             ::GetWindowLongW(h, GWL_EXSTYLE) & (WS_EX_TOOLWINDOW | WS_EX_APPWINDOW)),
+                  std::tuple(FALSE, owner, 0L));
 }
 
 TEST_F(FormWindowTest, TranslucentThenTopMostBarKeepsItsSize) {
@@ -48,8 +47,7 @@ TEST_F(FormWindowTest, TranslucentThenTopMostBarKeepsItsSize) {
     BYTE alpha = 0;
     DWORD flags = 0;
     ASSERT_TRUE(::GetLayeredWindowAttributes(bar, nullptr, &alpha, &flags));
-    EXPECT_EQ(alpha, 100);
-    EXPECT_EQ(flags, static_cast<DWORD>(LWA_ALPHA));
+    EXPECT_EQ(std::tuple(alpha, flags), std::tuple(100, static_cast<DWORD>(LWA_ALPHA)));
     platform->Windows().SetTopMost(w);  // the start-up order: translucent first, then topmost
     EXPECT_EQ(::GetWindowLongW(bar, GWL_EXSTYLE), WS_EX_LAYERED | WS_EX_TOPMOST);
     platform->Windows().MoveWindow(w, 300, -2);
@@ -124,9 +122,8 @@ TEST_F(FormWindowTest, CloseIsOnlyARequestAndHandlersMayDestroyTheirWindow) {
 
     doomed = Hwnd(Open(WindowFrame::None, 232, 20, listener));
     ::SendMessageW(doomed, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    EXPECT_FALSE(::IsWindow(doomed));
-    EXPECT_EQ(platform::win32::FormWindow::FromHandle(doomed), nullptr);
-    EXPECT_NE(::GetCapture(), doomed);
+    EXPECT_EQ(std::tuple(::IsWindow(doomed), platform::win32::FormWindow::FromHandle(doomed), ::GetCapture() == doomed),
+              std::tuple(FALSE, nullptr, false));
 }
 
 TEST_F(FormWindowTest, PaintsThroughTheListenerWithTheBackgroundFirst) {
@@ -140,8 +137,7 @@ TEST_F(FormWindowTest, PaintsThroughTheListenerWithTheBackgroundFirst) {
     platform->Windows().Invalidate(w, {0, 0, 5, 5});
     EXPECT_TRUE(PumpUntil([&] { return listener.events.size() > 1; }));
     HDC dc = ::GetDC(Hwnd(w));
-    EXPECT_EQ(::GetPixel(dc, 2, 2), RGB(0, 0, 255));
-    EXPECT_EQ(::GetPixel(dc, 15, 10), RGB(255, 0, 0));
+    EXPECT_EQ(std::pair(::GetPixel(dc, 2, 2), ::GetPixel(dc, 15, 10)), std::pair(RGB(0, 0, 255), RGB(255, 0, 0)));
     ::ReleaseDC(Hwnd(w), dc);
 }
 
@@ -161,8 +157,8 @@ TEST_F(FormWindowTest, ADpiChangeReachesEveryFormWindowWhichKeepsItsCorner) {
                    reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(platform->Windows().ScreenDpi(), after);
     EXPECT_EQ(platform->Desktop().GetWindowRect(bar), (platform::PixelRect{300, 200, 648, 230}));
-    EXPECT_EQ(listener.events, (std::vector<Event>{{'r'}}));
-    EXPECT_EQ(other.events, (std::vector<Event>{{'r'}}));
+    EXPECT_EQ(std::pair(listener.events, other.events),
+              std::pair(std::vector<Event>{{'r'}}, std::vector<Event>{{'r'}}));
     // The same resolution again is no change.
     ::SendMessageW(Hwnd(bar), platform::win32::kWmDpiChanged, MAKEWPARAM(after, after),
                    reinterpret_cast<LPARAM>(&suggested));
@@ -171,10 +167,8 @@ TEST_F(FormWindowTest, ADpiChangeReachesEveryFormWindowWhichKeepsItsCorner) {
     platform->Windows().ResizeClient(calendar, 207, 204);
     RECT client{};
     ::GetClientRect(Hwnd(calendar), &client);
-    EXPECT_EQ(client.right, 207);
-    EXPECT_EQ(client.bottom, 204);
-    EXPECT_EQ(platform->Desktop().GetWindowRect(calendar).left, 40);
-    EXPECT_EQ(platform->Desktop().GetWindowRect(calendar).top, 60);
+    const platform::PixelRect outer = platform->Desktop().GetWindowRect(calendar);
+    EXPECT_EQ(std::tuple(client.right, client.bottom, outer.left, outer.top), std::tuple(207, 204, 40, 60));
     platform->Windows().DestroyWindow(calendar);  // before its listener goes
     platform::win32::SetCurrentDpi(before);
 }

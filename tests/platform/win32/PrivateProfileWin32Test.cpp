@@ -9,6 +9,7 @@
 
 #include "platform/PrivateProfile.h"
 #include "platform/win32/TextConversion.h"
+#include "support/TempDir.h"
 
 namespace {
 
@@ -19,14 +20,10 @@ using platform::win32::Utf8FromWide;
 // A fresh folder under the temporary directory, removed with its files afterwards.
 class ProfileFolder : public ::testing::Test {
 protected:
-    void SetUp() override { fs::create_directory(folder); }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(folder, error);
-    }
     std::string Path(const std::wstring& name) const { return Utf8FromWide((folder / name).wstring()); }
 
-    const fs::path folder = fs::temp_directory_path() / ("vigilon-profile-" + std::to_string(::GetCurrentProcessId()));
+    const testsupport::TempDir temp;
+    const fs::path& folder = temp.path;
 };
 
 TEST_F(ProfileFolder, TheFileIsInTheAnsiCodePageAndADoubledSeparatorReachesIt) {

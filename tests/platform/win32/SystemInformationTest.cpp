@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <tuple>
 #include <vector>
 
 #include "Win32TestSupport.h"
@@ -99,15 +101,11 @@ TEST(Win32Identity, NamesAndVersionRecordAsTheSystemGivesThem) {
     OSVERSIONINFOEXA direct{};
     direct.dwOSVersionInfoSize = sizeof direct;
     ASSERT_TRUE(::GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&direct)));
-    EXPECT_TRUE(v.ok);
-    EXPECT_TRUE(v.extended);
-    EXPECT_EQ(v.platformId, direct.dwPlatformId);
+    EXPECT_EQ(std::tie(v.ok, v.extended, v.platformId), std::tuple(true, true, direct.dwPlatformId));
     if (direct.dwMajorVersion < 6) {
-        EXPECT_EQ(v.major, direct.dwMajorVersion);
-        EXPECT_EQ(v.build, direct.dwBuildNumber);
-        EXPECT_EQ(v.servicePack, direct.szCSDVersion);
-        EXPECT_EQ(v.productType, direct.wProductType);
-        EXPECT_EQ(v.suiteMask, direct.wSuiteMask);
+        EXPECT_EQ(std::tie(v.major, v.build, v.servicePack, v.productType, v.suiteMask),
+                  std::tuple(direct.dwMajorVersion, direct.dwBuildNumber, std::string(direct.szCSDVersion),
+                             direct.wProductType, direct.wSuiteMask));
         return;
     }
     // Vista and later: the true version, which a program without a manifest is not told otherwise.
@@ -118,11 +116,9 @@ TEST(Win32Identity, NamesAndVersionRecordAsTheSystemGivesThem) {
     OSVERSIONINFOEXW truth{};
     truth.dwOSVersionInfoSize = sizeof truth;
     ASSERT_EQ(rtlGetVersion(&truth), 0);
-    EXPECT_EQ(v.major, truth.dwMajorVersion);
-    EXPECT_EQ(v.minor, truth.dwMinorVersion);
-    EXPECT_EQ(v.build, truth.dwBuildNumber);
-    EXPECT_EQ(v.productType, truth.wProductType);
-    EXPECT_EQ(Utf8FromWide(truth.szCSDVersion), v.servicePack);
+    EXPECT_EQ(std::tie(v.major, v.minor, v.build, v.productType, v.servicePack),
+              std::tuple(truth.dwMajorVersion, truth.dwMinorVersion, truth.dwBuildNumber, truth.wProductType,
+                         Utf8FromWide(truth.szCSDVersion)));
 }
 
 using PopupWindowTest = vigilon_test::Win32WindowTest;
@@ -139,14 +135,12 @@ TEST_F(PopupWindowTest, SizedRoundedAndNeverActivated) {
 
     RECT outer{};
     ::GetWindowRect(hwnd, &outer);
-    EXPECT_EQ(outer.right - outer.left, 344);
-    EXPECT_EQ(outer.bottom - outer.top, 230);
+    EXPECT_EQ(std::pair(outer.right - outer.left, outer.bottom - outer.top), std::pair(344L, 230L));
     HRGN region = ::CreateRectRgn(0, 0, 0, 0);
     EXPECT_EQ(::GetWindowRgn(hwnd, region), COMPLEXREGION);
-    EXPECT_FALSE(::PtInRegion(region, 0, 0));  // the corner is cut
-    EXPECT_TRUE(::PtInRegion(region, 7, 0));   // the edge beside it is not
-    EXPECT_TRUE(::PtInRegion(region, 172, 115));
-    EXPECT_FALSE(::PtInRegion(region, 343, 229));
+    // The corners are cut, the edge beside one is not.
+    const auto in = [&](int x, int y) { return ::PtInRegion(region, x, y) != 0; };
+    EXPECT_EQ(std::tuple(in(0, 0), in(7, 0), in(172, 115), in(343, 229)), std::tuple(false, true, true, false));
     ::DeleteObject(region);
 
     EXPECT_NE(::GetActiveWindow(), hwnd);

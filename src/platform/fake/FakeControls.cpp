@@ -22,9 +22,9 @@ ControlHandle FakePlatform::CreateControl(WindowHandle form, const ControlSpec& 
     c.layout = layout;
     c.listener = &listener;
     c.text = layout.text;
-    c.value = layout.kind == ControlKind::Slider                                            ? layout.minimum
+    c.value = layout.kind == ControlKind::Slider                                              ? layout.minimum
               : (layout.kind == ControlKind::ComboBox || layout.kind == ControlKind::ListBox) ? -1
-                                                                                          : 0;
+                                                                                              : 0;
     return h;
 }
 

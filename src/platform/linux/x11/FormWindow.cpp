@@ -12,8 +12,8 @@
 
 #include "platform/linux/draw/FlDraw.h"
 #include "platform/linux/draw/FltkCanvas.h"
-#include "platform/linux/x11/InputMapping.h"
 #include "platform/linux/wm/WindowManager.h"
+#include "platform/linux/x11/InputMapping.h"
 #include "platform/linux/x11/WindowShape.h"
 
 namespace platform::x11 {

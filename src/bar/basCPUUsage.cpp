@@ -13,7 +13,10 @@ Sample Prev;
 
 namespace {
 std::int32_t g_lastReading = 0;
-}
+// The idle count moves a clock tick at a time (10 ms on Linux, 15.6 ms on Windows); over a shorter
+// span an unchanged count says nothing of the load.
+constexpr std::uint64_t kShortestSpan = 500'000;  // 50 ms in the 100 ns units of the samples
+}  // namespace
 
 std::optional<std::int32_t> UsageBetween(const Sample& prev, const Sample& next, std::uint32_t processors) {
     // Unsigned differences of the full 64-bit counts survive a wrap of their low 32 bits.
@@ -39,6 +42,11 @@ std::int32_t GetCPUUsage() {
         g_lastReading = 0;
         return 0;
     }
+    // Two samples in a row (the re-created bar's start-up and the refresh after it take them) would
+    // read 100 % for the whole interval: the reading stays, and the stored sample too, so the next
+    // sample measures the whole span.
+    if (next.idleTime == Prev.idleTime && next.systemTime - Prev.systemTime < kShortestSpan)
+        return g_lastReading;
     const std::optional<std::int32_t> usage = UsageBetween(Prev, next, t->processors);
     Prev = next;
     if (usage)

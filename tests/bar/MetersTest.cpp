@@ -79,6 +79,11 @@ TEST_F(Meters, CpuFailedQueryShowsZeroAndKeepsTheStoredSample) {
     // No time elapsed: the last reading stays.
     fake.Advance(500);
     EXPECT_EQ(bar.lblCPU.Caption(), "50%");
+    // 40 ms on, the idle count not moved yet: no 100 %, and the next reading spans from 20'000'000.
+    NextCpu(1000 + 5'000'000, 20'400'000);
+    EXPECT_EQ(bar.lblCPU.Caption(), "50%");
+    NextCpu(1000 + 5'250'000, 20'500'000);
+    EXPECT_EQ(bar.lblCPU.Caption(), "50%");
 }
 
 TEST_F(Meters, MemoryCaptionTooltipAndUnroundedBarWithFiguresBeyond4GiBAndHalfMegabytes) {

@@ -88,13 +88,13 @@ TEST_F(Bar, TimersTickWhileAStartUpWarningIsOpen) {
 
 TEST_F(Bar, DrawsTheFourCellsAndTheClockInTheirColours) {
     // Every meter full: the CPU busy, the memory and the drive used up, mains power.
-    fake.cpuTimes = platform::CpuTimes{1, 1000, 1};
+    fake.cpuTimes = platform::CpuTimes{1, 10'000'000, 1};
     fake.memory = {1u << 30, 0};
     fake.drives["C"] = {true, 0, 1u << 30, {}};
     fake.power = {1, 255};
     WriteSettings("[Setting]\nBattInterval=1000\n");
     frmMain& bar = frmMain::Get();
-    fake.cpuTimes = platform::CpuTimes{1, 2000, 1};
+    fake.cpuTimes = platform::CpuTimes{1, 20'000'000, 1};
     fake.Advance(500);
     const std::vector<DrawOp> ops = fake.Paint(bar.hWnd());
     auto fillOf = [&](platform::Color c) {
